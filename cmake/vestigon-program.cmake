@@ -1,0 +1,45 @@
+# The framework and the program's own classes form one static library; the executable adds
+# only the entry point, the global application object and the resources.
+file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/app/*.cpp)
+list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")
+
+add_library(vestigon_core STATIC ${VESTIGON_CORE_SOURCES})
+target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/app)
+target_link_libraries(vestigon_core PUBLIC comctl32 comdlg32 shlwapi shell32 gdi32 user32 kernel32)
+
+# The runnable folder: the exe with its profile files and help files beside it.
+set(VESTIGON_RUN_DIR ${CMAKE_BINARY_DIR}/vestigon)
+
+add_executable(vestigon WIN32 ${PROJECT_SOURCE_DIR}/app/vestigon_main.cpp)
+target_link_libraries(vestigon PRIVATE vestigon_core)
+target_link_options(vestigon PRIVATE -municode)
+set_target_properties(vestigon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VESTIGON_RUN_DIR})
+
+# Pictures (icon and bitmaps) are drawn at build time by the project's own generator, and the
+# resource script picks them up from the build folder.
+set(VESTIGON_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
+if(EXISTS ${PROJECT_SOURCE_DIR}/resources/make_pictures.py)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    set(VESTIGON_PICTURES
+        ${VESTIGON_PICTURES_DIR}/vestigon.ico
+        ${VESTIGON_PICTURES_DIR}/verdict_equal.bmp
+        ${VESTIGON_PICTURES_DIR}/verdict_unknown.bmp
+        ${VESTIGON_PICTURES_DIR}/verdict_warning.bmp
+        ${VESTIGON_PICTURES_DIR}/verdict_different.bmp
+        ${VESTIGON_PICTURES_DIR}/about.bmp)
+    add_custom_command(OUTPUT ${VESTIGON_PICTURES}
+        COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/resources/make_pictures.py ${VESTIGON_PICTURES_DIR}
+        DEPENDS ${PROJECT_SOURCE_DIR}/resources/make_pictures.py
+        COMMENT "Drawing the icon and bitmaps")
+    add_custom_target(vestigon_pictures DEPENDS ${VESTIGON_PICTURES})
+endif()
+if(EXISTS ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
+    target_sources(vestigon PRIVATE ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
+    target_include_directories(vestigon PRIVATE ${VESTIGON_PICTURES_DIR} ${PROJECT_SOURCE_DIR}/resources)
+    if(TARGET vestigon_pictures)
+        add_dependencies(vestigon vestigon_pictures)
+        set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/vestigon.rc PROPERTIES
+                                    OBJECT_DEPENDS "${VESTIGON_PICTURES}")
+    endif()
+endif()

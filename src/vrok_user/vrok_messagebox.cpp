@@ -1,0 +1,46 @@
+#include "vrok_user/vrok_messagebox.h"
+
+#include <windows.h>
+
+#include <cstdarg>
+#include <cwchar>
+
+namespace vrok { namespace user { namespace messagebox {
+
+namespace {
+
+int ShowFormattedMessage(const wchar_t* caption, UINT style, const wchar_t* format, va_list arguments)
+{
+    wchar_t text[1024] = {};
+    SetLastError(0);
+    const int length = _vsnwprintf(text, MaxMessageLength, format, arguments);
+    if (length < 0 || length > MaxMessageLength)
+        return 0;
+    text[MaxMessageLength] = L'\0';
+    return MessageBoxW(nullptr, text, caption, style);
+}
+
+}
+
+int ShowErrorMessage(const wchar_t* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    const int result = ShowFormattedMessage(L"Erreur", MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST,
+                                            format, arguments);
+    va_end(arguments);
+    return result;
+}
+
+int ShowInfoMessage(const wchar_t* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    const int result = ShowFormattedMessage(L"Information",
+                                            MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST,
+                                            format, arguments);
+    va_end(arguments);
+    return result;
+}
+
+}}}

@@ -1,0 +1,37 @@
+#ifndef VESTIGON_TESTS_TEST_FILES_H
+#define VESTIGON_TESTS_TEST_FILES_H
+
+#include <string>
+
+namespace testsupport {
+
+// A folder of its own under the system's temporary folder, removed with everything in it when
+// the object goes. Tests make their files here, never beside the shipped ones.
+class CTemporaryFolder
+{
+public:
+    CTemporaryFolder();
+    ~CTemporaryFolder();
+    CTemporaryFolder(const CTemporaryFolder&) = delete;
+    CTemporaryFolder& operator=(const CTemporaryFolder&) = delete;
+
+    const std::wstring& Path() const { return m_path; }
+    std::wstring PathOf(const std::wstring& name) const { return m_path + L"\\" + name; }
+
+    // Writes the bytes to a file in the folder and returns its full path.
+    std::wstring WriteFile(const std::wstring& name, const std::string& bytes) const;
+
+private:
+    std::wstring m_path;
+};
+
+// The whole content of a file, or an empty string when it cannot be read.
+std::string ReadWholeFile(const std::wstring& path);
+
+// Wide text from UTF-8, for messages and names made in the tests.
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& text);
+
+}
+
+#endif

@@ -1,0 +1,107 @@
+#ifndef VESTIGON_PROFILE_FILES_H
+#define VESTIGON_PROFILE_FILES_H
+
+// The program's two kinds of profile file: md5_global.ini beside the executable (languages,
+// menu structure, current language) and the current language file that it names (every text
+// the window shows). Nothing read here is kept: callers locate the files and read the values
+// at the moment they need them, so a language switch applies to every later read.
+//
+// Buffers returned here are allocated with new[] and belong to the caller (delete[]).
+//
+// Every locating function takes an optional program folder. The program leaves it null,
+// which means the folder of the running executable; tests pass a folder of their own so they
+// never touch the shipped files.
+
+namespace profile {
+
+// Path buffers hold 260 characters and a terminator; values are fetched with a limit of 260
+// characters, so a value keeps at most 259.
+const int PathBufferLength = 261;
+const int ValueBufferLength = 260;
+const int ProgramPathLimit = 260;
+
+// Buffer sizes of the texts the window reads (each keeps one character less).
+const int LabelBufferLength = 25;      // menu entry labels, popup titles on a language switch
+const int TitleBufferLength = 50;      // popup titles when the window is created
+const int SentenceBufferLength = 50;   // verdict sentences of the comparison
+const int ControlTextBufferLength = 100; // panel title and button caption at creation
+
+const wchar_t* const GlobalIniName = L"md5_global.ini";
+
+// md5_global.ini
+const wchar_t* const SectionCurrentLanguage = L"CURRENT_LANGUAGE";
+const wchar_t* const KeyIniFile = L"_ini_file";
+const wchar_t* const KeyHelpFile = L"_help_file";
+const wchar_t* const KeyCheckedMenuIndex = L"checked_menu_index";
+const wchar_t* const SectionLanguageList = L"MENU_LANGUAGE_LIST";
+const wchar_t* const KeyMenuType = L"menu_type";
+const wchar_t* const KeyMenuPosition = L"menu_position";
+const wchar_t* const StemIniFile = L"_ini_file_%d";
+const wchar_t* const StemHelpFile = L"_help_file_%d";
+const wchar_t* const StemMenuType = L"menu_type_%d";
+const wchar_t* const StemMenuId = L"menu_id_%d";
+
+// Sections found in both files: structure in md5_global.ini, words in the language file.
+const wchar_t* const SectionMenuFile = L"MENU_FILE";
+const wchar_t* const SectionMenuEdit = L"MENU_EDIT";
+const wchar_t* const SectionMenuHelp = L"MENU_HELP";
+const wchar_t* const SectionContextMenu = L"CONTEXT_MENU";
+const wchar_t* const StemMenuText = L"menu_text_%d";
+
+// Language file
+const wchar_t* const SectionMenuLanguage = L"MENU_LANGUAGE";
+const wchar_t* const KeyMenuTitle = L"menu_title";
+const wchar_t* const SectionWindowText = L"WINDOW_TEXT";
+const wchar_t* const SectionButtonCompare = L"BUTTON_COMPARE";
+const wchar_t* const KeyText = L"text";
+const wchar_t* const SectionSentences = L"SENTENCES";
+const wchar_t* const KeyEmptyString = L"string_empty_string";
+const wchar_t* const KeyTooLong = L"string_too_long";
+const wchar_t* const KeyTooShort = L"string_too_short";
+const wchar_t* const KeyNotHexadecimal = L"string_not_hexacecimal";
+const wchar_t* const KeyHashEqual = L"hash_equal";
+const wchar_t* const KeyHashDifferent = L"hash_different";
+
+// Longest numbered key: a stem and an index of up to five digits (a 16-bit index).
+const int KeyBufferLength = 32;
+
+}
+
+// Full path of md5_global.ini in the program folder, in a new 261-character buffer. Null when
+// the buffer cannot be allocated or the path does not fit in 260 characters.
+wchar_t* GetGlobalIniPath(const wchar_t* programFolder = nullptr);
+
+// Full path of the current language file: [CURRENT_LANGUAGE] _ini_file combined with the
+// program folder (a relative value lands under the folder, a fully qualified one is used as
+// it is, an empty one yields the folder itself; a value with a leading backslash goes to the
+// root of the folder's drive). Whether the file exists is not tested. Null when a buffer
+// cannot be allocated or the path does not fit.
+wchar_t* GetLanguageFilePath(const wchar_t* programFolder = nullptr);
+
+// A file named by a profile value appended under the program folder: a leading backslash of
+// the value is dropped, so the file always lands under the folder. Used for the help file and
+// the existence test of a newly chosen language file. Null as above.
+wchar_t* GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder = nullptr);
+
+// Clears the 261-character destination and copies at most its first 259 characters of source.
+void CopyPath(wchar_t* destination, const wchar_t* source);
+
+// The value of a key in a new, cleared 260-character buffer: up to 259 characters, empty when
+// the file, section or key is missing. Null when the buffer cannot be allocated.
+wchar_t* ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key);
+
+// Integer values: decimal with an optional minus sign, 0 when missing. Some keys keep only
+// their low 8 bits (indices, menu positions) or low 16 bits (command ids).
+int ReadProfileInteger(const wchar_t* file, const wchar_t* section, const wchar_t* key);
+unsigned char ReadProfileByte(const wchar_t* file, const wchar_t* section, const wchar_t* key);
+unsigned short ReadProfileWord(const wchar_t* file, const wchar_t* section, const wchar_t* key);
+
+// A numbered key such as menu_text_12 from its stem ("menu_text_%d") and the index.
+void FormatNumberedKey(wchar_t (&key)[profile::KeyBufferLength], const wchar_t* stem, int index);
+
+// Makes language n the stored choice in [CURRENT_LANGUAGE] of the given md5_global.ini:
+// checked_menu_index = n, then _ini_file and _help_file copied from the language list's
+// _ini_file_<n> and _help_file_<n> (written empty when the list has none). Reports nothing.
+void StoreCurrentLanguage(unsigned short index, const wchar_t* globalIniPath);
+
+#endif

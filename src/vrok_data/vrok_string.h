@@ -1,0 +1,32 @@
+#ifndef VROK_DATA_STRING_H
+#define VROK_DATA_STRING_H
+
+#include <string>
+
+namespace vrok { namespace data { namespace type { namespace string {
+
+// The framework's wide-character string: the standard wide string under the framework's name,
+// with the few operations the framework uses spelled in its own words.
+class CString : public std::wstring
+{
+public:
+    static const size_type NotFound = std::wstring::npos;
+
+    CString() = default;
+    CString(const wchar_t* text) : std::wstring(text ? text : L"") {}
+    CString(const std::wstring& text) : std::wstring(text) {}
+
+    int Length() const { return static_cast<int>(size()); }
+
+    CString Substring(size_type start, size_type count = NotFound) const { return substr(start, count); }
+
+    // Position of the first occurrence of character at or after start, or NotFound.
+    size_type FindCharacter(wchar_t character, size_type start = 0) const { return find(character, start); }
+
+    // Position of the first character at or after start that belongs to the set, or NotFound.
+    size_type FindAnyOf(const wchar_t* set, size_type start = 0) const { return find_first_of(set, start); }
+};
+
+}}}}
+
+#endif

@@ -1,0 +1,105 @@
+#include "vrok_user/vrok_control.h"
+
+namespace vrok { namespace user { namespace controls {
+
+using basewindow::CBaseWindow;
+using basewindow::CWindowClass;
+using basewindow::CWindowStruct;
+
+namespace {
+
+HMENU AsChildIdentifier(int identifier)
+{
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier));
+}
+
+}
+
+bool CControl::Create(CBaseWindow* parent, const wchar_t* className, int identifier,
+                      const wchar_t* text, int x, int y, int width, int height, DWORD exStyle,
+                      DWORD style)
+{
+    if (parent == nullptr)
+        throw CExceptionNoParent();
+    if (!CreateWindowEx(parent, exStyle, className, text, style, x, y, width, height,
+                        AsChildIdentifier(identifier)))
+        return false;
+    CWindowStruct* binding = FindBinding(m_handle);
+    if (binding != nullptr)
+        binding->parent = parent;
+    return true;
+}
+
+void CControl::NotifyParentOfClose(LPARAM code)
+{
+    CBaseWindow* parent = GetParentWindow();
+    if (parent != nullptr)
+        ::PostMessageW(parent->GetHandle(), WM_CONTROL_CLOSED, reinterpret_cast<WPARAM>(this), code);
+}
+
+bool CChildControl::Close()
+{
+    NotifyParentOfClose(ControlClosedChild);
+    return DestroyOwnWindow();
+}
+
+bool CChildControl::Create(CBaseWindow* parent, const wchar_t* className, int identifier,
+                           const wchar_t* text, int x, int y, int width, int height, DWORD exStyle,
+                           DWORD style)
+{
+    return CControl::Create(parent, className, identifier, text, x, y, width, height, exStyle,
+                            style | WS_CHILD | WS_VISIBLE);
+}
+
+bool CChildControl::Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x,
+                           int y, int width, int height, DWORD exStyle, DWORD style)
+{
+    return CControl::Create(parent, className, 0, text, x, y, width, height, exStyle,
+                            style | WS_CHILD | WS_VISIBLE);
+}
+
+const wchar_t CUserChildControl::DefaultClassName[] = L"VYMP_USER_CHILD_CONTROL_CLASSANME";
+
+bool CUserChildControl::Close()
+{
+    NotifyParentOfClose(ControlClosedUserChild);
+    NotifyParentOfClose(ControlClosedChild);
+    return DestroyOwnWindow();
+}
+
+void CUserChildControl::PrepareWindowClass(CWindowClass& windowClass)
+{
+    windowClass.lpszClassName = DefaultClassName;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpfnWndProc = GetWindowProc();
+    windowClass.style = CS_DBLCLKS;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    FillWindowClass(windowClass);
+}
+
+bool CUserChildControl::CreateOfClass(const CWindowClass& windowClass, CBaseWindow* parent,
+                                      int identifier, const wchar_t* text, int x, int y, int width,
+                                      int height, DWORD exStyle, DWORD style)
+{
+    return CControl::Create(parent, windowClass.lpszClassName, identifier, text, x, y, width, height,
+                            exStyle, style | WS_CHILD | WS_VISIBLE);
+}
+
+bool CUserChildControl::Create(CBaseWindow* parent, const wchar_t*, int identifier, const wchar_t* text,
+                               int x, int y, int width, int height, DWORD exStyle, DWORD style)
+{
+    CWindowClass windowClass;
+    PrepareWindowClass(windowClass);
+    return CreateOfClass(windowClass, parent, identifier, text, x, y, width, height, exStyle, style);
+}
+
+bool CUserChildControl::Create(CBaseWindow* parent, const wchar_t*, const wchar_t* text, int x, int y,
+                               int width, int height, DWORD exStyle, DWORD style)
+{
+    CWindowClass windowClass;
+    PrepareWindowClass(windowClass);
+    windowClass.Register();
+    return CreateOfClass(windowClass, parent, 0, text, x, y, width, height, exStyle, style);
+}
+
+}}}

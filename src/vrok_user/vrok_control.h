@@ -1,0 +1,91 @@
+#ifndef VROK_USER_CONTROL_H
+#define VROK_USER_CONTROL_H
+
+#include "vrok_user/vrok_basewindow.h"
+
+#include <windows.h>
+
+namespace vrok { namespace user { namespace controls {
+
+// Posted by a control that closes itself to its parent: wParam is the control object, lParam
+// its kind (one of the ControlClosed* codes below).
+const UINT WM_CONTROL_CLOSED = WM_USER + 2;
+const LPARAM ControlClosedUserChild = 100;
+const LPARAM ControlClosedToolWindow = 101;
+const LPARAM ControlClosedChild = 102;
+
+// Every window other than the main window: created through Create, which insists on a parent
+// and records it in the window's binding.
+class CControl : public basewindow::CBaseWindow
+{
+public:
+    class CExceptionNoParent {};
+
+    explicit CControl(WNDPROC windowProc = nullptr) : CBaseWindow(windowProc) {}
+    ~CControl() override = default;
+
+    virtual bool Create(CBaseWindow* parent, const wchar_t* className, int identifier,
+                        const wchar_t* text, int x, int y, int width, int height, DWORD exStyle,
+                        DWORD style);
+
+protected:
+    // Posts WM_CONTROL_CLOSED with the code to the parent's window, when there is a parent.
+    void NotifyParentOfClose(LPARAM code);
+};
+
+// A child window of a system class (edit field, button, status bar).
+class CChildControl : public CControl
+{
+public:
+    explicit CChildControl(WNDPROC windowProc = nullptr) : CControl(windowProc) {}
+
+    // Posts WM_CONTROL_CLOSED (102) to the parent, then destroys the window.
+    bool Close() override;
+
+    // Adds WS_CHILD and WS_VISIBLE to the style.
+    bool Create(CBaseWindow* parent, const wchar_t* className, int identifier, const wchar_t* text,
+                int x, int y, int width, int height, DWORD exStyle, DWORD style) override;
+    // The same with identifier 0.
+    virtual bool Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x,
+                        int y, int width, int height, DWORD exStyle, DWORD style);
+};
+
+// A child window with a window class of its own, described by FillWindowClass.
+class CUserChildControl : public CChildControl
+{
+public:
+    static const wchar_t DefaultClassName[];
+
+    explicit CUserChildControl(WNDPROC windowProc = nullptr) : CChildControl(windowProc) {}
+
+    // Posts WM_CONTROL_CLOSED with 100 and then 102 to the parent, then destroys the window.
+    bool Close() override;
+
+    // Creates a window of the class that FillWindowClass names (the class name argument is not
+    // used). This form expects the class to be registered already.
+    bool Create(CBaseWindow* parent, const wchar_t* className, int identifier, const wchar_t* text,
+                int x, int y, int width, int height, DWORD exStyle, DWORD style) override;
+    // Registers the class first (a class registered already is simply used), identifier 0.
+    bool Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x, int y,
+                int width, int height, DWORD exStyle, DWORD style) override;
+
+    // Completes the class description: at least its name, and usually its procedure and brush.
+    virtual bool FillWindowClass(basewindow::CWindowClass& windowClass) = 0;
+
+private:
+    void PrepareWindowClass(basewindow::CWindowClass& windowClass);
+    bool CreateOfClass(const basewindow::CWindowClass& windowClass, CBaseWindow* parent, int identifier,
+                       const wchar_t* text, int x, int y, int width, int height, DWORD exStyle,
+                       DWORD style);
+};
+
+// A control that is not a child window (tool windows).
+class CUserControl : public CControl
+{
+public:
+    explicit CUserControl(WNDPROC windowProc = nullptr) : CControl(windowProc) {}
+};
+
+}}}
+
+#endif

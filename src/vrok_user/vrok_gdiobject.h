@@ -1,0 +1,105 @@
+#ifndef VROK_USER_GDIOBJECT_H
+#define VROK_USER_GDIOBJECT_H
+
+#include "vrok_data/vrok_kernelobject.h"
+
+#include <windows.h>
+
+namespace vrok { namespace user { namespace graphics {
+
+// Owner of one drawing object (font, pen, brush, bitmap), released with DeleteObject.
+template <typename T>
+class CGdiObject : public data::type::kernelobject::CKernelObject<T>
+{
+public:
+    CGdiObject() = default;
+
+    ~CGdiObject()
+    {
+        if (this->m_handle != nullptr)
+            DeleteObject(this->m_handle);
+        this->m_handle = nullptr;
+    }
+
+    bool Close() override
+    {
+        if (this->m_handle == nullptr)
+            return false;
+        const BOOL deleted = DeleteObject(this->m_handle);
+        this->m_handle = nullptr;
+        return deleted == 1;
+    }
+
+protected:
+    // Takes a newly made handle; a handle held before is released first, so that a second
+    // creation never leaks the first object.
+    bool Adopt(T handle)
+    {
+        Close();
+        this->m_handle = handle;
+        return handle != nullptr;
+    }
+};
+
+// A font described by the object's own LOGFONTW: the owner sets lfHeight (and possibly the
+// face) and then calls Create. Defaults: height 10, fixed-pitch modern Verdana.
+class CFont final : public CGdiObject<HFONT>, public LOGFONTW
+{
+public:
+    CFont();
+
+    // CreateFontIndirectW of the description; false when the platform made no font.
+    bool Create();
+    void SetFaceName(const wchar_t* faceName);
+};
+
+// A pen of a style, a width and a colour; Create makes the platform pen.
+class CPen final : public CGdiObject<HPEN>
+{
+public:
+    explicit CPen(COLORREF colour = RGB(0, 0, 0), int width = 1, int style = PS_SOLID);
+
+    bool Create();
+
+    void SetWidth(int width) { m_width = width; }
+    void SetStyle(int style) { m_style = style; }
+    void SetColour(COLORREF colour) { m_colour = colour; }
+    int GetWidth() const { return m_width; }
+    int GetStyle() const { return m_style; }
+    COLORREF GetColour() const { return m_colour; }
+
+private:
+    int m_width;
+    int m_style;
+    COLORREF m_colour;
+};
+
+// A solid brush of one colour; Create makes the platform brush.
+class CSolidBrush final : public CGdiObject<HBRUSH>
+{
+public:
+    explicit CSolidBrush(COLORREF colour = RGB(255, 255, 255));
+
+    bool Create();
+
+    void SetColour(COLORREF colour) { m_colour = colour; }
+    COLORREF GetColour() const { return m_colour; }
+
+private:
+    COLORREF m_colour;
+};
+
+// A bitmap loaded from the program's own resources.
+class CBitmap final : public CGdiObject<HBITMAP>
+{
+public:
+    CBitmap() = default;
+
+    // LoadImageW of a bitmap resource of the program's module, at its own size; true when the
+    // resource was found. A bitmap held before is released.
+    virtual bool LoadFromResource(const wchar_t* name, UINT flags = LR_DEFAULTCOLOR);
+};
+
+}}}
+
+#endif

@@ -1,0 +1,62 @@
+#ifndef VESTIGON_TESTS_MODAL_WATCHER_H
+#define VESTIGON_TESTS_MODAL_WATCHER_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// What a dialog box showed when it was found: its caption, its text (the first non-icon static
+// control) and its icon as the MB_ICON* flag that selects it (MB_ICONERROR, MB_ICONINFORMATION,
+// MB_ICONWARNING, MB_ICONQUESTION), or 0 when it shows none.
+struct CSeenBox
+{
+    std::wstring caption;
+    std::wstring text;
+    UINT icon;
+};
+
+// Watches the calling thread from construction to destruction with a thread timer. Modal loops
+// (message boxes, dialogs) dispatch the timer's message; at every tick each dialog-class window
+// ("#32770") of this thread is recorded once and dismissed (its IDOK button when it has one,
+// otherwise IDCANCEL; a box that stays open is then sent WM_CLOSE and finally ended), so a test
+// that shows a box never hangs on it.
+class CModalWatcher
+{
+public:
+    explicit CModalWatcher(UINT periodMs = 50);
+    ~CModalWatcher();
+    CModalWatcher(const CModalWatcher&) = delete;
+    CModalWatcher& operator=(const CModalWatcher&) = delete;
+
+    const std::vector<CSeenBox>& Boxes() const { return m_boxes; }
+
+    // Pumps the thread's messages until at least `count` boxes were seen or `timeoutMs` passed;
+    // for boxes that a posted message opens later. True when the count was reached.
+    bool PumpUntil(size_t count, DWORD timeoutMs = 5000);
+
+private:
+    struct CHandledBox
+    {
+        HWND window;
+        int ticksOpen;
+    };
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timerId, DWORD);
+    static BOOL CALLBACK OnThreadWindow(HWND window, LPARAM watcher);
+    void Inspect(HWND window);
+    void ForgetClosedBoxes();
+
+    UINT_PTR m_timer;
+    std::vector<CSeenBox> m_boxes;
+    std::vector<CHandledBox> m_handled;
+};
+
+// Reads what a dialog box shows (caption, text, icon).
+CSeenBox ReadBox(HWND box);
+
+}
+
+#endif

@@ -1,0 +1,96 @@
+#include "vrok_user/vrok_main.h"
+
+#include "vrok_user/vrok_messagebox.h"
+#include "vrok_user/vrok_windowsexception.h"
+
+#include <windows.h>
+
+namespace vrok { namespace main {
+
+using user::mainwindow::CStdMainWindow;
+using user::messagebox::ShowErrorMessage;
+using user::messagebox::ShowInfoMessage;
+
+CApplication* CApplication::s_instance = nullptr;
+CStdMainWindow* CApplication::s_mainWindow = nullptr;
+
+CApplication::CApplication()
+{
+    s_instance = this;
+}
+
+CApplication::~CApplication()
+{
+    delete s_mainWindow;
+    s_mainWindow = nullptr;
+    s_instance = nullptr;
+}
+
+int CApplication::Start(CArgumentList&)
+{
+    return -1;
+}
+
+int CApplication::OpenMainWindow(CStdMainWindow* window)
+{
+    if (s_mainWindow != window)
+        delete s_mainWindow;
+    s_mainWindow = window;
+    if (!window->Create())
+    {
+        const DWORD error = GetLastError();
+        ShowErrorMessage(L"The main window cannot be created (error %u).\nThe program ends.",
+                         static_cast<unsigned>(error));
+        return -1;
+    }
+    window->Show(true);
+    return 0;
+}
+
+bool CApplication::MainWindowFailed()
+{
+    return s_mainWindow != nullptr && s_mainWindow->IsNull();
+}
+
+int CApplication::Run()
+{
+    if (s_mainWindow == nullptr)
+    {
+        ShowErrorMessage(L"\nPointer to the main window is not saved.");
+        throw user::windowsexception::CWindowsException("..\\src\\vrok_user\\vrok_main",
+                                                        "Pointer to the main window is not saved.", 146);
+    }
+    MSG message = {};
+    MSG fetched = {};
+    for (;;)
+    {
+        const BOOL result = GetMessageW(&fetched, nullptr, 0, 0);
+        if (result == -1)
+            break;
+        message = fetched;
+        if (result == 0)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int RunProgram(CApplication* application, const wchar_t* commandLine)
+{
+    if (application == nullptr)
+    {
+        ShowInfoMessage(L"Aucune instance globale de l'objet CApplication n'a été crée\nAbandon du programme");
+        return -1;
+    }
+    CArgumentList arguments;
+    arguments.Parse(commandLine);
+    const int started = application->Start(arguments);
+    if (started != 0 && CApplication::MainWindowFailed())
+        return started;
+    const int result = CApplication::Run();
+    arguments.Clear();
+    return result;
+}
+
+}}

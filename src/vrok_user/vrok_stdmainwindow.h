@@ -1,0 +1,41 @@
+#ifndef VROK_USER_STDMAINWINDOW_H
+#define VROK_USER_STDMAINWINDOW_H
+
+#include "vrok_user/vrok_basewindow.h"
+
+namespace vrok { namespace user { namespace mainwindow {
+
+// Base of the program's top-level window: registers "VYMP_MAIN_WINDOW_CLASSNAME", creates the
+// window at (10, 10), 420 x 300, accepting dropped files, and ends the message loop when the
+// window is destroyed.
+class CStdMainWindow : public basewindow::CBaseWindow
+{
+public:
+    // Raised when the class cannot be registered (for instance by a second Create).
+    class CExceptionRegisterClass {};
+
+    static const wchar_t ClassName[];
+    static const wchar_t Title[];
+
+    // windowProc is the procedure of the main window class; the standard one when none is given.
+    explicit CStdMainWindow(WNDPROC windowProc = nullptr);
+
+    // Shown: also in the foreground with the keyboard focus.
+    int Show(bool show) override;
+
+    // Lets a derived window adjust the class (icons, brush) before it is registered.
+    virtual bool OnRegisterClass(basewindow::CWindowClass& windowClass);
+    // Runs on WM_DESTROY: posts the quit message with 0; true when the message is handled.
+    virtual bool OnDestroy();
+
+    // Registers the class and creates the window; false when the platform made no window.
+    bool Create();
+
+    // A procedure for main windows without messages of their own: WM_DESTROY goes to OnDestroy,
+    // WM_NCDESTROY releases the binding, everything else to DefWindowProcW.
+    static LRESULT CALLBACK StandardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+}}}
+
+#endif

@@ -4,8 +4,12 @@
 set -e
 out=${1:?folder}
 mkdir -p "$out/digest"
+out=$(cd "$out" && pwd)
 cd "$out/digest"
-for length in 1 3 55 56 63 64 65 119 120 127 128 1000 4095 4096 65537 1048577 3145728; do
+# Every tail length around the padding boundaries (0, 55, 56, 63, 64 bytes after whole blocks),
+# odd lengths, and files that span several 64 KiB windows of the windowed reader.
+for length in 0 1 2 3 54 55 56 57 62 63 64 65 119 120 121 127 128 129 183 184 191 192 1000 4095 4096 \
+              65535 65536 65537 131071 131072 196665 1048577 3145728 4194299; do
     name="len_$length.bin"
     if [ ! -f "$name" ]; then
         head -c "$length" /dev/urandom > "$name.tmp"
@@ -13,3 +17,18 @@ for length in 1 3 55 56 63 64 65 119 120 127 128 1000 4095 4096 65537 1048577 31
     fi
 done
 md5sum len_*.bin > md5sums.txt
+
+# A sparse file of 4.5 GiB and 57 bytes (bit length above 32 bits, a tail that needs a block of its
+# own) with a few marks, one across the 4 GiB line. Its digest is computed once: it takes a while.
+mkdir -p "$out/large"
+cd "$out/large"
+if [ ! -f md5sums.txt ] || [ ! -f sparse.bin ]; then
+    rm -f sparse.bin md5sums.txt
+    truncate -s 4831838265 sparse.bin.tmp
+    for offset in 0 65535 4294967290 4831838200; do
+        printf 'vestigon mark %s' "$offset" | dd of=sparse.bin.tmp bs=1 seek="$offset" conv=notrunc status=none
+    done
+    mv -f sparse.bin.tmp sparse.bin
+    md5sum sparse.bin > md5sums.txt.tmp
+    mv -f md5sums.txt.tmp md5sums.txt
+fi

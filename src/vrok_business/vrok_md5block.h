@@ -1,0 +1,38 @@
+#ifndef VROK_BUSINESS_MD5BLOCK_H
+#define VROK_BUSINESS_MD5BLOCK_H
+
+#include "vrok_business/vrok_md5array.h"
+#include "vrok_business/vrok_md5state.h"
+
+namespace vrok { namespace business { namespace md5 {
+
+// One 64-byte message block as 16 little-endian words, with the count of bytes filled.
+// Append and LoadPartial trust the caller to stay within the 64 bytes.
+class CMd5Block : public CArray<unsigned int, 16>
+{
+public:
+    static const unsigned Size = 64;
+
+    CMd5Block() : m_filled(0) {}
+
+    void Load(const unsigned char* bytes);
+    void LoadPartial(const unsigned char* bytes, unsigned count);
+    void Reset() { m_filled = 0; }
+    void Append(unsigned char byte);
+    void PadWithZeros();
+    // The message length in bits (modulo 2^64) into words 14 and 15.
+    void SetBitLength(unsigned long long byteCount);
+    // One MD5 compression of the block into the state.
+    void Transform(CMd5State& state) const;
+
+    unsigned GetFilled() const { return m_filled; }
+
+private:
+    unsigned char* Bytes() { return reinterpret_cast<unsigned char*>(m_items); }
+
+    unsigned m_filled;
+};
+
+}}}
+
+#endif

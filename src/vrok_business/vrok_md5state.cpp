@@ -1,0 +1,21 @@
+#include "vrok_business/vrok_md5state.h"
+
+namespace vrok { namespace business { namespace md5 {
+
+CMd5State::CMd5State() : a(0x67452301u), b(0xefcdab89u), c(0x98badcfeu), d(0x10325476u) {}
+
+void CMd5State::Fill(unsigned int value)
+{
+    a = b = c = d = value;
+}
+
+CMd5State& CMd5State::operator+=(const CMd5State& other)
+{
+    a += other.a;
+    b += other.b;
+    c += other.c;
+    d += other.d;
+    return *this;
+}
+
+}}}

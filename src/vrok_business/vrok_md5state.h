@@ -1,0 +1,26 @@
+#ifndef VROK_BUSINESS_MD5STATE_H
+#define VROK_BUSINESS_MD5STATE_H
+
+namespace vrok { namespace business { namespace md5 {
+
+// The chaining words A, B, C and D of an MD5 computation, at their initial values when made.
+class CMd5State
+{
+public:
+    CMd5State();
+
+    // Sets all four words to one value; 0 wipes the state once the digest is taken.
+    void Fill(unsigned int value);
+
+    // Word-by-word addition modulo 2^32: the feed-forward of each compression.
+    CMd5State& operator+=(const CMd5State& other);
+
+    unsigned int a;
+    unsigned int b;
+    unsigned int c;
+    unsigned int d;
+};
+
+}}}
+
+#endif

@@ -1,0 +1,142 @@
+#include "about_window.h"
+
+#include "vrok_user/vrok_gdiobject.h"
+#include "vrok_user/vrok_graphic.h"
+
+using vrok::user::basewindow::CBaseWindow;
+using vrok::user::graphics::CBitmap;
+using vrok::user::graphics::CFont;
+using vrok::user::graphics::CGraphic;
+using vrok::user::graphics::CPen;
+using vrok::user::graphics::CSolidBrush;
+
+namespace {
+
+const COLORREF GroundColour = RGB(0, 20, 0);
+const COLORREF FrameColour = RGB(133, 154, 237);
+const COLORREF TitleColour = RGB(243, 247, 247);
+const COLORREF TextColour = RGB(255, 255, 237);
+const int TitleFontHeight = 20;
+const int TextFontHeight = 14;
+const int PictureLeft = 4;
+const int PictureTop = 4;
+const int NoticeLeft = 20;
+const int NoticeAboveBottom = 40;
+const int PlacementShift = 10;
+
+const wchar_t TitleText[] = L"Vestigon pour md5 v1.0";
+const wchar_t PurposeText[] = L"Utilitaire de calcul de hash Md5 pour :";
+const wchar_t FirstSystemText[] = L" - Windows XP 32 bits";
+const wchar_t SecondSystemText[] = L" - Windows Vista 32 bits";
+const wchar_t NoticeText[] = L"Un clic dans cette fen\u00eatre la ferme.";
+
+void MakeFont(CFont& font, int height)
+{
+    font.lfHeight = height;
+    font.SetFaceName(L"Verdana");
+    font.Create();
+}
+
+}
+
+CAboutWindow::CAboutWindow() : CToolWindow(WindowProc)
+{
+}
+
+POINT CAboutWindow::PlaceOver(const RECT& ownerRect)
+{
+    const int ownerWidth = ownerRect.right - ownerRect.left;
+    const int ownerHeight = ownerRect.bottom - ownerRect.top;
+    POINT corner;
+    corner.x = ownerRect.left + (ownerWidth - Width) / 2 + PlacementShift;
+    corner.y = ownerRect.top + (ownerHeight - Height) / 2 + PlacementShift;
+    return corner;
+}
+
+bool CAboutWindow::OpenOver(CBaseWindow* owner)
+{
+    RECT ownerRect = {};
+    if (owner != nullptr)
+        owner->GetWindowRect(ownerRect);
+    const POINT corner = PlaceOver(ownerRect);
+    if (!Create(owner, L"About", corner.x, corner.y, Width, Height, 0, 0))
+        return false;
+    Show(true);
+    return true;
+}
+
+// The picture is larger than the window: it is copied whole and the client area clips it.
+// Every text stays inside the client area.
+bool CAboutWindow::OnPaint()
+{
+    int width = 0;
+    int height = 0;
+    GetClientSize(width, height);
+
+    // The drawing objects outlive the graphic, which takes them out of the device context
+    // before they are deleted.
+    CFont textFont;
+    MakeFont(textFont, TextFontHeight);
+    CFont titleFont;
+    MakeFont(titleFont, TitleFontHeight);
+    CSolidBrush ground(GroundColour);
+    ground.Create();
+    CPen frame(FrameColour, 1, PS_SOLID);
+    frame.Create();
+    CBitmap picture;
+
+    CGraphic graphic(m_handle);
+    graphic.BeginPaint();
+    graphic.SelectBrush(ground);
+    graphic.SelectPen(frame);
+    Rectangle(graphic.GetHandle(), 0, 0, width, height);
+
+    picture.LoadFromResource(MAKEINTRESOURCEW(PictureId), 0);
+    graphic.DrawBitmap(picture, PictureLeft, PictureTop);
+
+    graphic.SetBkMode(TRANSPARENT);
+    graphic.SetTextColor(TitleColour);
+    graphic.SelectFont(titleFont);
+    graphic.TextOut(46, 10, TitleText);
+
+    graphic.SelectFont(textFont);
+    graphic.SetTextColor(TextColour);
+    graphic.TextOut(26, 46, PurposeText);
+    graphic.TextOut(26, 66, FirstSystemText);
+    graphic.TextOut(26, 86, SecondSystemText);
+    graphic.TextOut(NoticeLeft, height - NoticeAboveBottom, NoticeText);
+
+    graphic.EndPaint();
+    return false;
+}
+
+LRESULT CALLBACK CAboutWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CAboutWindow* about = dynamic_cast<CAboutWindow*>(CBaseWindow::FromHandle(window));
+    if (about == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+
+    switch (message)
+    {
+    case WM_PAINT:
+        about->OnPaint();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        about->Close();
+        return 0;
+    case WM_COMMAND:
+        if (CBaseWindow* parent = CBaseWindow::GetBoundParent(about))
+            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
+        break;
+    case WM_NCDESTROY:
+    {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        CBaseWindow::DetachDestroyedWindow(window);
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

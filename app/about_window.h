@@ -1,0 +1,35 @@
+#ifndef VESTIGON_ABOUT_WINDOW_H
+#define VESTIGON_ABOUT_WINDOW_H
+
+#include "vrok_user/vrok_toolwindow.h"
+
+#include <windows.h>
+
+// The program's About box: a small topmost tool window owned by the main window that shows the
+// program's name and purpose over the fingerprint picture. A left or right click closes it;
+// the owner learns of it through WM_CONTROL_CLOSED (code 101) and deletes the object.
+class CAboutWindow : public vrok::user::controls::toolwindow::CToolWindow
+{
+public:
+    static constexpr int Width = 300;
+    static constexpr int Height = 200;
+    static constexpr int PictureId = 105;
+
+    CAboutWindow();
+
+    // The top-left corner that centres the box over the owner's window rectangle, shifted by
+    // 10 pixels to the lower right.
+    static POINT PlaceOver(const RECT& ownerRect);
+
+    // Creates the box over the owner (centred as above) and shows it; false when the platform
+    // made no window.
+    bool OpenOver(vrok::user::basewindow::CBaseWindow* owner);
+
+    // Paints ground, frame, picture and texts; false, so that WM_PAINT goes on to DefWindowProcW.
+    bool OnPaint();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+#endif

@@ -1,0 +1,51 @@
+#ifndef VESTIGON_COOL_CONTROL_H
+#define VESTIGON_COOL_CONTROL_H
+
+#include "vrok_user/vrok_button.h"
+#include "vrok_user/vrok_edittext.h"
+#include "vrok_user/vrok_gdiobject.h"
+#include "vrok_user/vrok_gradientcontrol.h"
+#include "vrok_user/vrok_statictext.h"
+
+#include <windows.h>
+
+// Posted to the main window when Enter is typed in the input field: wParam 0, lParam the drop
+// panel's window. The main window then compares the two digests.
+const UINT WM_COMPARE_REQUEST = WM_USER + 0x101;
+
+// The panel in the middle of the main window: a gradient panel titled with the language's
+// window text, holding the input field for the reference digest, the read-only digest field
+// and the compare button. It forwards its children's commands to its parent and passes the
+// focus on to the input field; the main window reads and writes the children directly.
+class CCoolControl : public vrok::user::controls::panel::CGradientControl
+{
+public:
+    static constexpr int CompareButtonId = 102;
+
+    CCoolControl();
+    ~CCoolControl() override;
+
+    // Builds the three children.
+    void OnCreate() override;
+
+    vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField; }
+    vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField; }
+    vrok::user::controls::button::CButton* GetCompareButton() const { return m_compareButton; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK InputFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateInputField();
+    void CreateDigestField();
+    void CreateCompareButton();
+    void AttachFieldFont(HWND field);
+
+    vrok::user::controls::text::CEditText* m_inputField;
+    vrok::user::controls::text::CStaticText* m_digestField;
+    vrok::user::controls::button::CButton* m_compareButton;
+    // Shown by both fields; the panel owns it and deletes it once, after the fields are gone.
+    vrok::user::graphics::CFont m_fieldFont;
+};
+
+#endif

@@ -1,0 +1,145 @@
+#include "vrok_user/vrok_gradientcontrol.h"
+
+namespace vrok { namespace user { namespace controls { namespace panel {
+
+using basewindow::CBaseWindow;
+using basewindow::CWindowClass;
+using graphics::CGraphic;
+using graphics::CPen;
+
+const wchar_t CGradientControl::ClassName[] = L"VYMP_GRADIENT_WINDOW_CLASSNAME";
+
+namespace {
+
+const int StripInset = 10;     // the strip stops this far from the left and right edges
+const int StripTop = 1;
+const int StripBottom = 20;
+const int BoxLeft = 10;
+const int CornerSize = 10;
+const int TitleX = 26;
+const int TitleY = 2;
+const int TitleCapacity = 254; // characters of the title read back, terminator included
+const COLORREF AccentColour = RGB(133, 154, 237);
+
+BYTE ChannelByte(COLOR16 channel)
+{
+    return static_cast<BYTE>(channel >> 8);
+}
+
+BYTE Interpolate(COLOR16 from, COLOR16 to, int step, int steps)
+{
+    if (steps <= 1)
+        return ChannelByte(from);
+    const int first = ChannelByte(from);
+    const int last = ChannelByte(to);
+    return static_cast<BYTE>(first + (last - first) * step / (steps - 1));
+}
+
+}
+
+CGradientControl::CGradientControl(WNDPROC windowProc)
+    : CUserChildControl(windowProc), m_startRed(0x2700), m_startGreen(0x3100), m_startBlue(0x9700),
+      m_endRed(0xFF00), m_endGreen(0xFF00), m_endBlue(0xFF00), m_textColour(RGB(255, 255, 255)),
+      m_outlineColour(RGB(39, 49, 151))
+{
+}
+
+// The brush belongs to the window class once registered; a failed registration (the class
+// exists already) leaves it unused, which is the price of registering on every creation.
+bool CGradientControl::FillWindowClass(CWindowClass& windowClass)
+{
+    windowClass.lpszClassName = ClassName;
+    windowClass.hbrBackground = CreateSolidBrush(BackgroundColour);
+    return true;
+}
+
+bool CGradientControl::Create(CBaseWindow* parent, const wchar_t* text, int x, int y, int width, int height,
+                              DWORD exStyle, DWORD style)
+{
+    return CUserChildControl::Create(parent, ClassName, text, x, y, width, height, exStyle,
+                                     style | WS_CHILD | WS_VISIBLE);
+}
+
+bool CGradientControl::OnPaint()
+{
+    RECT client = {};
+    GetClientRect(client);
+
+    // The pens outlive the graphic, whose destruction takes them out of the device context
+    // before they are deleted.
+    CPen outlinePen(m_outlineColour, 1, PS_SOLID);
+    outlinePen.Create();
+    CPen accentPen(AccentColour, 2, PS_SOLID);
+    accentPen.Create();
+
+    CGraphic graphic(m_handle);
+    graphic.BeginPaint();
+    graphic.SetTextColor(m_textColour);
+
+    // A pen that could not be made throws here; the pens and the graphic are released on the
+    // way out all the same.
+    graphic.SelectPen(outlinePen);
+    HDC context = graphic.GetHandle();
+    RoundRect(context, BoxLeft, 0, client.right, client.bottom, CornerSize, CornerSize);
+    FillStrip(graphic, client);
+    graphic.SetBkMode(TRANSPARENT);
+    MoveToEx(context, BoxLeft, 0, nullptr);
+    LineTo(context, BoxLeft, StripBottom);
+
+    graphic.SelectPen(accentPen);
+    MoveToEx(context, 7, 5, nullptr);
+    LineTo(context, 11, 0);
+
+    DrawTitle(graphic);
+    EnumChildWindows(m_handle, CBaseWindow::ShowChildWindowProc, 0);
+
+    graphic.EndPaint();
+    return false;
+}
+
+void CGradientControl::FillStrip(CGraphic& graphic, const RECT& client)
+{
+    TRIVERTEX vertices[2] = {};
+    vertices[0].x = client.left + StripInset;
+    vertices[0].y = client.top + StripTop;
+    vertices[0].Red = m_startRed;
+    vertices[0].Green = m_startGreen;
+    vertices[0].Blue = m_startBlue;
+    vertices[1].x = client.right - StripInset;
+    vertices[1].y = client.top + StripBottom;
+    vertices[1].Red = m_endRed;
+    vertices[1].Green = m_endGreen;
+    vertices[1].Blue = m_endBlue;
+    GRADIENT_RECT mesh = {0, 1};
+
+    if (!graphic.HasGradientFill() ||
+        !graphic.GradientFill(vertices, 2, &mesh, 1, GRADIENT_FILL_RECT_H))
+        FillStripByHand(graphic.GetHandle(), vertices[0], vertices[1]);
+}
+
+void CGradientControl::FillStripByHand(HDC context, const TRIVERTEX& left, const TRIVERTEX& right)
+{
+    const int columns = right.x - left.x;
+    for (int column = 0; column < columns; ++column)
+    {
+        const COLORREF colour = RGB(Interpolate(left.Red, right.Red, column, columns),
+                                    Interpolate(left.Green, right.Green, column, columns),
+                                    Interpolate(left.Blue, right.Blue, column, columns));
+        HBRUSH brush = CreateSolidBrush(colour);
+        if (brush == nullptr)
+            return;
+        const RECT cell = {left.x + column, left.y, left.x + column + 1, right.y};
+        FillRect(context, &cell, brush);
+        DeleteObject(brush);
+    }
+}
+
+void CGradientControl::DrawTitle(CGraphic& graphic)
+{
+    wchar_t title[TitleCapacity] = {};
+    GetWindowTextW(m_handle, title, TitleCapacity);
+    if (title[0] != L'\0')
+        graphic.TextOut(TitleX, TitleY, title);
+}
+
+}}}}

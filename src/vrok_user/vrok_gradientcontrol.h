@@ -1,0 +1,52 @@
+#ifndef VROK_USER_GRADIENTCONTROL_H
+#define VROK_USER_GRADIENTCONTROL_H
+
+#include "vrok_user/vrok_control.h"
+#include "vrok_user/vrok_graphic.h"
+
+#include <windows.h>
+
+namespace vrok { namespace user { namespace controls { namespace panel {
+
+// A child panel that paints a white rounded box outlined in dark blue, a title strip across
+// its top fading from dark blue to white, and its window text in white on the strip.
+// It does not paint by itself: a derived class hands its window procedure to the constructor,
+// and that procedure calls OnPaint on WM_PAINT.
+class CGradientControl : public CUserChildControl
+{
+public:
+    static const wchar_t ClassName[];
+    // The class background around the box.
+    static constexpr COLORREF BackgroundColour = RGB(133, 154, 237);
+
+    explicit CGradientControl(WNDPROC windowProc = nullptr);
+    ~CGradientControl() override = default;
+
+    bool FillWindowClass(basewindow::CWindowClass& windowClass) override;
+
+    using CUserChildControl::Create;
+    // Registers the panel class on the first creation; the text is the title on the strip.
+    virtual bool Create(CBaseWindow* parent, const wchar_t* text, int x, int y, int width, int height,
+                        DWORD exStyle, DWORD style);
+
+    // Paints box, strip, strokes and title, then has the children paint again over them.
+    // Returns false: the window procedure passes WM_PAINT on to DefWindowProcW as well.
+    bool OnPaint();
+
+    // The strip without GradientFill (Msimg32.dll missing): one solid column per pixel,
+    // each of the colour that GradientFill would give it.
+    static void FillStripByHand(HDC context, const TRIVERTEX& left, const TRIVERTEX& right);
+
+private:
+    void FillStrip(graphics::CGraphic& graphic, const RECT& client);
+    void DrawTitle(graphics::CGraphic& graphic);
+
+    COLOR16 m_startRed, m_startGreen, m_startBlue;
+    COLOR16 m_endRed, m_endGreen, m_endBlue;
+    COLORREF m_textColour;
+    COLORREF m_outlineColour;
+};
+
+}}}}
+
+#endif

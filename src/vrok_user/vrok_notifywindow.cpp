@@ -1,0 +1,178 @@
+#include "vrok_user/vrok_notifywindow.h"
+
+#include <cwchar>
+
+namespace vrok { namespace user { namespace controls { namespace panel {
+
+using basewindow::CBaseWindow;
+using basewindow::CWindowClass;
+using graphics::CBitmap;
+using graphics::CGraphic;
+
+const wchar_t CNotifyWindow::ClassName[] = L"VYMP_NOTIFY_WINDOW_CLASSNAME";
+
+namespace {
+
+const int FontHeight = 14;
+const DWORD SlideMilliseconds = 200;
+const UINT ResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED |
+                         SWP_NOCOPYBITS | SWP_NOOWNERZORDER;
+const int TextRightMargin = 10;
+const int TextBottomMargin = 10;
+
+}
+
+CNotifyWindow::CNotifyWindow() : m_icon(nullptr)
+{
+    m_message[0] = L'\0';
+    m_font.lfHeight = FontHeight;
+    m_font.SetFaceName(L"Verdana");
+    m_font.Create();
+}
+
+CNotifyWindow::~CNotifyWindow()
+{
+    DeleteIcon();
+}
+
+bool CNotifyWindow::FillWindowClass(CWindowClass& windowClass)
+{
+    windowClass.lpszClassName = ClassName;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hbrBackground = CreateSolidBrush(BackgroundColour);
+    return true;
+}
+
+bool CNotifyWindow::Create(CBaseWindow* parent, int x, int y, int width, int height, DWORD exStyle,
+                           DWORD style)
+{
+    const bool created = CUserChildControl::Create(parent, ClassName, nullptr, x, y, width, height, exStyle,
+                                                   style | WS_CHILD | WS_VISIBLE);
+    if (created && m_font.IsNull())
+        throw CGraphic::CExceptionBadObject();
+    return created;
+}
+
+void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
+{
+    if (text == nullptr)
+        text = L"";
+    std::wcsncpy(m_message, text, MessageCapacity - 1);
+    m_message[MessageCapacity - 1] = L'\0';
+
+    DeleteIcon();
+    if (bitmapId == 0)
+        return;
+    m_icon = new CBitmap();
+    m_icon->LoadFromResource(MAKEINTRESOURCEW(bitmapId), 0);
+}
+
+void CNotifyWindow::DeleteIcon()
+{
+    delete m_icon;
+    m_icon = nullptr;
+}
+
+int CNotifyWindow::Show(bool show)
+{
+    if (IsWindowVisible(m_handle))
+    {
+        AnimateWindow(m_handle, SlideMilliseconds, AW_HIDE | AW_SLIDE | AW_VER_NEGATIVE);
+        ShowWindow(m_handle, SW_HIDE);
+    }
+    else
+    {
+        ResizeToParentWidth(StripHeight);
+        UpdateWindow(m_handle);
+    }
+    if (!show)
+        return 0;
+
+    AnimateWindow(m_handle, SlideMilliseconds, AW_SLIDE | AW_VER_POSITIVE);
+    ShowWindow(m_handle, SW_SHOW);
+    SetForegroundWindow(m_handle);
+    const int updated = UpdateWindow(m_handle);
+    CGraphic graphic(m_handle);
+    DrawContent(graphic);
+    return updated;
+}
+
+void CNotifyWindow::FitToParent()
+{
+    RECT window = {};
+    GetWindowRect(window);
+    ResizeToParentWidth(window.bottom - window.top);
+    UpdateWindow(m_handle);
+}
+
+void CNotifyWindow::ResizeToParentWidth(int height)
+{
+    CBaseWindow* parent = GetParentWindow();
+    if (parent == nullptr)
+        return;
+    int parentWidth = 0;
+    int parentHeight = 0;
+    parent->GetClientSize(parentWidth, parentHeight);
+    SetWindowPos(m_handle, nullptr, 0, 0, parentWidth, height, ResizeFlags);
+}
+
+bool CNotifyWindow::OnPaint()
+{
+    CGraphic graphic(m_handle);
+    graphic.BeginPaint();
+    DrawContent(graphic);
+    graphic.EndPaint();
+    return false;
+}
+
+void CNotifyWindow::DrawContent(CGraphic& graphic)
+{
+    if (m_message[0] == L'\0')
+        return;
+    RECT area = {};
+    GetClientRect(area);
+    area.left += TextLeft;
+    area.top += TextTop;
+    area.right -= TextRightMargin;
+    area.bottom -= TextBottomMargin;
+
+    graphic.SetBkColor(GetSysColor(COLOR_INFOBK));
+    graphic.SelectFont(m_font);
+    HDC context = graphic.GetHandle();
+    // The first call only measures: it makes the rectangle as high as the text.
+    const int height = DrawTextW(context, m_message, -1, &area, DT_END_ELLIPSIS | DT_CALCRECT | DT_BOTTOM);
+    area.bottom = area.top + height;
+    DrawTextW(context, m_message, -1, &area, DT_BOTTOM);
+
+    if (m_icon != nullptr)
+        graphic.DrawBitmap(*m_icon, IconLeft, IconTop);
+}
+
+LRESULT CALLBACK CNotifyWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CNotifyWindow* strip = dynamic_cast<CNotifyWindow*>(CBaseWindow::FromHandle(window));
+    if (strip == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+
+    switch (message)
+    {
+    case WM_PAINT:
+        strip->OnPaint();
+        break;
+    case WM_COMMAND:
+        if (CBaseWindow* parent = CBaseWindow::GetBoundParent(strip))
+            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
+        break;
+    case WM_NCDESTROY:
+    {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        CBaseWindow::DetachDestroyedWindow(window);
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}}}}

@@ -1,0 +1,70 @@
+#ifndef VROK_USER_NOTIFYWINDOW_H
+#define VROK_USER_NOTIFYWINDOW_H
+
+#include "vrok_user/vrok_control.h"
+#include "vrok_user/vrok_gdiobject.h"
+#include "vrok_user/vrok_graphic.h"
+
+#include <windows.h>
+
+namespace vrok { namespace user { namespace controls { namespace panel {
+
+// The strip across the top of the main window that tells the user what happened: a text
+// (one line per line break) with an optional status icon, on a pale yellow ground. Each new
+// message arrives with a slide: SetMessage, then Show(true).
+class CNotifyWindow : public CUserChildControl
+{
+public:
+    static const wchar_t ClassName[];
+    static constexpr COLORREF BackgroundColour = RGB(255, 255, 225);
+    static constexpr int MessageCapacity = 1024;   // code units, terminator included
+    static constexpr int StripHeight = 80;
+    static constexpr int TextLeft = 48;
+    static constexpr int TextTop = 12;
+    static constexpr int IconLeft = 10;
+    static constexpr int IconTop = 10;
+
+    CNotifyWindow();
+    ~CNotifyWindow() override;
+
+    // Hides the strip with an upward slide when it is visible (otherwise sizes it to the
+    // parent's width by 80 pixels), then, when show is true, slides it down into view and
+    // draws its content.
+    int Show(bool show) override;
+
+    bool FillWindowClass(basewindow::CWindowClass& windowClass) override;
+
+    using CUserChildControl::Create;
+    // Creates the strip without window text; throws CGraphic::CExceptionBadObject when its
+    // font could not be made.
+    virtual bool Create(CBaseWindow* parent, int x, int y, int width, int height, DWORD exStyle,
+                        DWORD style);
+
+    // Paints the content; false, so that WM_PAINT goes on to DefWindowProcW as well.
+    virtual bool OnPaint();
+
+    // Takes a copy of the text (at most 1023 code units) and the icon of the bitmap resource
+    // (0: no icon). Neither repaints nor shows: Show(true) follows.
+    void SetMessage(const wchar_t* text, int bitmapId);
+    const wchar_t* GetMessageText() const { return m_message; }
+    bool HasIcon() const { return m_icon != nullptr; }
+
+    // As wide as the parent's client area, at the strip's current height.
+    void FitToParent();
+
+    void DrawContent(graphics::CGraphic& graphic);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void ResizeToParentWidth(int height);
+    void DeleteIcon();
+
+    wchar_t m_message[MessageCapacity];
+    graphics::CFont m_font;
+    graphics::CBitmap* m_icon;
+};
+
+}}}}
+
+#endif

@@ -1,6 +1,11 @@
+#include "windows_application.h"
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+// The program's one application object; constructing it registers it for the entry point.
+static CWindowsApplication theApplication;
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
-    return 0;
+    return vrok::main::RunProgram(vrok::main::CApplication::GetInstance(), commandLine);
 }

@@ -1,0 +1,13 @@
+#include "windows_application.h"
+
+#include "my_window.h"
+
+using vrok::data::type::string::CString;
+
+int CWindowsApplication::Start(vrok::main::CArgumentList& arguments)
+{
+    const CString* file = arguments.MoveFirst();
+    if (file != nullptr && file->empty())
+        file = nullptr;
+    return OpenMainWindow(new OMyWindow(file));
+}

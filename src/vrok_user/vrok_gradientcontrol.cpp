@@ -1,5 +1,7 @@
 #include "vrok_user/vrok_gradientcontrol.h"
 
+#include "vrok_user/vrok_classbrush.h"
+
 namespace vrok { namespace user { namespace controls { namespace panel {
 
 using basewindow::CBaseWindow;
@@ -44,12 +46,10 @@ CGradientControl::CGradientControl(WNDPROC windowProc)
 {
 }
 
-// The brush belongs to the window class once registered; a failed registration (the class
-// exists already) leaves it unused, which is the price of registering on every creation.
 bool CGradientControl::FillWindowClass(CWindowClass& windowClass)
 {
     windowClass.lpszClassName = ClassName;
-    windowClass.hbrBackground = CreateSolidBrush(BackgroundColour);
+    windowClass.hbrBackground = graphics::ClassBackgroundBrush(ClassName, BackgroundColour);
     return true;
 }
 

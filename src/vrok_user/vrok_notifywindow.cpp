@@ -1,5 +1,7 @@
 #include "vrok_user/vrok_notifywindow.h"
 
+#include "vrok_user/vrok_classbrush.h"
+
 #include <cwchar>
 
 namespace vrok { namespace user { namespace controls { namespace panel {
@@ -39,7 +41,7 @@ bool CNotifyWindow::FillWindowClass(CWindowClass& windowClass)
 {
     windowClass.lpszClassName = ClassName;
     windowClass.lpfnWndProc = WindowProc;
-    windowClass.hbrBackground = CreateSolidBrush(BackgroundColour);
+    windowClass.hbrBackground = graphics::ClassBackgroundBrush(ClassName, BackgroundColour);
     return true;
 }
 

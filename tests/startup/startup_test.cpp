@@ -47,8 +47,10 @@ public:
 
     bool Started() const { return m_started; }
 
+    // The main window once the program waits for input, that is once its start-up is over.
     HWND WaitForMainWindow(DWORD timeoutMs) const
     {
+        WaitForInputIdle(m_process.hProcess, timeoutMs);
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < timeoutMs)
         {

@@ -1,0 +1,36 @@
+#ifndef VROK_USER_STDDIALOG_H
+#define VROK_USER_STDDIALOG_H
+
+#include <windows.h>
+#include <commdlg.h>
+
+namespace vrok { namespace user { namespace dialog { namespace stddialog {
+
+// The description of the platform's open-file dialog together with the two buffers it fills,
+// ready to run: the caller adds a filter (and anything else it wants), passes the object to
+// GetOpenFileNameW and, after success, reads the chosen path from FilePath().
+// Both buffers live in the object; nothing is allocated and nothing needs releasing.
+class CStdDialogOpenFile : public OPENFILENAMEW
+{
+public:
+    static const int FileBufferLength = 260;
+    static const int TitleBufferLength = 256;
+
+    CStdDialogOpenFile();
+    virtual ~CStdDialogOpenFile() = default;
+    CStdDialogOpenFile(const CStdDialogOpenFile&) = delete;
+    CStdDialogOpenFile& operator=(const CStdDialogOpenFile&) = delete;
+
+    // The chosen file's full path (empty before a successful run).
+    const wchar_t* FilePath() const { return m_file; }
+    // The chosen file's name without its folder.
+    const wchar_t* FileTitle() const { return m_title; }
+
+private:
+    wchar_t m_file[FileBufferLength];
+    wchar_t m_title[TitleBufferLength];
+};
+
+}}}}
+
+#endif

@@ -1,0 +1,147 @@
+#include "menu_builder.h"
+
+#include "menu_entries.h"
+#include "profile_files.h"
+#include "vrok_user/vrok_messagebox.h"
+
+#include <windows.h>
+
+#include <new>
+
+using namespace profile;
+using menuentries::CMenuEntry;
+using menuentries::CMenuEntryReader;
+using menuentries::EntryStyle;
+using vrok::user::basewindow::CBaseWindow;
+using vrok::user::menu::CMenu;
+using vrok::user::menu::CPopupMenu;
+
+namespace {
+
+const wchar_t CannotOpenIniMessage[] = L"Cannot open initialization file";
+// The language list's style that shows the ordinary check mark; others show a bullet.
+const int CheckMarkStyle = 2;
+
+void InsertEntry(CPopupMenu& popup, const CMenuEntry& entry)
+{
+    switch (menuentries::StyleOfKind(entry.kind)) {
+    case EntryStyle::Separator:
+        popup.InsertSeparator();
+        break;
+    case EntryStyle::Text:
+        vrok::user::menu::InsertTextEntry(popup, entry.id, entry.label);
+        break;
+    case EntryStyle::Checkable:
+        popup.InsertCheckableEntry(entry.id, entry.label, MFT_STRING, 0);
+        break;
+    case EntryStyle::Checked:
+        popup.InsertCheckableEntry(entry.id, entry.label, MFT_STRING, MFS_CHECKED);
+        break;
+    case EntryStyle::None:
+        break;
+    }
+}
+
+// Both profile paths in the caller's 261-character buffers; false when either is missing.
+bool LocateProfileFiles(wchar_t* globalIniPath, wchar_t* languageFilePath, const wchar_t* programFolder)
+{
+    wchar_t* global = GetGlobalIniPath(programFolder);
+    wchar_t* language = GetLanguageFilePath(programFolder);
+    const bool found = global != nullptr && language != nullptr;
+    if (found) {
+        CopyPath(globalIniPath, global);
+        CopyPath(languageFilePath, language);
+    }
+    delete[] global;
+    delete[] language;
+    return found;
+}
+
+// A popup built from a section and appended to the bar; a popup the bar refuses is dropped.
+void AppendSectionPopup(CMenu& menu, const wchar_t* section, unsigned short position,
+                        const wchar_t* globalIniPath, const wchar_t* languageFilePath)
+{
+    CPopupMenu* popup = new CPopupMenu();
+    if (!BuildPopup(section, *popup, globalIniPath, languageFilePath) ||
+        !menu.AppendPopup(section, popup, languageFilePath, position))
+        delete popup;
+}
+
+void AppendLanguagePopup(CMenu& menu, unsigned short position, const wchar_t* globalIniPath,
+                         const wchar_t* languageFilePath)
+{
+    CPopupMenu* popup = new CPopupMenu();
+    if (!BuildLanguagePopup(*popup, globalIniPath) ||
+        !menu.AppendPopup(SectionMenuLanguage, popup, languageFilePath, position))
+        delete popup;
+}
+
+}
+
+bool BuildPopup(const wchar_t* section, CPopupMenu& popup, const wchar_t* globalIniPath,
+                const wchar_t* languageFilePath)
+{
+    if (!popup.Create())
+        return false;
+    CMenuEntryReader reader(section, globalIniPath, languageFilePath);
+    CMenuEntry entry;
+    while (reader.Next(entry))
+        InsertEntry(popup, entry);
+    return true;
+}
+
+bool BuildLanguagePopup(CPopupMenu& popup, const wchar_t* globalIniPath)
+{
+    if (!popup.Create())
+        return false;
+    const int style = ReadProfileInteger(globalIniPath, SectionLanguageList, KeyMenuType);
+    const unsigned char checkedIndex = ReadProfileByte(globalIniPath, SectionCurrentLanguage, KeyCheckedMenuIndex);
+    const UINT type = style == CheckMarkStyle ? MFT_STRING : MFT_RADIOCHECK;
+
+    // Entry 0 always; then one entry per label up to the first empty one. The 8-bit index ends
+    // the list after 255 rather than wrapping round to 0.
+    unsigned index = 0;
+    do {
+        wchar_t key[KeyBufferLength];
+        wchar_t label[LabelBufferLength] = {};
+        FormatNumberedKey(key, StemMenuText, static_cast<int>(index));
+        GetPrivateProfileStringW(SectionLanguageList, key, L"", label, LabelBufferLength, globalIniPath);
+        if (index > 0 && label[0] == L'\0')
+            break;
+        popup.InsertCheckableEntry(index, label, type, index == checkedIndex ? MFS_CHECKED : 0);
+    } while (++index <= 255);
+    return true;
+}
+
+CMenu* BuildMenuBar(CBaseWindow& window, const wchar_t* programFolder)
+{
+    wchar_t globalIniPath[PathBufferLength];
+    wchar_t languageFilePath[PathBufferLength];
+    if (!LocateProfileFiles(globalIniPath, languageFilePath, programFolder))
+        return nullptr;
+
+    CMenu* menu = new CMenu(&window);
+    AppendSectionPopup(*menu, SectionMenuFile, 0, globalIniPath, languageFilePath);
+    AppendSectionPopup(*menu, SectionMenuEdit, 1, globalIniPath, languageFilePath);
+    AppendLanguagePopup(*menu, 2, globalIniPath, languageFilePath);
+    AppendSectionPopup(*menu, SectionMenuHelp, 3, globalIniPath, languageFilePath);
+    menu->Attach();
+    return menu;
+}
+
+void ShowContextMenu(CBaseWindow& window, const wchar_t* programFolder)
+{
+    wchar_t globalIniPath[PathBufferLength];
+    wchar_t languageFilePath[PathBufferLength];
+    if (!LocateProfileFiles(globalIniPath, languageFilePath, programFolder)) {
+        vrok::user::messagebox::ShowInfoMessage(CannotOpenIniMessage);
+        return;
+    }
+    CPopupMenu popup;
+    if (!BuildPopup(SectionContextMenu, popup, globalIniPath, languageFilePath))
+        return;
+    // Where the pointer is now, which may differ from where the button went down.
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(popup.GetHandle(), 0, cursor.x, cursor.y, 0, window.GetHandle(), nullptr);
+}

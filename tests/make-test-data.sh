@@ -32,3 +32,18 @@ if [ ! -f md5sums.txt ] || [ ! -f sparse.bin ]; then
     md5sum sparse.bin > md5sums.txt.tmp
     mv -f md5sums.txt.tmp md5sums.txt
 fi
+
+# Files the end-to-end tests hand to the real program on its command line: names with blanks
+# and with non-Latin letters, an empty file, and their md5sum digests.
+mkdir -p "$out/e2e"
+cd "$out/e2e"
+for name in "sample.bin" "name with blanks.bin" "données_файл_数据.bin" "empty.bin"; do
+    if [ ! -f "$name" ]; then
+        case "$name" in
+            empty.bin) : > "$name.tmp" ;;
+            *) head -c 70000 /dev/urandom > "$name.tmp" ;;
+        esac
+        mv -f "$name.tmp" "$name"
+    fi
+done
+md5sum "sample.bin" "name with blanks.bin" "données_файл_数据.bin" "empty.bin" > md5sums.txt

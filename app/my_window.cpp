@@ -1,30 +1,111 @@
 #include "my_window.h"
 
-#include <cwchar>
+#include "about_window.h"
+#include "command_ids.h"
+#include "cool_control.h"
+#include "digest_comparison.h"
+#include "file_digest.h"
+#include "language_commands.h"
+#include "menu_builder.h"
+#include "profile_files.h"
+#include "vrok_persistence/vrok_file.h"
+#include "vrok_user/vrok_graphic.h"
+#include "vrok_user/vrok_menu.h"
+#include "vrok_user/vrok_messagebox.h"
+#include "vrok_user/vrok_notifywindow.h"
+#include "vrok_user/vrok_statusbar.h"
+#include "vrok_user/vrok_stddialog.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <memory>
+#include <new>
+#include <string>
+#include <typeinfo>
 
 using vrok::data::type::string::CString;
+using vrok::persistence::file::CVirtualFile;
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
+using vrok::user::controls::WM_CONTROL_CLOSED;
+using vrok::user::controls::button::CButton;
+using vrok::user::controls::panel::CNotifyWindow;
 using vrok::user::controls::statusbar::CStdStatusBar;
+using vrok::user::dialog::stddialog::CStdDialogOpenFile;
+using vrok::user::graphics::CGraphic;
+using vrok::user::menu::CMenu;
+using vrok::user::messagebox::ShowErrorMessage;
+using vrok::user::messagebox::ShowInfoMessage;
 
 namespace {
-const wchar_t CaptionPrefix[] = L"file : ";
+
 const COLORREF BackgroundColour = RGB(133, 154, 237);
+const wchar_t CannotOpenIniMessage[] = L"Cannot open initialization file";
+// One pair of display name and pattern, ended by an empty pair.
+const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
+
+// A text that the profile helpers or the digest operation allocated.
+typedef std::unique_ptr<wchar_t[]> COwnedText;
+
+bool IsExistingFile(const wchar_t* path)
+{
+    return PathFileExistsW(path) && !PathIsDirectoryW(path);
+}
+
+// A control's whole text in a new buffer; null when it has none (or there is no room for it).
+COwnedText ReadWholeText(const CBaseWindow* control)
+{
+    if (control == nullptr || control->IsNull())
+        return nullptr;
+    const int length = GetWindowTextLengthW(control->GetHandle());
+    if (length <= 0)
+        return nullptr;
+    COwnedText text(new (std::nothrow) wchar_t[length + 1]());
+    if (text)
+        GetWindowTextW(control->GetHandle(), text.get(), length + 1);
+    return text;
+}
+
+// The clipboard's Unicode text up to its terminator, never past the end of its memory block
+// (another program may have put text there without a terminator).
+std::wstring CopyClipboardText(HGLOBAL data, const wchar_t* text)
+{
+    const size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+    size_t length = 0;
+    while (length < capacity && text[length] != L'\0')
+        ++length;
+    return std::wstring(text, length);
+}
+
 }
 
 OMyWindow::OMyWindow(const CString* path)
-    : CStdMainWindow(&OMyWindow::WindowProc), m_statusBar(nullptr), m_caption(),
-      m_prefixLength(static_cast<int>(std::wcslen(CaptionPrefix))), m_captionLength(m_prefixLength)
+    : CStdMainWindow(&OMyWindow::WindowProc), m_menu(nullptr), m_statusBar(nullptr), m_notifyWindow(nullptr),
+      m_aboutWindow(nullptr), m_dropPanel(nullptr)
 {
-    std::wcscpy(m_caption, CaptionPrefix);
     if (path != nullptr)
         m_filePath = *path;
 }
 
 OMyWindow::~OMyWindow()
 {
+    delete m_aboutWindow;
+    m_aboutWindow = nullptr;
+    delete m_dropPanel;
+    m_dropPanel = nullptr;
+    delete m_notifyWindow;
+    m_notifyWindow = nullptr;
     delete m_statusBar;
     m_statusBar = nullptr;
+    delete m_menu;
+    m_menu = nullptr;
+}
+
+const wchar_t* OMyWindow::ProgramFolder() const
+{
+    return m_programFolder.empty() ? nullptr : m_programFolder.c_str();
 }
 
 bool OMyWindow::OnRegisterClass(CWindowClass& windowClass)
@@ -36,9 +117,27 @@ bool OMyWindow::OnRegisterClass(CWindowClass& windowClass)
     return true;
 }
 
+// Without the two profile files' paths the window stays empty. A language file that does not
+// exist is told as well, but the window is built: its digest works, and the language popup
+// (labelled from md5_global.ini) lets the user pick a language whose file is there.
 void OMyWindow::OnCreate()
 {
+    COwnedText globalIniPath(GetGlobalIniPath(ProgramFolder()));
+    COwnedText languageFilePath(GetLanguageFilePath(ProgramFolder()));
+    if (!globalIniPath || !languageFilePath)
+    {
+        ShowInfoMessage(CannotOpenIniMessage);
+        return;
+    }
+    if (!IsExistingFile(languageFilePath.get()))
+        ShowInfoMessage(CannotOpenIniMessage);
+
     CreateStatusBar();
+    CreateNotifyWindow();
+    SetLastError(0);
+    CreateDropPanel(languageFilePath.get());
+    ShowStartFile();
+    m_menu = BuildMenuBar(*this, ProgramFolder());
 }
 
 void OMyWindow::CreateStatusBar()
@@ -50,11 +149,310 @@ void OMyWindow::CreateStatusBar()
     m_statusBar->Display();
 }
 
-// The status bar places itself again along the bottom when told of a new size.
+void OMyWindow::CreateNotifyWindow()
+{
+    int width = 0;
+    int height = 0;
+    GetClientSize(width, height);
+    m_notifyWindow = new CNotifyWindow();
+    m_notifyWindow->Create(this, 0, 0, width, StripHeight, 0, WS_BORDER);
+}
+
+// A panel that cannot be created is dropped: the window goes on without it.
+void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
+{
+    wchar_t title[profile::ControlTextBufferLength] = {};
+    GetPrivateProfileStringW(profile::SectionWindowText, profile::KeyText, L"", title,
+                             profile::ControlTextBufferLength, languageFilePath);
+    m_dropPanel = new CCoolControl();
+    if (!m_dropPanel->Create(this, title, DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
+    {
+        delete m_dropPanel;
+        m_dropPanel = nullptr;
+        return;
+    }
+    wchar_t buttonText[profile::ControlTextBufferLength] = {};
+    GetPrivateProfileStringW(profile::SectionButtonCompare, profile::KeyText, L"", buttonText,
+                             profile::ControlTextBufferLength, languageFilePath);
+    if (m_dropPanel->GetCompareButton() != nullptr)
+        SetWindowTextW(m_dropPanel->GetCompareButton()->GetHandle(), buttonText);
+    m_dropPanel->Show(true);
+    if (m_dropPanel->GetInputField() != nullptr)
+        SetFocus(m_dropPanel->GetInputField()->GetHandle());
+}
+
+// The strip is visible since its creation: it takes the text without a new slide. When the
+// file cannot be hashed (the user has seen why), the strip stays empty.
+void OMyWindow::ShowStartFile()
+{
+    if (!m_filePath.empty())
+    {
+        COwnedText digest(ComputeFileDigest(m_filePath.c_str()));
+        if (!digest)
+            return;
+        CGraphic graphic(GetHandle());
+        int width = 0;
+        int height = 0;
+        GetClientSize(width, height);
+        FormatCaption(m_filePath.c_str(), graphic.GetHandle(), width - StartPathMargin);
+        m_notifyWindow->SetMessage(GetCaption(), 0);
+        SetDigestText(digest.get());
+        return;
+    }
+    m_notifyWindow->SetMessage(GetCaption(), 0);
+}
+
+void OMyWindow::FormatCaption(const wchar_t* path, HDC context, int width)
+{
+    m_caption.FormatPath(path, context, width);
+}
+
+void OMyWindow::CompareDigests()
+{
+    if (m_dropPanel == nullptr)
+        return;
+    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
+    const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
+    const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
+    const comparison::CVerdict verdict = comparison::JudgeReference(reference.get(), digest.get());
+
+    wchar_t sentence[profile::SentenceBufferLength] = {};
+    if (languageFile)
+    {
+        wchar_t languageFilePath[profile::PathBufferLength];
+        CopyPath(languageFilePath, languageFile.get());
+        GetPrivateProfileStringW(profile::SectionSentences, verdict.sentenceKey, L"", sentence,
+                                 profile::SentenceBufferLength, languageFilePath);
+    }
+    m_caption.AppendSentence(sentence);
+    ShowInStrip(verdict.pictureId);
+}
+
+void OMyWindow::ShowInStrip(int pictureId)
+{
+    if (m_notifyWindow == nullptr)
+        return;
+    m_notifyWindow->SetMessage(GetCaption(), pictureId);
+    m_notifyWindow->Show(true);
+}
+
+void OMyWindow::ShowChosenFile(const wchar_t* path)
+{
+    CGraphic graphic(GetHandle());
+    const COwnedText digest(ComputeFileDigest(path));
+    int width = 0;
+    int height = 0;
+    GetClientSize(width, height);
+    FormatCaption(path, graphic.GetHandle(), width - ChosenPathMargin);
+    ShowInStrip(0);
+    SetDigestText(digest ? digest.get() : L"");
+}
+
+void OMyWindow::SetInputText(const wchar_t* text)
+{
+    if (m_dropPanel != nullptr && m_dropPanel->GetInputField() != nullptr)
+        SetWindowTextW(m_dropPanel->GetInputField()->GetHandle(), text);
+}
+
+void OMyWindow::SetDigestText(const wchar_t* text)
+{
+    if (m_dropPanel != nullptr && m_dropPanel->GetDigestField() != nullptr)
+        SetWindowTextW(m_dropPanel->GetDigestField()->GetHandle(), text);
+}
+
+// Only the first file of a drop is shown; the others are ignored.
+void OMyWindow::OnDropFiles(HDROP drop)
+{
+    const UINT fileCount = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    COwnedText name;
+    if (fileCount > 0)
+    {
+        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+        name.reset(new (std::nothrow) wchar_t[length + 2]());
+        if (name)
+            DragQueryFileW(drop, 0, name.get(), length + 1);
+    }
+    DragFinish(drop);
+    if (!name)
+        return;
+    SetInputText(L"");
+    ShowChosenFile(name.get());
+}
+
+// The dialog has no owner: the main window keeps taking drops while it is open.
+void OMyWindow::OnOpen()
+{
+    CStdDialogOpenFile dialog;
+    dialog.lpstrFilter = OpenDialogFilter;
+    if (!GetOpenFileNameW(&dialog))
+        return;
+    CVirtualFile file;
+    if (!file.Open(dialog.FilePath()))
+    {
+        ShowErrorMessage(L"Cannot open file %s", dialog.FilePath());
+        return;
+    }
+    SetInputText(L"");
+    ShowChosenFile(dialog.FilePath());
+}
+
+// The text goes into the reference field as it is; only a comparison judges it. The clipboard
+// is closed before any box is shown, so other programs are not kept from it meanwhile.
+void OMyWindow::OnPaste()
+{
+    if (m_dropPanel != nullptr)
+        SetFocus(m_dropPanel->GetHandle());
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT))
+    {
+        ShowInfoMessage(L"No data to paste");
+        return;
+    }
+    if (!OpenClipboard(GetHandle()))
+        return;
+    HGLOBAL data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr)
+    {
+        CloseClipboard();
+        ShowInfoMessage(L"Unable to use the clipboad memory.");
+        return;
+    }
+    const wchar_t* text = static_cast<const wchar_t*>(GlobalLock(data));
+    if (text == nullptr)
+    {
+        CloseClipboard();
+        return;
+    }
+    std::wstring pasted;
+    try
+    {
+        pasted = CopyClipboardText(data, text);
+    }
+    catch (const std::bad_alloc&)
+    {
+        GlobalUnlock(data);
+        CloseClipboard();
+        return;
+    }
+    GlobalUnlock(data);
+    CloseClipboard();
+    SetInputText(pasted.c_str());
+}
+
+// One About window at a time: while it is open the command brings it forward.
+void OMyWindow::OnAbout()
+{
+    if (m_aboutWindow != nullptr && !m_aboutWindow->IsNull())
+    {
+        m_aboutWindow->Show(true);
+        return;
+    }
+    // A window closed without telling (destroyed some other way) leaves its object behind.
+    delete m_aboutWindow;
+    m_aboutWindow = new CAboutWindow();
+    if (!m_aboutWindow->OpenOver(this))
+    {
+        delete m_aboutWindow;
+        m_aboutWindow = nullptr;
+    }
+}
+
+// The closed object is recognised by its address, never read: other controls may already be
+// gone when their notice arrives. An About window whose window still lives is a newer one that
+// happens to sit at the same address, and stays.
+void OMyWindow::OnControlClosed(WPARAM object)
+{
+    CBaseWindow* closed = reinterpret_cast<CBaseWindow*>(object);
+    if (m_aboutWindow == nullptr || closed != static_cast<CBaseWindow*>(m_aboutWindow))
+        return;
+    if (!m_aboutWindow->IsNull())
+        return;
+    delete m_aboutWindow;
+    m_aboutWindow = nullptr;
+}
+
+// A popup position outside the menu bar (a broken md5_global.ini) ends the command; the menus
+// stay as they were.
+void OMyWindow::RunCommand(unsigned short command)
+{
+    try
+    {
+        if (commands::IsLanguageCommand(command))
+        {
+            if (m_menu != nullptr)
+                SwitchLanguage(command, *this, *m_menu, m_dropPanel, ProgramFolder());
+            return;
+        }
+        switch (command)
+        {
+        case commands::Open:
+            OnOpen();
+            break;
+        case commands::Close:
+            Close();
+            break;
+        case commands::Paste:
+            OnPaste();
+            break;
+        case commands::About:
+            OnAbout();
+            break;
+        case commands::Help:
+            ShowHelp(*this, ProgramFolder());
+            break;
+        default:
+            break;
+        }
+    }
+    catch (const CMenu::COutBoundValue&)
+    {
+    }
+}
+
+// Menu items arrive with no control and code 0; the compare button's click comes posted on by
+// the drop panel, and is told from the other controls by its exact type. Code 1 (accelerators)
+// and controls that are not the program's own go to the default processing: false.
+bool OMyWindow::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const WORD code = HIWORD(wParam);
+    if (lParam == 0 && code == 0)
+    {
+        RunCommand(LOWORD(wParam));
+        return true;
+    }
+    if (code == 1 || lParam == 0)
+        return false;
+    CBaseWindow* sender = CBaseWindow::FromHandle(reinterpret_cast<HWND>(lParam));
+    if (sender == nullptr)
+        return false;
+    if (typeid(*sender) == typeid(CButton))
+        CompareDigests();
+    return true;
+}
+
 void OMyWindow::OnSize()
 {
     if (m_statusBar != nullptr && !m_statusBar->IsNull())
         SendMessageW(m_statusBar->GetHandle(), WM_SIZE, 0, 0);
+    if (m_notifyWindow != nullptr && !m_notifyWindow->IsNull())
+        m_notifyWindow->FitToParent();
+}
+
+void OMyWindow::OnSetFocus()
+{
+    if (!IsNull())
+        UpdateWindow(GetHandle());
+    if (m_dropPanel == nullptr)
+        return;
+    if (m_notifyWindow != nullptr)
+        UpdateWindow(m_notifyWindow->GetHandle());
+    UpdateWindow(m_dropPanel->GetHandle());
+    SetFocus(m_dropPanel->GetHandle());
+}
+
+void OMyWindow::OnLeftButtonDown()
+{
+    if (m_notifyWindow != nullptr)
+        m_notifyWindow->Show(true);
 }
 
 LRESULT CALLBACK OMyWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -72,8 +470,33 @@ LRESULT CALLBACK OMyWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
         DefWindowProcW(window, message, wParam, lParam);
         myWindow->OnSize();
         return 0;
+    case WM_SETFOCUS:
+        DefWindowProcW(window, message, wParam, lParam);
+        myWindow->OnSetFocus();
+        return 0;
+    case WM_COMMAND:
+        if (myWindow->OnCommand(wParam, lParam))
+            return 0;
+        break;
+    case WM_LBUTTONDOWN:
+        myWindow->OnLeftButtonDown();
+        return 0;
+    case WM_RBUTTONDOWN:
+        ShowContextMenu(*myWindow, myWindow->ProgramFolder());
+        return 0;
+    case WM_DROPFILES:
+        myWindow->OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_CONTROL_CLOSED:
+        myWindow->OnControlClosed(wParam);
+        return 0;
+    case WM_COMPARE_REQUEST:
+        myWindow->CompareDigests();
+        return 0;
     case WM_NCDESTROY:
         CBaseWindow::DetachDestroyedWindow(window);
+        break;
+    default:
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,18 +1,38 @@
 #ifndef VESTIGON_APP_MY_WINDOW_H
 #define VESTIGON_APP_MY_WINDOW_H
 
+#include "window_caption.h"
 #include "vrok_data/vrok_string.h"
+#include "vrok_user/vrok_menu.h"
+#include "vrok_user/vrok_notifywindow.h"
 #include "vrok_user/vrok_statusbar.h"
 #include "vrok_user/vrok_stdmainwindow.h"
 
-// The program's main window: the program's icon on a blue background and, along the bottom,
-// a status bar with the parts "md5" and " ".
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+class CAboutWindow;
+class CCoolControl;
+
+// The program's main window: the notification strip along the top (the shown file and the
+// last verdict), the drop panel with the reference field, the digest field and the compare
+// button, the status bar along the bottom and the menu bar from the language file. It takes
+// dropped files, the open, paste, About, help and language commands, and compares digests.
 class OMyWindow : public vrok::user::mainwindow::CStdMainWindow
 {
 public:
-    static const int CaptionLength = 360;
     static const int StatusBarIdentifier = 123;
     static const int IconIdentifier = 106;
+    static const int StripHeight = 80;
+    static const int DropPanelLeft = 2;
+    static const int DropPanelTop = 100;
+    static const int DropPanelWidth = 400;
+    static const int DropPanelHeight = 120;
+    // The path line is compacted to the client width less these margins.
+    static const int StartPathMargin = 50;
+    static const int ChosenPathMargin = 140;
 
     // path names the file to show at start; null or empty: none.
     explicit OMyWindow(const vrok::data::type::string::CString* path);
@@ -21,21 +41,58 @@ public:
     void OnCreate() override;
     bool OnRegisterClass(vrok::user::basewindow::CWindowClass& windowClass) override;
 
+    // The folder whose md5_global.ini and language files the window reads; set before Create.
+    // Empty (the program's case) means the folder of the running executable.
+    void SetProgramFolder(const wchar_t* folder) { m_programFolder = folder != nullptr ? folder : L""; }
+
+    // Writes the path line of the caption, compacted to `width` pixels in the context's font.
+    void FormatCaption(const wchar_t* path, HDC context, int width);
+    // Judges the reference field against the digest field and shows the verdict in the strip.
+    void CompareDigests();
+
     vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar; }
+    vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow; }
+    CCoolControl* GetDropPanel() const { return m_dropPanel; }
+    vrok::user::menu::CMenu* GetMenu() const { return m_menu; }
+    CAboutWindow* GetAboutWindow() const { return m_aboutWindow; }
     const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
-    const wchar_t* GetCaption() const { return m_caption; }
+    const wchar_t* GetCaption() const { return m_caption.Text(); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateStatusBar();
-    void OnSize();
+    const wchar_t* ProgramFolder() const;
 
+    void CreateStatusBar();
+    void CreateNotifyWindow();
+    void CreateDropPanel(const wchar_t* languageFilePath);
+    void ShowStartFile();
+
+    void OnSize();
+    void OnSetFocus();
+    bool OnCommand(WPARAM wParam, LPARAM lParam);
+    void RunCommand(unsigned short command);
+    void OnDropFiles(HDROP drop);
+    void OnOpen();
+    void OnPaste();
+    void OnAbout();
+    void OnControlClosed(WPARAM object);
+    void OnLeftButtonDown();
+
+    // Shows a newly chosen file: its path line in the strip (no icon), its digest or nothing.
+    void ShowChosenFile(const wchar_t* path);
+    void SetInputText(const wchar_t* text);
+    void SetDigestText(const wchar_t* text);
+    void ShowInStrip(int pictureId);
+
+    vrok::user::menu::CMenu* m_menu;
     vrok::user::controls::statusbar::CStdStatusBar* m_statusBar;
-    wchar_t m_caption[CaptionLength];
-    int m_prefixLength;
-    int m_captionLength;
+    vrok::user::controls::panel::CNotifyWindow* m_notifyWindow;
+    CAboutWindow* m_aboutWindow;
+    CCoolControl* m_dropPanel;
+    CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
+    std::wstring m_programFolder;
 };
 
 #endif

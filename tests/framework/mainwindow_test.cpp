@@ -1,5 +1,7 @@
 #include "test_windows.h"
 
+#include "modal_watcher.h"
+
 #include "my_window.h"
 #include "vrok_user/vrok_main.h"
 
@@ -32,6 +34,9 @@ protected:
     {
         s_application = new CTestApplication();
         CArgumentList arguments;
+        // No profile files lie beside the test program: the window says so in a box, which the
+        // watcher closes, and opens all the same.
+        testsupport::CModalWatcher watcher;
         s_started = s_application->Start(arguments);
         PumpMessages(100);
     }

@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 CONFIG ?= Release
 export WINEPREFIX := $(CURDIR)/$(BUILD)/wineprefix
 
-.PHONY: all deps build build64 build32 test run bench clean
+.PHONY: all deps build build64 build32 test run bench dist clean
 
 all: build
 
@@ -35,6 +35,12 @@ test: build
 run: build64
 	tools/with-display tools/init-wineprefix
 	tools/run-program $(X64)/vestigon/vestigon.exe $(FILE)
+
+# The two release archives (each build makes its own; see cmake/vestigon-dist.cmake).
+dist: build
+	mkdir -p $(BUILD)/dist
+	cp $(X64)/dist/vestigon-*-win64.zip $(X86)/dist/vestigon-*-win32.zip $(BUILD)/dist/
+	@ls -l $(BUILD)/dist/*.zip
 
 bench: build64
 	tools/with-display tools/init-wineprefix

@@ -13,7 +13,8 @@ set(VESTIGON_RUN_DIR ${CMAKE_BINARY_DIR}/vestigon)
 
 add_executable(vestigon WIN32 ${PROJECT_SOURCE_DIR}/app/vestigon_main.cpp)
 target_link_libraries(vestigon PRIVATE vestigon_core)
-target_link_options(vestigon PRIVATE -municode)
+# No link time in the header and no symbols: the same sources give the same exe.
+target_link_options(vestigon PRIVATE -municode -Wl,--no-insert-timestamp -s)
 set_target_properties(vestigon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VESTIGON_RUN_DIR})
 
 # Pictures (icon and bitmaps) are drawn at build time by the project's own generator, and the

@@ -142,20 +142,20 @@ private:
 std::wstring CPopupMenuReader::s_firstLabel;
 int CPopupMenuReader::s_popups = 0;
 
+BOOL CALLBACK CountAboutWindow(HWND window, LPARAM found)
+{
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (std::wstring(className) == vrok::user::controls::toolwindow::CToolWindow::ClassName &&
+        IsWindowVisible(window))
+        ++*reinterpret_cast<int*>(found);
+    return TRUE;
+}
+
 int CountVisibleAboutWindows()
 {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t className[64] = {};
-            GetClassNameW(window, className, 64);
-            if (std::wstring(className) == vrok::user::controls::toolwindow::CToolWindow::ClassName &&
-                IsWindowVisible(window))
-                ++*reinterpret_cast<int*>(found);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountAboutWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

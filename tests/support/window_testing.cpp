@@ -1,0 +1,77 @@
+#include "window_testing.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace testsupport {
+
+void PumpMessages(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+std::wstring WindowText(HWND window)
+{
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+COLORREF PixelAt(HWND window, int x, int y)
+{
+    HDC context = GetDC(window);
+    const COLORREF colour = GetPixel(context, x, y);
+    ReleaseDC(window, context);
+    return colour;
+}
+
+bool NearColour(COLORREF actual, COLORREF expected, int tolerance)
+{
+    return std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
+           std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
+           std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
+}
+
+bool IsGreen(COLORREF c)
+{
+    return GetGValue(c) > GetRValue(c) + 50 && GetGValue(c) > GetBValue(c) + 50;
+}
+
+bool IsOrange(COLORREF c)
+{
+    return GetRValue(c) > 200 && GetGValue(c) > 110 && GetGValue(c) < 190 && GetBValue(c) < 90;
+}
+
+bool IsRed(COLORREF c)
+{
+    return GetRValue(c) > 180 && GetGValue(c) < 110 && GetBValue(c) < 110;
+}
+
+RECT ChildRect(HWND child)
+{
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string Utf16Profile(const std::wstring& text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t character : text) {
+        bytes.push_back(static_cast<char>(character & 0xFF));
+        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
+    }
+    return bytes;
+}
+
+}

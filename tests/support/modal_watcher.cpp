@@ -1,4 +1,5 @@
 #include "modal_watcher.h"
+#include "window_testing.h"
 
 #include <algorithm>
 #include <map>
@@ -8,11 +9,7 @@ namespace testsupport {
 namespace {
 
 // Thread timers carry no user data: the callback finds its watcher by the timer's identifier.
-std::map<UINT_PTR, CModalWatcher*>& Watchers()
-{
-    static std::map<UINT_PTR, CModalWatcher*> watchers;
-    return watchers;
-}
+std::map<UINT_PTR, CModalWatcher*> watchers;
 
 bool HasClass(HWND window, const wchar_t* className)
 {
@@ -21,57 +18,28 @@ bool HasClass(HWND window, const wchar_t* className)
     return lstrcmpiW(name, className) == 0;
 }
 
-std::wstring TextOf(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(length + 1, L'\0');
-    GetWindowTextW(window, &text[0], length + 1);
-    text.resize(lstrlenW(text.c_str()));
-    return text;
-}
-
-bool IsIconStatic(HWND control)
-{
-    return (GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-}
-
 // Message boxes show the system's shared icons, so the handle tells which one it is.
 UINT IconFlagOf(HICON icon)
 {
-    if (icon == nullptr)
-        return 0;
-    const struct { LPCWSTR id; UINT flag; } known[] = {
-        { IDI_ERROR, MB_ICONERROR },
-        { IDI_INFORMATION, MB_ICONINFORMATION },
-        { IDI_WARNING, MB_ICONWARNING },
-        { IDI_QUESTION, MB_ICONQUESTION },
-    };
+    const std::pair<LPCWSTR, UINT> known[] = { { IDI_ERROR, MB_ICONERROR }, { IDI_INFORMATION, MB_ICONINFORMATION },
+                                               { IDI_WARNING, MB_ICONWARNING }, { IDI_QUESTION, MB_ICONQUESTION } };
     for (const auto& entry : known)
-        if (LoadIconW(nullptr, entry.id) == icon)
-            return entry.flag;
+        if (icon != nullptr && LoadIconW(nullptr, entry.first) == icon)
+            return entry.second;
     return 0;
 }
 
-struct CBoxReading
+// The first visible icon and the first non-empty text among the box's static controls.
+BOOL CALLBACK ReadControl(HWND control, LPARAM seen)
 {
-    CSeenBox* box;
-    bool textFound;
-};
-
-BOOL CALLBACK ReadControl(HWND control, LPARAM reading)
-{
-    CBoxReading& result = *reinterpret_cast<CBoxReading*>(reading);
+    CSeenBox& box = *reinterpret_cast<CSeenBox*>(seen);
     if (!HasClass(control, L"Static"))
         return TRUE;
-    if (IsIconStatic(control)) {
-        if (IsWindowVisible(control) && result.box->icon == 0)
-            result.box->icon = IconFlagOf(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)));
-    } else if (!result.textFound) {
-        const std::wstring text = TextOf(control);
-        if (!text.empty()) {
-            result.box->text = text;
-            result.textFound = true;
-        }
+    if ((GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        if (IsWindowVisible(control) && box.icon == 0)
+            box.icon = IconFlagOf(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)));
+    } else if (box.text.empty()) {
+        box.text = WindowText(control);
     }
     return TRUE;
 }
@@ -80,46 +48,36 @@ BOOL CALLBACK ReadControl(HWND control, LPARAM reading)
 
 CSeenBox ReadBox(HWND box)
 {
-    CSeenBox seen{ TextOf(box), std::wstring(), 0 };
-    CBoxReading reading{ &seen, false };
-    EnumChildWindows(box, ReadControl, reinterpret_cast<LPARAM>(&reading));
+    CSeenBox seen{ WindowText(box), std::wstring(), 0 };
+    EnumChildWindows(box, ReadControl, reinterpret_cast<LPARAM>(&seen));
     return seen;
 }
 
 CModalWatcher::CModalWatcher(UINT periodMs) : m_timer(SetTimer(nullptr, 0, periodMs, OnTimer))
 {
-    Watchers()[m_timer] = this;
+    watchers[m_timer] = this;
 }
 
 CModalWatcher::~CModalWatcher()
 {
     KillTimer(nullptr, m_timer);
-    Watchers().erase(m_timer);
+    watchers.erase(m_timer);
 }
 
 bool CModalWatcher::PumpUntil(size_t count, DWORD timeoutMs)
 {
-    const DWORD start = GetTickCount();
-    while (m_boxes.size() < count && GetTickCount() - start < timeoutMs) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (m_boxes.size() < count)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return m_boxes.size() >= count;
+    return testsupport::PumpUntil([this, count] { return m_boxes.size() >= count; }, timeoutMs);
 }
 
 void CALLBACK CModalWatcher::OnTimer(HWND, UINT, UINT_PTR timerId, DWORD)
 {
-    const auto found = Watchers().find(timerId);
-    if (found == Watchers().end())
+    const auto found = watchers.find(timerId);
+    if (found == watchers.end())
         return;
-    CModalWatcher* watcher = found->second;
-    watcher->ForgetClosedBoxes();
-    EnumThreadWindows(GetCurrentThreadId(), OnThreadWindow, reinterpret_cast<LPARAM>(watcher));
+    auto& handled = found->second->m_handled;
+    handled.erase(std::remove_if(handled.begin(), handled.end(), [](const auto& box) { return !IsWindow(box.first); }),
+                  handled.end());
+    EnumThreadWindows(GetCurrentThreadId(), OnThreadWindow, reinterpret_cast<LPARAM>(found->second));
 }
 
 BOOL CALLBACK CModalWatcher::OnThreadWindow(HWND window, LPARAM watcher)
@@ -130,33 +88,20 @@ BOOL CALLBACK CModalWatcher::OnThreadWindow(HWND window, LPARAM watcher)
 }
 
 // A box is recorded the first time it is seen and asked to close; when it is still open at
-// later ticks it is asked more firmly, so no box can keep a test waiting.
+// later ticks it is cancelled, then ended, so no box can keep a test waiting.
 void CModalWatcher::Inspect(HWND window)
 {
-    auto handled = std::find_if(m_handled.begin(), m_handled.end(),
-                                [window](const CHandledBox& box) { return box.window == window; });
+    auto handled = std::find_if(m_handled.begin(), m_handled.end(), [window](const auto& box) { return box.first == window; });
     if (handled == m_handled.end()) {
         m_boxes.push_back(ReadBox(window));
-        m_handled.push_back(CHandledBox{ window, 0 });
+        m_handled.emplace_back(window, 0);
         const int button = GetDlgItem(window, IDOK) != nullptr ? IDOK : IDCANCEL;
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
-        return;
-    }
-    ++handled->ticksOpen;
-    if (handled->ticksOpen == 2)
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+    } else if (++handled->second == 2) {
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    else if (handled->ticksOpen == 4)
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    else if (handled->ticksOpen >= 6)
+    } else if (handled->second >= 4) {
         EndDialog(window, IDCANCEL);
-}
-
-void CModalWatcher::ForgetClosedBoxes()
-{
-    m_handled.erase(std::remove_if(m_handled.begin(), m_handled.end(),
-                                   [](const CHandledBox& box) { return !IsWindow(box.window); }),
-                    m_handled.end());
+    }
 }
 
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -21,7 +22,7 @@ struct CSeenBox
 // Watches the calling thread from construction to destruction with a thread timer. Modal loops
 // (message boxes, dialogs) dispatch the timer's message; at every tick each dialog-class window
 // ("#32770") of this thread is recorded once and dismissed (its IDOK button when it has one,
-// otherwise IDCANCEL; a box that stays open is then sent WM_CLOSE and finally ended), so a test
+// otherwise IDCANCEL; a box that stays open is then cancelled and finally ended), so a test
 // that shows a box never hangs on it.
 class CModalWatcher
 {
@@ -38,20 +39,13 @@ public:
     bool PumpUntil(size_t count, DWORD timeoutMs = 5000);
 
 private:
-    struct CHandledBox
-    {
-        HWND window;
-        int ticksOpen;
-    };
-
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timerId, DWORD);
     static BOOL CALLBACK OnThreadWindow(HWND window, LPARAM watcher);
     void Inspect(HWND window);
-    void ForgetClosedBoxes();
 
     UINT_PTR m_timer;
     std::vector<CSeenBox> m_boxes;
-    std::vector<CHandledBox> m_handled;
+    std::vector<std::pair<HWND, int>> m_handled; // boxes still open and the ticks they have stayed
 };
 
 // Reads what a dialog box shows (caption, text, icon).

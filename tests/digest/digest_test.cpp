@@ -1,0 +1,197 @@
+#include "file_digest.h"
+#include "vrok_business/vrok_md5.h"
+#include "vrok_persistence/vrok_file.h"
+#include "vrok_persistence/vrok_view.h"
+
+#include "modal_watcher.h"
+#include "reference_digests.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <string>
+
+using testsupport::CModalWatcher;
+using testsupport::CTemporaryFolder;
+using testsupport::Narrow;
+using vrok::business::md5::CMd5;
+using vrok::persistence::file::CFile;
+using vrok::persistence::file::CVirtualFile;
+typedef vrok::persistence::file::CView<unsigned char> CByteView;
+
+namespace {
+
+// The digest text ComputeFileDigest returns, or "(null)".
+std::wstring Digest(const std::wstring& path)
+{
+    std::unique_ptr<wchar_t[]> text(ComputeFileDigest(path.c_str()));
+    return text ? std::wstring(text.get()) : L"(null)";
+}
+
+// The digest through CMd5 reading windows of the given size.
+std::wstring WindowedDigest(const std::wstring& path, unsigned long long windowSize)
+{
+    CVirtualFile file;
+    CMd5 md5;
+    if (!file.Open(path.c_str()) || !md5.Compute(file, windowSize))
+        return L"(failed)";
+    wchar_t text[33] = {};
+    for (int i = 0; i < 16; ++i)
+        swprintf(text + 2 * i, 3, L"%02x", md5.GetDigest()[i]);
+    return text;
+}
+
+// Another program holding a file open with the given access and sharing (none: not held).
+struct CHeldFile
+{
+    HANDLE handle;
+    CHeldFile(const std::wstring& path, DWORD access, DWORD share)
+        : handle(access ? CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr) {}
+    ~CHeldFile() { if (handle && handle != INVALID_HANDLE_VALUE) CloseHandle(handle); }
+};
+
+}
+
+// RFC 1321, appendix A.5 (the empty message is an empty file, refused below).
+TEST(Digest, RfcSuiteGivesThePublishedDigests)
+{
+    const std::pair<const char*, const wchar_t*> suite[] = {
+        { "a", L"0cc175b9c0f1b6a831c399e269772661" },
+        { "abc", L"900150983cd24fb0d6963f7d28e17f72" },
+        { "message digest", L"f96b697d7cb7938d525a2f31aaf161d0" },
+        { "abcdefghijklmnopqrstuvwxyz", L"c3fcd3d76192e4007dfb496cca67e13b" },
+        { "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", L"d174ab98d277d9f5a5611c2c9f419d9f" },
+        { "12345678901234567890123456789012345678901234567890123456789012345678901234567890",
+          L"57edf4a22be3c955ac49da2e2107b67a" },
+    };
+    CTemporaryFolder folder;
+    CModalWatcher watcher;
+    for (const auto& row : suite)
+        EXPECT_EQ(row.second, Digest(folder.WriteFile(L"m.txt", row.first))) << row.first;
+    EXPECT_TRUE(watcher.Boxes().empty());
+}
+
+// Every tail length around the padding boundaries, whole and through 64 KiB windows (the larger
+// files span up to 64 of them); window sizes off the granularity are rounded up.
+TEST(Digest, EveryTailLengthGivesTheDigestMd5sumPrints)
+{
+    std::set<std::wstring> lengths;
+    CModalWatcher watcher;
+    for (const auto& entry : testsupport::ReadReferenceDigests(L"digest\\md5sums.txt")) {
+        SCOPED_TRACE(Narrow(entry.path));
+        const std::wstring length = entry.path.substr(11, entry.path.size() - 15);  // digest\len_<n>.bin
+        lengths.insert(length);
+        if (length == L"0")
+            continue;
+        EXPECT_EQ(entry.digest, Digest(entry.path));
+        for (unsigned long long windowSize : { 65536ull, 1ull, 100000ull, 1ull << 40 })
+            EXPECT_EQ(entry.digest, WindowedDigest(entry.path, windowSize)) << windowSize;
+    }
+    for (const wchar_t* length : { L"0", L"1", L"55", L"56", L"63", L"64", L"65", L"119", L"120", L"127", L"128",
+                                   L"196665", L"3145728", L"4194299" })
+        EXPECT_EQ(1u, lengths.count(length)) << Narrow(length);
+    EXPECT_TRUE(watcher.Boxes().empty());
+}
+
+TEST(Digest, FilesThatCannotBeHashedShowTheOpenFailedBoxAndGiveNull)
+{
+    CTemporaryFolder folder;
+    const std::wstring busy = folder.WriteFile(L"busy.bin", "being written");
+    const struct { std::wstring path; DWORD heldAccess, heldShare; } rows[] = {
+        { folder.PathOf(L"missing.bin"), 0, 0 },
+        { folder.Path(), 0, 0 },
+        { folder.WriteFile(L"empty.bin", ""), 0, 0 },
+        { L"digest\\len_0.bin", 0, 0 },
+        { busy, GENERIC_WRITE, 0 },
+        { busy, GENERIC_WRITE, FILE_SHARE_READ },  // a writer letting others read still keeps it
+        { folder.PathOf(L"\x0444\x0430\x0439\x043B-\x6587\x4EF6.bin"), 0, 0 },
+        { L"C:\\" + std::wstring(489, L'p'), 0, 0 },  // 11 + 492 + 9: the longest text a box shows
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Narrow(row.path));
+        CHeldFile held(row.path, row.heldAccess, row.heldShare);
+        ASSERT_NE(INVALID_HANDLE_VALUE, held.handle);
+        CModalWatcher watcher;
+        EXPECT_EQ(L"(null)", Digest(row.path));
+        ASSERT_EQ(1u, watcher.Boxes().size());
+        EXPECT_EQ(L"Erreur", watcher.Boxes()[0].caption);
+        EXPECT_EQ(L"Open file " + row.path + L" failed !", watcher.Boxes()[0].text);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), watcher.Boxes()[0].icon);
+    }
+    // A path whose message would not fit the box: no box at all, and no digest.
+    for (size_t length : { 493u, 2000u }) {
+        CModalWatcher watcher;
+        EXPECT_EQ(L"(null)", Digest(L"C:\\" + std::wstring(length - 3, L'q'))) << length;
+        EXPECT_TRUE(watcher.Boxes().empty()) << length;
+    }
+}
+
+TEST(Digest, NonLatinPathsAndFilesOthersReadAreHashed)
+{
+    CTemporaryFolder folder;
+    ASSERT_TRUE(CreateDirectoryW(folder.PathOf(L"\x0434\x0430\x043D\x043D\x044B\x0435").c_str(), nullptr));
+    const std::wstring path =
+        folder.WriteFile(L"\x0434\x0430\x043D\x043D\x044B\x0435\\\x6587\x4EF6 \x03B1\x03C1\x03C7.txt", "message digest");
+    CHeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader.handle);
+    CModalWatcher watcher;
+    EXPECT_EQ(L"f96b697d7cb7938d525a2f31aaf161d0", Digest(path));
+    EXPECT_TRUE(watcher.Boxes().empty());
+}
+
+TEST(Digest, CloseReleasesOnceAndObjectsLetTheirFilesGo)
+{
+    CTemporaryFolder folder;
+    const std::wstring path = folder.WriteFile(L"a.bin", "abcdef");
+    EXPECT_FALSE(CFile().Close());
+    EXPECT_FALSE(CVirtualFile().Close());
+    {
+        CFile file;
+        ASSERT_TRUE(file.OpenForReading(path.c_str()));
+        EXPECT_TRUE(file.Close());
+        EXPECT_FALSE(file.Close());
+        CVirtualFile mapped;
+        ASSERT_TRUE(mapped.Open(path.c_str()));
+        EXPECT_FALSE(mapped.Open(path.c_str()));
+        EXPECT_TRUE(mapped.Close());
+        EXPECT_FALSE(mapped.Close());
+        EXPECT_EQ(0u, mapped.GetSize());
+        CMd5 md5;
+        EXPECT_FALSE(md5.Compute(mapped));
+        // The file itself is still held: nobody may write meanwhile.
+        EXPECT_EQ(INVALID_HANDLE_VALUE,
+                  CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    }
+    EXPECT_TRUE(DeleteFileW(path.c_str()));
+}
+
+TEST(Digest, ViewHandsOutOnlyBytesOfItsWindow)
+{
+    CTemporaryFolder folder;
+    std::string content(200000, '\0');
+    for (size_t i = 0; i < content.size(); ++i)
+        content[i] = static_cast<char>(i * 7 + i / 251);
+    CVirtualFile file;
+    ASSERT_TRUE(file.Open(folder.WriteFile(L"v.bin", content).c_str()));
+    CByteView view(file);
+    ASSERT_TRUE(view.Map(0, 65536, 100));
+    EXPECT_FALSE(view.IsEndReached());
+    EXPECT_EQ(static_cast<unsigned char>(content[65536 + 99]), *view.At(99));
+    EXPECT_THROW(view.At(100), CByteView::CExceptionOutboundValue);
+    ASSERT_TRUE(view.Map(0, 131072, ~0ull));  // shortened to the end, no wrap-around of offset + length
+    EXPECT_TRUE(view.IsEndReached());
+    EXPECT_EQ(200000u - 131072u, view.GetLength());
+    EXPECT_EQ(static_cast<unsigned char>(content[199999]), *view.At(200000 - 131072 - 1));
+    EXPECT_THROW(view.At(~0ull), CByteView::CExceptionOutboundValue);
+    EXPECT_FALSE(view.Map(0, 200000, 10));  // at the end: nothing to map
+    EXPECT_THROW(view.At(0), CByteView::CExceptionOutboundValue);
+    ASSERT_TRUE(view.Map(0, 0, 10));
+    view.Unmap();
+    EXPECT_THROW(view.At(0), CByteView::CExceptionOutboundValue);
+    CByteView unbound;
+    EXPECT_THROW(unbound.Map(0, 0, 1), CByteView::CExceptionNoFile);
+    EXPECT_THROW(unbound.At(0), CByteView::CExceptionNoFile);
+}

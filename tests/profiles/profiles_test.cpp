@@ -1,0 +1,194 @@
+#include "command_ids.h"
+#include "profile_files.h"
+
+#include "test_files.h"
+#include "window_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace profile;
+using testsupport::CTemporaryFolder;
+using testsupport::Narrow;
+
+namespace {
+
+// Text of a buffer the profile functions return (the caller's to delete[]); "<null>" for none.
+std::wstring Take(wchar_t* buffer)
+{
+    const std::wstring text = buffer ? buffer : L"<null>";
+    delete[] buffer;
+    return text;
+}
+
+std::wstring Read(const std::wstring& file, const wchar_t* section, const wchar_t* key)
+{
+    return Take(ReadProfileString(file.c_str(), section, key));
+}
+
+std::wstring Numbered(const wchar_t* stem, int index)
+{
+    wchar_t key[KeyBufferLength];
+    FormatNumberedKey(key, stem, index);
+    return key;
+}
+
+// The text of a profile file in the program's encoding (UTF-16LE with a byte-order mark); empty otherwise.
+std::wstring Utf16Text(const std::wstring& path)
+{
+    const std::string bytes = testsupport::ReadWholeFile(path);
+    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0)
+        return std::wstring();
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+}
+
+// A program folder of the test's own with md5_global.ini in it.
+struct CProgramFolder : CTemporaryFolder
+{
+    explicit CProgramFolder(const std::wstring& text) : ini(WriteFile(GlobalIniName, testsupport::Utf16Profile(text))) {}
+    std::wstring ini;
+};
+
+}
+
+TEST(ProfileFiles, MissingValuesReadEmptyLongOnesAreCutNumbersKeepTheirLowBits)
+{
+    const std::wstring longPath = L"C:\\" + std::wstring(297, L'x');
+    CProgramFolder program(L"[CURRENT_LANGUAGE]\r\n_ini_file=" + longPath + L"\r\nchecked_menu_index=258\r\n"
+                           L"[MENU_FILE]\r\nmenu_type_1=-1\r\nmenu_id_0=65737\r\n");
+    EXPECT_EQ(Take(GetGlobalIniPath(program.Path().c_str())), program.ini);
+    EXPECT_EQ(Read(program.ini, L"MENU_EDIT", L"menu_text_0"), L"");
+    EXPECT_EQ(Read(program.ini, SectionMenuFile, L"menu_text_7"), L"");
+    EXPECT_EQ(Read(program.PathOf(L"absent.ini"), SectionMenuFile, L"menu_id_0"), L"");
+    EXPECT_EQ(ReadProfileInteger(program.ini.c_str(), L"MENU_EDIT", L"menu_type_0"), 0);
+    EXPECT_EQ(Read(program.ini, SectionCurrentLanguage, KeyIniFile), longPath.substr(0, 259));
+    EXPECT_EQ(Take(GetLanguageFilePath(program.Path().c_str())), longPath.substr(0, 259));
+    EXPECT_EQ(ReadProfileByte(program.ini.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex), 2);
+    EXPECT_EQ(ReadProfileInteger(program.ini.c_str(), SectionMenuFile, L"menu_type_1"), -1);
+    EXPECT_EQ(ReadProfileWord(program.ini.c_str(), SectionMenuFile, L"menu_id_0"), 201);
+}
+
+// The language file combines the value with the program folder (a leading backslash goes to
+// the drive's root); help files are appended under the folder whatever the value starts with.
+TEST(ProfileFiles, ValuesResolveAgainstTheProgramFolder)
+{
+    const struct { const wchar_t* value; const wchar_t* combined; const wchar_t* appended; } rows[] = {
+        { L"lang\\fr.ini", L"<folder>\\lang\\fr.ini", L"<folder>\\lang\\fr.ini" },
+        { L"D:\\other\\fr.ini", L"D:\\other\\fr.ini", L"D:\\other\\fr.ini" },
+        { L"\\lang\\fr.ini", L"<root>lang\\fr.ini", L"<folder>\\lang\\fr.ini" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Narrow(row.value));
+        CProgramFolder program(std::wstring(L"[CURRENT_LANGUAGE]\r\n_ini_file=") + row.value + L"\r\n");
+        const auto expand = [&](std::wstring path) {
+            if (path.rfind(L"<folder>", 0) == 0)
+                return path.replace(0, 8, program.Path());
+            return path.rfind(L"<root>", 0) == 0 ? path.replace(0, 6, program.Path().substr(0, 3)) : path;
+        };
+        EXPECT_EQ(Take(GetLanguageFilePath(program.Path().c_str())), expand(row.combined));
+        EXPECT_EQ(Take(GetPathBesideProgram(row.value, program.Path().c_str())), expand(row.appended));
+    }
+}
+
+TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
+{
+    const std::wstring rest = L"[MENU_LANGUAGE_LIST]\r\nmenu_position=2\r\nmenu_text_1=Fran\u00e7ais\r\n"
+                              L"_ini_file_1=lang\\french.ini\r\n_help_file_1=help\\french.chm\r\n"
+                              L"menu_text_3=Espa\u00f1ol\r\n[MENU_FILE]\r\nmenu_id_0=201\r\n";
+    CProgramFolder program(L"[CURRENT_LANGUAGE]\r\n_ini_file=english.ini\r\n_help_file=english.chm\r\n"
+                           L"checked_menu_index=0\r\n" + rest);
+    StoreCurrentLanguage(1, program.ini.c_str());
+    EXPECT_EQ(Read(program.ini, SectionCurrentLanguage, KeyHelpFile), L"help\\french.chm");
+    EXPECT_EQ(Take(GetLanguageFilePath(program.Path().c_str())), program.Path() + L"\\lang\\french.ini");
+    EXPECT_EQ(ReadProfileByte(program.ini.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex), 1);
+    // Language 3 has no files of its own: the keys are written with empty values.
+    StoreCurrentLanguage(3, program.ini.c_str());
+    for (const wchar_t* key : { KeyIniFile, KeyHelpFile }) {
+        wchar_t value[16] = {};
+        GetPrivateProfileStringW(SectionCurrentLanguage, key, L"absent", value, 16, program.ini.c_str());
+        EXPECT_STREQ(L"", value) << Narrow(key);
+    }
+    EXPECT_EQ(ReadProfileByte(program.ini.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex), 3);
+    // The rest of the file is untouched, and still in the program's encoding.
+    const std::wstring after = Utf16Text(program.ini);
+    ASSERT_NE(after.find(L"[MENU_LANGUAGE_LIST]"), std::wstring::npos) << Narrow(after);
+    EXPECT_EQ(after.substr(after.find(L"[MENU_LANGUAGE_LIST]")), rest);
+}
+
+// The files shipped in the runnable folder, read where and as the program reads them: every
+// language must hold every text within the buffer it is read into, and md5_global.ini's menus
+// must offer exactly the commands the main window handles.
+TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
+{
+    const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
+        { SectionMenuFile, 0, { commands::Open, commands::Close } },
+        { SectionMenuEdit, 1, { commands::Paste } },
+        { SectionMenuHelp, 3, { commands::Help, commands::About } },
+        { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
+    };
+    const std::pair<const wchar_t*, const wchar_t*> texts[] = {
+        { SectionWindowText, KeyText }, { SectionButtonCompare, KeyText }, { SectionMenuFile, KeyMenuTitle },
+        { SectionMenuEdit, KeyMenuTitle }, { SectionMenuLanguage, KeyMenuTitle }, { SectionMenuHelp, KeyMenuTitle },
+        { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
+        { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
+    };
+    wchar_t folder[MAX_PATH] = {};
+    GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
+    const std::wstring global = Take(GetGlobalIniPath(folder));
+    ASSERT_TRUE(PathFileExistsW(global.c_str())) << Narrow(global);
+    EXPECT_EQ(ReadProfileByte(global.c_str(), SectionLanguageList, KeyMenuPosition), 2);
+    const unsigned checked = ReadProfileByte(global.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex);
+    std::set<std::wstring> labels;
+    std::wstring checkedLanguage;
+    for (int n = 0; n <= commands::LastLanguage; ++n) {
+        const std::wstring label = Read(global, SectionLanguageList, Numbered(StemMenuText, n).c_str());
+        if (n > 0 && label.empty())
+            break;
+        const std::wstring language =
+            Take(GetPathBesideProgram(Read(global, SectionLanguageList, Numbered(StemIniFile, n).c_str()).c_str(), folder));
+        SCOPED_TRACE(Narrow(label + L" in " + language));
+        EXPECT_TRUE(labels.insert(label).second);
+        EXPECT_LE(label.size(), LabelBufferLength - 1u);
+        ASSERT_TRUE(PathFileExistsW(language.c_str()));
+        if (static_cast<unsigned>(n) == checked)
+            checkedLanguage = language;
+        for (const auto& text : texts) {
+            const std::wstring value = Read(language, text.first, text.second);
+            SCOPED_TRACE(Narrow(std::wstring(text.first) + L" " + text.second + L"=" + value));
+            EXPECT_FALSE(value.empty());
+            EXPECT_LE(value.size(), std::wstring(text.first) == SectionSentences ? SentenceBufferLength - 1u
+                                    : std::wstring(text.second) == KeyMenuTitle ? LabelBufferLength - 1u
+                                                                                : ControlTextBufferLength - 1u);
+        }
+        // A popup's entries as it is built: kinds and ids from md5_global.ini, labels from the
+        // language file; separators are skipped, the first other entry without a label ends it.
+        for (const auto& popup : popups) {
+            SCOPED_TRACE(Narrow(popup.section));
+            if (popup.position >= 0) {
+                EXPECT_EQ(ReadProfileByte(global.c_str(), popup.section, KeyMenuPosition), popup.position);
+            }
+            std::vector<unsigned short> offered;
+            for (int entry = 0; entry < 256; ++entry) {
+                const int kind = ReadProfileInteger(global.c_str(), popup.section, Numbered(StemMenuType, entry).c_str());
+                const std::wstring text = Read(language, popup.section, Numbered(StemMenuText, entry).c_str());
+                if (kind == -1)
+                    continue;
+                if (entry > 0 && text.empty())
+                    break;
+                EXPECT_TRUE(kind == 0 || kind == 5) << "entry " << entry << " of kind " << kind;
+                EXPECT_FALSE(text.empty());
+                EXPECT_LE(text.size(), LabelBufferLength - 1u) << Narrow(text);
+                offered.push_back(ReadProfileWord(global.c_str(), popup.section, Numbered(StemMenuId, entry).c_str()));
+            }
+            EXPECT_EQ(offered, popup.commands);
+        }
+    }
+    EXPECT_EQ(Take(GetLanguageFilePath(folder)), checkedLanguage) << "the program starts in the checked language";
+    EXPECT_TRUE(labels.count(L"English") && labels.count(L"Fran\u00e7ais")) << "accented labels must read right";
+}

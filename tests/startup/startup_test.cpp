@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-using testsupport::CModalWatcher;
 using vrok::main::CApplication;
 using vrok::main::RunProgram;
 
@@ -48,35 +47,28 @@ TEST(Startup, ProgramOpensItsWindowAndEndsWithZeroWhenClosed)
     CloseHandle(process.hProcess);
 }
 
-TEST(Startup, WithoutApplicationObjectTheUserIsToldAndTheResultIsMinusOne)
+// The main window's class procedure refuses creation: the window cannot be made.
+LRESULT CALLBACK RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CModalWatcher watcher;
+    return message == WM_NCCREATE ? FALSE : DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(Startup, WithoutApplicationObjectOrMainWindowTheUserIsToldAndTheProgramEnds)
+{
+    testsupport::CModalWatcher watcher;
     EXPECT_EQ(-1, RunProgram(nullptr, L""));
-    ASSERT_EQ(1u, watcher.Boxes().size());
+    struct CUnluckyApplication : CApplication {
+        int Start(vrok::main::CArgumentList&) override
+        {
+            return OpenMainWindow(new vrok::user::mainwindow::CStdMainWindow(RefuseCreation));
+        }
+    } application;
+    EXPECT_NE(0, RunProgram(CApplication::GetInstance(), L"")) << "and no loop waiting for a window";
+    ASSERT_EQ(2u, watcher.Boxes().size());
     EXPECT_EQ(L"Information", watcher.Boxes()[0].caption);
     EXPECT_EQ(L"Aucune instance globale de l'objet CApplication n'a été crée\nAbandon du programme",
               watcher.Boxes()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), watcher.Boxes()[0].icon);
-}
-
-TEST(Startup, MainWindowThatCannotBeMadeEndsWithAnErrorInsteadOfWaiting)
-{
-    // A main window whose class registers under another name: the window itself cannot be made.
-    struct CUnmakeableMainWindow : vrok::user::mainwindow::CStdMainWindow
-    {
-        bool OnRegisterClass(vrok::user::basewindow::CWindowClass& windowClass) override
-        {
-            windowClass.lpszClassName = L"VestigonStartupOtherClass";
-            return true;
-        }
-    };
-    struct CUnluckyApplication : CApplication
-    {
-        int Start(vrok::main::CArgumentList&) override { return OpenMainWindow(new CUnmakeableMainWindow()); }
-    } application;
-    CModalWatcher watcher;
-    EXPECT_NE(0, RunProgram(CApplication::GetInstance(), L""));
-    ASSERT_EQ(1u, watcher.Boxes().size());
-    EXPECT_EQ(L"Erreur", watcher.Boxes()[0].caption);
-    EXPECT_NE(std::wstring::npos, watcher.Boxes()[0].text.find(L"main window cannot be created"));
+    EXPECT_EQ(L"Erreur", watcher.Boxes()[1].caption);
+    EXPECT_NE(std::wstring::npos, watcher.Boxes()[1].text.find(L"main window cannot be created"));
 }

@@ -1,291 +1,268 @@
 // The real program, started from a copy of its runnable folder and worked only from outside:
-// window texts, control messages, menu commands, typed keys, the screen and the files it keeps.
-#include "main_window_view.h"
-#include "program_folder.h"
-#include "running_program.h"
-
+// window texts, control messages, menu commands, the screen, its exit code and its settings.
+#include "modal_watcher.h"
 #include "reference_digests.h"
+#include "test_files.h"
+#include "window_testing.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <memory>
-#include <string>
+#include <algorithm>
+#include <cstdlib>
 
-using e2e::CMainWindowView;
-using e2e::CProgramFolder;
-using e2e::CRunningProgram;
-using e2e::EVerdictIcon;
+using namespace testsupport;
 
 namespace {
 
-const DWORD StartTimeoutMs = 20000;
-const DWORD ExitTimeoutMs = 15000;
-const wchar_t* const DigestList = L"e2e\\md5sums.txt";
-// French is the second entry of the language list; its command is its index.
-const WORD FrenchIndex = 1;
-
-std::wstring TestFile(const std::wstring& name)
+std::wstring FullPath(const std::wstring& path)
 {
     wchar_t full[MAX_PATH] = {};
-    GetFullPathNameW((L"e2e\\" + name).c_str(), MAX_PATH, full, nullptr);
+    GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
     return full;
 }
 
-std::wstring Quoted(const std::wstring& text)
+// A file of the test data, and the digest md5sum printed for it on the host.
+std::wstring TestFile(const std::wstring& name) { return FullPath(L"e2e\\" + name); }
+std::wstring Md5sumOf(const std::wstring& name) { return ReferenceDigestOf(L"e2e\\md5sums.txt", name); }
+
+// The runnable folder under test: VESTIGON_PROGRAM_DIR when set (a host path such as /tmp/x is
+// on Wine's drive Z:), otherwise ..\vestigon beside the test data folder.
+std::wstring RunnableFolder()
 {
-    return L"\"" + text + L"\"";
+    const wchar_t* chosen = _wgetenv(L"VESTIGON_PROGRAM_DIR");
+    std::wstring folder = chosen != nullptr && *chosen != L'\0' ? chosen : L"..\\vestigon";
+    if (folder[0] == L'/')
+        folder = L"Z:" + folder;
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    return FullPath(folder);
 }
 
-std::wstring Md5sumOf(const std::wstring& name)
+// The main window as another program sees it: children found by class, texts read with
+// WM_GETTEXT, the verdict told by the colour of the shield painted in the strip.
+struct CMainWindowView
 {
-    return testsupport::ReferenceDigestOf(DigestList, name);
-}
+    explicit CMainWindowView(HWND window)
+        : window(window), panel(FindWindowExW(window, nullptr, L"VYMP_GRADIENT_WINDOW_CLASSNAME", nullptr)),
+          strip(FindWindowExW(window, nullptr, L"VYMP_NOTIFY_WINDOW_CLASSNAME", nullptr)),
+          button(GetDlgItem(panel, 102))
+    {
+        // Both fields are edit controls; the digest field is the read-only one.
+        for (HWND edit = nullptr; (edit = FindWindowExW(panel, edit, L"Edit", nullptr)) != nullptr;)
+            (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY ? digest : input) = edit;
+    }
+    void Compare(const std::wstring& reference, bool withEnter) const
+    {
+        SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(reference.c_str()));
+        if (withEnter) {
+            SendMessageW(input, WM_KEYDOWN, VK_RETURN, 1);
+            SendMessageW(input, WM_CHAR, L'\r', 1);
+            SendMessageW(input, WM_KEYUP, VK_RETURN, 0xC0000001);
+        } else {
+            SendMessageW(button, BM_CLICK, 0, 0);
+        }
+    }
+    // How many of the 30 x 30 pixels of the shield at (10, 10) in the strip have the colour.
+    int ShieldPixels(bool (*isColour)(COLORREF)) const
+    {
+        POINT origin = {10, 10};
+        ClientToScreen(strip, &origin);
+        HDC screen = GetDC(nullptr);
+        int count = 0;
+        for (int at = 0; at < 900; ++at)
+            count += isColour(GetPixel(screen, origin.x + at % 30, origin.y + at / 30));
+        ReleaseDC(nullptr, screen);
+        return count;
+    }
+    // A shield covers a few hundred pixels; the strip takes 400 ms to slide in.
+    bool ShowsShield(bool (*isColour)(COLORREF)) const
+    {
+        return PumpUntil([&] { return ShieldPixels(isColour) >= 60; });
+    }
 
-::testing::AssertionResult IsVerdict(EVerdictIcon expected, EVerdictIcon seen)
-{
-    if (seen == expected)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the strip shows " << e2e::NameOf(seen) << ", not "
-                                         << e2e::NameOf(expected);
-}
+    HWND window, panel, strip, button, input = nullptr, digest = nullptr;
+};
 
-// One run of the program from a private folder: started with the given arguments, its main
-// window looked up. Tests close it themselves and read the exit code.
+// Runs of the program from a private copy of its runnable folder, so that a test may change
+// its settings. A program still running at the end is ended: a failed test leaves nothing behind.
 class ProgramRun : public ::testing::Test
 {
 protected:
-    // Starts the program and returns its main window, null (with a failure) when it never came.
-    CMainWindowView* Start(const std::wstring& arguments)
+    ProgramRun()
     {
-        EXPECT_TRUE(m_folder.IsComplete()) << "runnable folder " << testsupport::Narrow(e2e::RunnableFolder());
-        m_program.reset(new CRunningProgram(m_folder.ExePath(), arguments));
-        EXPECT_TRUE(m_program->IsStarted()) << "error " << GetLastError();
-        HWND window = m_program->WaitForMainWindow(StartTimeoutMs);
-        EXPECT_NE(nullptr, window) << "no main window";
-        if (window == nullptr)
-            return nullptr;
-        m_view.reset(new CMainWindowView(window));
-        return m_view.get();
+        const std::wstring source = RunnableFolder();
+        WIN32_FIND_DATAW entry;
+        HANDLE search = FindFirstFileW((source + L"\\*").c_str(), &entry);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &entry))
+            CopyFileW((source + L"\\" + entry.cFileName).c_str(), m_folder.PathOf(entry.cFileName).c_str(), FALSE);
+        FindClose(search);
+    }
+    ~ProgramRun() override { EndProgram(); }
+
+    void EndProgram()
+    {
+        if (m_process.hProcess == nullptr)
+            return;
+        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(m_process.hProcess, 99);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+        m_process = {};
     }
 
-    // Starts the program on a file it cannot hash: the box comes while the window is being made,
-    // the user reads it and presses OK, the window opens without digest and closes cleanly.
-    void StartWithUnreadableFile(const std::wstring& path)
+    // Starts the program as the shell does (its quoted path, a blank and the arguments) and
+    // waits for its visible window of the class once it waits for input.
+    HWND Start(const std::wstring& arguments, const wchar_t* className = L"VYMP_MAIN_WINDOW_CLASSNAME")
     {
-        ASSERT_TRUE(m_folder.IsComplete());
-        m_program.reset(new CRunningProgram(m_folder.ExePath(), Quoted(path)));
-        HWND box = m_program->WaitForBox(StartTimeoutMs);
-        ASSERT_NE(nullptr, box) << "no error box";
-        EXPECT_EQ(L"Erreur", e2e::TextOf(box));
-        EXPECT_EQ(L"Open file " + path + L" failed !", e2e::BoxText(box));
-        e2e::DismissBox(box);
-
-        HWND main = m_program->WaitForMainWindow(StartTimeoutMs);
-        ASSERT_NE(nullptr, main);
-        m_view.reset(new CMainWindowView(main));
-        EXPECT_EQ(L"", m_view->Digest());
-        EXPECT_NE(nullptr, m_view->InputField()) << "the rest of the window is built";
-        EXPECT_EQ(0u, CloseAndWait());
+        EndProgram();
+        const std::wstring exe = m_folder.PathOf(L"vestigon.exe");
+        std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof(startup);
+        EXPECT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &m_process)) << "no program in " << Narrow(RunnableFolder());
+        WaitForInputIdle(m_process.hProcess, 20000);  // its start-up, the first digest included, is over
+        return WaitForWindow(className);
     }
 
-    // Closes the window as the user does and returns the exit code.
-    DWORD CloseAndWait()
+    // A visible top-level window of the program with this class; null when none came in time.
+    HWND WaitForWindow(const wchar_t* className) const
     {
-        m_view->Close();
-        return m_program->WaitForExit(ExitTimeoutMs);
+        for (const DWORD start = GetTickCount(); m_process.hProcess && GetTickCount() - start < 20000; Sleep(50))
+            for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr)) != nullptr;) {
+                DWORD processId = 0;
+                GetWindowThreadProcessId(window, &processId);
+                if (processId == m_process.dwProcessId && IsWindowVisible(window))
+                    return window;
+            }
+        return nullptr;
     }
 
-    CProgramFolder m_folder;
-    std::unique_ptr<CRunningProgram> m_program;
-    std::unique_ptr<CMainWindowView> m_view;
+    // Closes the main window as the user does; the exit code, STILL_ACTIVE when it did not end.
+    DWORD CloseAndWait(HWND window) const
+    {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        WaitForSingleObject(m_process.hProcess, 15000);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(m_process.hProcess, &code);
+        return code;
+    }
+
+    std::wstring Setting(const wchar_t* file, const wchar_t* section, const wchar_t* key) const
+    {
+        wchar_t value[512] = {};
+        GetPrivateProfileStringW(section, key, L"", value, 512, m_folder.PathOf(file).c_str());
+        return value;
+    }
+
+    CTemporaryFolder m_folder;
+    PROCESS_INFORMATION m_process = {};
 };
 
 using StartAndClose = ProgramRun;
-using CommandLine = ProgramRun;
-using Verdict = ProgramRun;
-using Language = ProgramRun;
 
 }
 
-// --- start and close: what the release check runs on the unpacked archive as well ---
+// --- start and close: the release check runs these on the unpacked archive as well ---
 
-TEST_F(StartAndClose, WithoutFileTheWindowIsEmptyAndClosesWithZero)
+TEST_F(StartAndClose, WithoutArgumentTheFieldsAreEmptyAndNothingIsToCompare)
 {
-    CMainWindowView* window = Start(L"");
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(L"Vestigon pour md5 v1.0", window->Title());
-    ASSERT_NE(nullptr, window->DigestField());
-    ASSERT_NE(nullptr, window->InputField());
-    EXPECT_EQ(L"", window->Digest());
-    EXPECT_EQ(L"", window->Reference());
-    EXPECT_FALSE(window->PanelTitle().empty()) << "the panel's title comes from the language file";
-    EXPECT_FALSE(window->ButtonCaption().empty());
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::None, window->VerdictIcon()));
-
-    // Nothing to compare with: the orange shield.
-    window->SetReference(std::wstring(32, L'a'));
-    window->ClickCompare();
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::Warning, window->WaitForVerdictIcon(EVerdictIcon::Warning)));
-
-    EXPECT_EQ(0u, CloseAndWait());
+    const CMainWindowView view(Start(L""));
+    ASSERT_NE(nullptr, view.window);
+    EXPECT_EQ(L"Vestigon pour md5 v1.0", WindowText(view.window));
+    ASSERT_NE(nullptr, view.input);
+    EXPECT_EQ(L"", WindowText(view.digest));
+    EXPECT_EQ(L"", WindowText(view.input));
+    EXPECT_FALSE(WindowText(view.panel).empty()) << "the panel's title comes from the language file";
+    EXPECT_LT(view.ShieldPixels(IsGreen) + view.ShieldPixels(IsOrange) + view.ShieldPixels(IsRed), 60);
+    view.Compare(std::wstring(32, L'a'), false);
+    EXPECT_TRUE(view.ShowsShield(IsOrange)) << "nothing to compare with";
+    EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
-TEST_F(StartAndClose, WithFileTheDigestIsWhatMd5sumPrintsAndTheWindowClosesWithZero)
+TEST_F(StartAndClose, WithAFileTheDigestIsWhatMd5sumPrints)
 {
-    const std::wstring expected = Md5sumOf(L"sample.bin");
-    ASSERT_EQ(32u, expected.size()) << "no md5sum digest in the test data";
-    CMainWindowView* window = Start(Quoted(TestFile(L"sample.bin")));
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(expected, window->Digest());
-    EXPECT_EQ(0u, CloseAndWait());
+    for (const std::wstring name : {L"sample.bin", L"name with blanks.bin", L"donn\u00e9es_\u0444\u0430\u0439\u043b_\u6570\u636e.bin"}) {
+        SCOPED_TRACE(Narrow(name));
+        ASSERT_EQ(32u, Md5sumOf(name).size()) << "no md5sum digest in the test data";
+        const CMainWindowView view(Start(L"\"" + TestFile(name) + L"\""));
+        ASSERT_NE(nullptr, view.window);
+        EXPECT_EQ(Md5sumOf(name), WindowText(view.digest));
+        EXPECT_EQ(0u, CloseAndWait(view.window));
+    }
 }
 
-TEST_F(StartAndClose, MissingFileIsReportedThenTheWindowOpensEmptyAndClosesWithZero)
+// A missing file, and an empty one (zero bytes cannot be mapped), are told in a box while the
+// window is made; after OK the window opens without a digest and closes cleanly.
+TEST_F(StartAndClose, AFileThatCannotBeHashedIsToldAndTheWindowOpensEmpty)
 {
-    const std::wstring missing = TestFile(L"no such file.bin");
-    ASSERT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(missing.c_str()));
-    ASSERT_TRUE(m_folder.IsComplete());
-    StartWithUnreadableFile(missing);
+    for (const std::wstring& path : {TestFile(L"no such file.bin"), TestFile(L"empty.bin")}) {
+        SCOPED_TRACE(Narrow(path));
+        HWND box = Start(L"\"" + path + L"\"", L"#32770");
+        ASSERT_NE(nullptr, box) << "no error box";
+        EXPECT_EQ(L"Erreur", ReadBox(box).caption);
+        EXPECT_EQ(L"Open file " + path + L" failed !", ReadBox(box).text);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+
+        HWND window = WaitForWindow(L"VYMP_MAIN_WINDOW_CLASSNAME");
+        ASSERT_NE(nullptr, window);
+        const CMainWindowView view(window);
+        ASSERT_NE(nullptr, view.digest);
+        EXPECT_EQ(L"", WindowText(view.digest));
+        EXPECT_EQ(0u, CloseAndWait(window));
+    }
 }
 
-TEST_F(StartAndClose, EmptyFileIsReportedLikeAFileThatCannotBeMappedAndClosesWithZero)
+// Each row's shield differs from the previous one's, so every row shows a new verdict.
+TEST_F(ProgramRun, TheButtonAndEnterShowTheShieldOfTheVerdict)
 {
-    // Zero bytes cannot be mapped into memory: the program says so instead of showing a digest.
-    ASSERT_EQ(L"d41d8cd98f00b204e9800998ecf8427e", Md5sumOf(L"empty.bin"));
-    StartWithUnreadableFile(TestFile(L"empty.bin"));
-}
-
-TEST_F(StartAndClose, CloseCommandOfTheFileMenuEndsWithZero)
-{
-    CMainWindowView* window = Start(L"");
-    ASSERT_NE(nullptr, window);
-    window->ChooseMenuCommand(202);
-    EXPECT_EQ(0u, m_program->WaitForExit(ExitTimeoutMs));
-}
-
-// --- the file named on the command line ---
-
-TEST_F(CommandLine, QuotedNameWithBlanksIsHashedWhole)
-{
-    CMainWindowView* window = Start(Quoted(TestFile(L"name with blanks.bin")));
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(Md5sumOf(L"name with blanks.bin"), window->Digest());
-    EXPECT_EQ(0u, CloseAndWait());
-}
-
-TEST_F(CommandLine, NameWithNonLatinLettersIsHashed)
-{
-    const std::wstring name = testsupport::Widen("données_файл_数据.bin");
-    ASSERT_EQ(32u, Md5sumOf(name).size());
-    CMainWindowView* window = Start(Quoted(TestFile(name)));
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(Md5sumOf(name), window->Digest());
-    EXPECT_EQ(0u, CloseAndWait());
-}
-
-// --- the comparison, asked for with the button and with Enter ---
-
-TEST_F(Verdict, PublishedDigestPastedAndCompareClickedShowsTheGreenShield)
-{
-    CMainWindowView* window = Start(Quoted(TestFile(L"sample.bin")));
-    ASSERT_NE(nullptr, window);
-    window->SetReference(Md5sumOf(L"sample.bin"));
-    window->ClickCompare();
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::Equal, window->WaitForVerdictIcon(EVerdictIcon::Equal)));
-    EXPECT_EQ(Md5sumOf(L"sample.bin"), window->Reference()) << "the comparison leaves the input field alone";
-    EXPECT_EQ(0u, CloseAndWait());
-}
-
-TEST_F(Verdict, DigestTypedInCapitalsAndEnterPressedIsTakenInLowerCase)
-{
-    CMainWindowView* window = Start(Quoted(TestFile(L"sample.bin")));
-    ASSERT_NE(nullptr, window);
-    std::wstring capitals = Md5sumOf(L"sample.bin");
-    CharUpperW(&capitals[0]);
-    window->TypeIntoInput(capitals);
-    EXPECT_EQ(Md5sumOf(L"sample.bin"), window->Reference());
-    window->PressEnter();
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::Equal, window->WaitForVerdictIcon(EVerdictIcon::Equal)));
-    EXPECT_EQ(Md5sumOf(L"sample.bin"), window->Reference()) << "Enter inserts nothing";
-    EXPECT_EQ(0u, CloseAndWait());
-}
-
-TEST_F(Verdict, AnotherFilesDigestShowsTheRedShieldWithEnterAndWithTheButton)
-{
-    CMainWindowView* window = Start(Quoted(TestFile(L"sample.bin")));
-    ASSERT_NE(nullptr, window);
-    window->SetReference(Md5sumOf(L"name with blanks.bin"));
-    window->PressEnter();
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::Different, window->WaitForVerdictIcon(EVerdictIcon::Different)));
-
-    window->SetReference(Md5sumOf(L"sample.bin"));
-    window->ClickCompare();
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::Equal, window->WaitForVerdictIcon(EVerdictIcon::Equal)));
-
-    window->SetReference(Md5sumOf(L"empty.bin"));
-    window->ClickCompare();
-    EXPECT_TRUE(IsVerdict(EVerdictIcon::Different, window->WaitForVerdictIcon(EVerdictIcon::Different)));
-    EXPECT_EQ(0u, CloseAndWait());
-}
-
-TEST_F(Verdict, MalformedReferencesShowTheOrangeShield)
-{
-    CMainWindowView* window = Start(Quoted(TestFile(L"sample.bin")));
-    ASSERT_NE(nullptr, window);
     const std::wstring digest = Md5sumOf(L"sample.bin");
+    const CMainWindowView view(Start(L"\"" + TestFile(L"sample.bin") + L"\""));
+    ASSERT_NE(nullptr, view.window);
     const struct
     {
-        const char* what;
+        const char* name;
         std::wstring reference;
-    } malformed[] = {
-        { "empty", L"" },
-        { "one digit short", digest.substr(0, 31) },
-        { "one digit too many", digest + L"0" },
-        { "a trailing blank", digest + L" " },
-        { "a letter that is no digit", L"g" + digest.substr(1) },
+        bool withEnter;
+        bool (*hasColour)(COLORREF);
+    } rows[] = {
+        {"equal", digest, false, IsGreen},
+        {"one digit short", digest.substr(0, 31), true, IsOrange},
+        {"another file's digest", Md5sumOf(L"name with blanks.bin"), true, IsRed},
+        {"empty", L"", false, IsOrange},
+        {"equal, with Enter", digest, true, IsGreen},
+        {"one digit too many", digest + L"0", false, IsOrange},
+        {"the empty file's digest", Md5sumOf(L"empty.bin"), false, IsRed},
+        {"a letter that is no digit", L"g" + digest.substr(1), true, IsOrange},
+        {"equal again", digest, false, IsGreen},
+        {"a trailing blank", digest + L" ", true, IsOrange},
     };
-    for (const auto& reference : malformed) {
-        // A right comparison first, so that each orange shield is a new one.
-        window->SetReference(digest);
-        window->ClickCompare();
-        ASSERT_TRUE(IsVerdict(EVerdictIcon::Equal, window->WaitForVerdictIcon(EVerdictIcon::Equal)));
-
-        window->SetReference(reference.reference);
-        window->PressEnter();
-        EXPECT_TRUE(IsVerdict(EVerdictIcon::Warning, window->WaitForVerdictIcon(EVerdictIcon::Warning)))
-            << reference.what;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        view.Compare(row.reference, row.withEnter);
+        EXPECT_TRUE(view.ShowsShield(row.hasColour));
+        EXPECT_EQ(row.reference, WindowText(view.input)) << "the comparison leaves the field as it is";
     }
-    EXPECT_EQ(0u, CloseAndWait());
+    EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
-// --- languages ---
-
-TEST_F(Language, ChoosingFrenchIsWrittenBesideTheProgramAndShownAfterARestart)
+TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARestart)
 {
-    ASSERT_EQ(L"english.ini", m_folder.ReadSetting(L"md5_global.ini", L"CURRENT_LANGUAGE", L"_ini_file"));
-    const std::wstring frenchTitle = m_folder.ReadSetting(L"french.ini", L"WINDOW_TEXT", L"text");
-    const std::wstring frenchCaption = m_folder.ReadSetting(L"french.ini", L"BUTTON_COMPARE", L"text");
-    ASSERT_FALSE(frenchTitle.empty());
-    ASSERT_NE(m_folder.ReadSetting(L"english.ini", L"WINDOW_TEXT", L"text"), frenchTitle);
-    ASSERT_NE(m_folder.ReadSetting(L"english.ini", L"BUTTON_COMPARE", L"text"), frenchCaption);
-    ASSERT_EQ(L"Français", m_folder.ReadSetting(L"md5_global.ini", L"MENU_LANGUAGE_LIST", L"menu_text_1"));
+    const std::wstring title = Setting(L"french.ini", L"WINDOW_TEXT", L"text");
+    const std::wstring caption = Setting(L"french.ini", L"BUTTON_COMPARE", L"text");
+    ASSERT_NE(Setting(L"english.ini", L"WINDOW_TEXT", L"text"), title);
 
-    CMainWindowView* window = Start(L"");
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(m_folder.ReadSetting(L"english.ini", L"WINDOW_TEXT", L"text"), window->PanelTitle());
-    window->ChooseMenuCommand(FrenchIndex);
-    EXPECT_EQ(L"french.ini", m_folder.ReadSetting(L"md5_global.ini", L"CURRENT_LANGUAGE", L"_ini_file"));
-    EXPECT_EQ(L"french.chm", m_folder.ReadSetting(L"md5_global.ini", L"CURRENT_LANGUAGE", L"_help_file"));
-    EXPECT_EQ(std::to_wstring(FrenchIndex), m_folder.ReadSetting(L"md5_global.ini", L"CURRENT_LANGUAGE", L"checked_menu_index"));
-    EXPECT_EQ(frenchTitle, window->PanelTitle()) << "the switch re-labels the open window";
-    EXPECT_EQ(frenchCaption, window->ButtonCaption());
-    EXPECT_EQ(0u, CloseAndWait());
+    const CMainWindowView view(Start(L""));
+    ASSERT_NE(nullptr, view.window);
+    // French is the second entry of the language list; its command is its index.
+    SendMessageW(view.window, WM_COMMAND, 1, 0);
+    EXPECT_EQ(L"french.ini", Setting(L"md5_global.ini", L"CURRENT_LANGUAGE", L"_ini_file"));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
 
-    CMainWindowView* restarted = Start(L"");
-    ASSERT_NE(nullptr, restarted);
-    EXPECT_EQ(frenchTitle, restarted->PanelTitle());
-    EXPECT_EQ(frenchCaption, restarted->ButtonCaption());
-    EXPECT_EQ(0u, CloseAndWait());
+    const CMainWindowView restarted(Start(L""));
+    ASSERT_NE(nullptr, restarted.window);
+    EXPECT_EQ(title, WindowText(restarted.panel));
+    EXPECT_EQ(caption, WindowText(restarted.button));
+    EXPECT_EQ(0u, CloseAndWait(restarted.window));
 }

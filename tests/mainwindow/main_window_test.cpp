@@ -1,0 +1,388 @@
+// The main window in this process, on profile files of the test's own: what it shows at start,
+// every verdict of a comparison, drops, the open dialog, the clipboard, clicks and commands.
+#include "modal_watcher.h"
+#include "test_files.h"
+#include "window_testing.h"
+
+#include "about_window.h"
+#include "cool_control.h"
+#include "my_window.h"
+#include "vrok_user/vrok_main.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
+
+using namespace testsupport;
+
+namespace {
+
+// RFC 1321's examples.
+const std::wstring AbcDigest = L"900150983cd24fb0d6963f7d28e17f72";
+const std::wstring MessageDigest = L"f96b697d7cb7938d525a2f31aaf161d0";
+
+const wchar_t EnglishIni[] =
+    L"[WINDOW_TEXT]\r\ntext=Published digest\r\n[BUTTON_COMPARE]\r\ntext=&Compare\r\n[SENTENCES]\r\n"
+    L"string_empty_string=Nothing to compare.\r\nstring_too_long=Too long.\r\nstring_too_short=Too short.\r\n"
+    L"string_not_hexacecimal=Not hexadecimal.\r\nhash_equal=Equal.\r\nhash_different=Different.\r\n";
+
+// A program folder with md5_global.ini naming `language` and english.ini beside it.
+struct CProgramFolder : CTemporaryFolder
+{
+    explicit CProgramFolder(const std::wstring& language = L"english.ini")
+    {
+        WriteFile(L"md5_global.ini", Utf16Profile(L"[CURRENT_LANGUAGE]\r\n_ini_file=" + language + L"\r\n"));
+        WriteFile(L"english.ini", Utf16Profile(EnglishIni));
+    }
+};
+
+// The main window opened through an application object as the program does; it is closed and
+// its class unregistered when the object goes.
+class COpenedWindow : public vrok::main::CApplication
+{
+public:
+    explicit COpenedWindow(const CProgramFolder& folder, const std::wstring* file = nullptr)
+        : m_folder(folder.Path()), m_file(file)
+    {
+        vrok::main::CArgumentList arguments;
+        EXPECT_EQ(0, Start(arguments));
+        PumpMessages(60);
+    }
+    ~COpenedWindow() override
+    {
+        Close();
+        UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
+    }
+    int Start(vrok::main::CArgumentList&) override
+    {
+        const vrok::data::type::string::CString file(m_file != nullptr ? *m_file : L"");
+        OMyWindow* window = new OMyWindow(m_file != nullptr ? &file : nullptr);
+        window->SetProgramFolder(m_folder.c_str());
+        return OpenMainWindow(window);
+    }
+    OMyWindow& My() const { return *static_cast<OMyWindow*>(GetMainWindow()); }
+    HWND Handle() const { return My().GetHandle(); }
+    HWND Input() const { return My().GetDropPanel()->GetInputField()->GetHandle(); }
+    HWND Digest() const { return My().GetDropPanel()->GetDigestField()->GetHandle(); }
+    HWND Strip() const { return My().GetNotifyWindow()->GetHandle(); }
+    std::wstring StripText() const { return My().GetNotifyWindow()->GetMessageText(); }
+    bool StripHasIcon() const { return My().GetNotifyWindow()->HasIcon(); }
+    COLORREF IconColour() const
+    {
+        UpdateWindow(Strip());
+        return PixelAt(Strip(), 34, 22);  // a plain spot of the shield drawn at (10, 10)
+    }
+    void Command(WPARAM id) const
+    {
+        SendMessageW(Handle(), WM_COMMAND, id, 0);
+        PumpMessages();
+    }
+    // Closes the window; the message loop's result (0 after a normal close), -1 when it never ends.
+    int Close()
+    {
+        if (m_closed)
+            return 0;
+        m_closed = true;
+        SendMessageW(Handle(), WM_CLOSE, 0, 0);
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5)) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT)
+                    return static_cast<int>(message.wParam);
+                DispatchMessageW(&message);
+            }
+        }
+        return -1;
+    }
+
+private:
+    std::wstring m_folder;
+    const std::wstring* m_file;
+    bool m_closed = false;
+};
+
+// The times the strip is shown (slides in) while the action runs.
+HWND g_strip = nullptr;
+int g_stripShows = 0;
+
+LRESULT CALLBACK CountStripShows(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->hwnd == g_strip && message->message == WM_SHOWWINDOW && message->wParam)
+        ++g_stripShows;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+template <typename Action>
+int StripShows(const COpenedWindow& opened, Action action)
+{
+    g_strip = opened.Strip();
+    g_stripShows = 0;
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountStripShows, nullptr, GetCurrentThreadId());
+    action();
+    PumpMessages(100);
+    UnhookWindowsHookEx(hook);
+    return g_stripShows;
+}
+
+void DropFiles(HWND window, const std::vector<std::wstring>& files)
+{
+    std::wstring list;
+    for (const std::wstring& file : files)
+        list += file + L'\0';
+    list += L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the window frees it
+    PumpMessages();
+}
+
+// Puts Unicode text on the clipboard; null empties it.
+void SetClipboard(const std::wstring* text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    if (text != nullptr) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text->size() + 1) * sizeof(wchar_t));
+        std::memcpy(GlobalLock(memory), text->c_str(), (text->size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    CloseClipboard();
+}
+
+// Answers the open dialog from a thread timer: types the path and presses Open, or cancels
+// when the path is empty; other boxes get OK. ChooseInOpenDialog returns the open dialogs seen.
+std::wstring g_chosenPath;
+int g_openDialogs = 0;
+
+void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = FindWindowW(L"#32770", nullptr);
+    if (dialog == nullptr || GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId() ||
+        !IsWindowVisible(dialog) || GetPropW(dialog, L"answered"))
+        return;
+    SetPropW(dialog, L"answered", reinterpret_cast<HANDLE>(1));
+    HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+    if (field != nullptr) {
+        ++g_openDialogs;
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(g_chosenPath.c_str()));
+    }
+    const int button = field != nullptr && g_chosenPath.empty() ? IDCANCEL : IDOK;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+int ChooseInOpenDialog(const COpenedWindow& opened, const std::wstring& path)
+{
+    g_chosenPath = path;
+    g_openDialogs = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerDialog);
+    opened.Command(201);
+    KillTimer(nullptr, timer);
+    return g_openDialogs;
+}
+
+}
+
+// Started without a file, then pasted into.
+TEST(MainWindow, WithoutAFileTheFieldsAreEmptyAndPasteTakesUnicodeTextAsItIsOrSaysThereIsNone)
+{
+    CProgramFolder folder;
+    CModalWatcher watcher;
+    COpenedWindow opened(folder);
+    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_EQ(L"file : ", opened.StripText());
+    EXPECT_FALSE(opened.StripHasIcon());
+    EXPECT_EQ(L"", WindowText(opened.Input()));
+    EXPECT_EQ(L"", WindowText(opened.Digest()));
+    EXPECT_EQ(opened.Input(), GetFocus());
+
+    // Lower case: the field lowers what it receives.
+    const std::wstring text = L"  \u03b1\u03b2\u03b3 \u65e5\u672c\u8a9e 900150983cd24fb0 \u00e9t\u00e9\t";
+    SetClipboard(&text);
+    opened.Command(204);
+    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_EQ(text, WindowText(opened.Input()));
+
+    SetClipboard(nullptr);
+    opened.Command(204);
+    ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(L"No data to paste", watcher.Boxes()[0].text);
+    EXPECT_EQ(text, WindowText(opened.Input()));
+
+    const std::wstring megabytes = std::wstring(3 << 20, L'a') + L"z";
+    SetClipboard(&megabytes);
+    opened.Command(204);
+    EXPECT_EQ(megabytes, WindowText(opened.Input()));
+}
+
+TEST(MainWindow, AMissingLanguageFileIsToldAndTheWindowStillOpensAndCloses)
+{
+    CProgramFolder folder(L"missing.ini");
+    CModalWatcher watcher;
+    COpenedWindow opened(folder);
+    ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(L"Cannot open initialization file", watcher.Boxes()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), watcher.Boxes()[0].icon);
+    EXPECT_TRUE(IsWindowVisible(opened.Handle()));
+    EXPECT_EQ(0, opened.Close());
+}
+
+// Started on a file deep enough for its path to be shortened, then every verdict in turn.
+TEST(MainWindow, WithAFileTheDigestIsShownAndEveryComparisonGivesItsSentenceAndIcon)
+{
+    CProgramFolder folder;
+    const std::wstring deep = std::wstring(120, L'd');
+    ASSERT_TRUE(CreateDirectoryW(folder.PathOf(deep).c_str(), nullptr));
+    const std::wstring file = folder.WriteFile(deep + L"\\abc.txt", "abc");
+    CModalWatcher watcher;
+    COpenedWindow opened(folder, &file);
+    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    EXPECT_FALSE(opened.StripHasIcon());
+    const std::wstring start = opened.StripText();
+    ASSERT_EQ(L"file : ", start.substr(0, 7));
+    EXPECT_EQ(L"\\abc.txt\n", start.substr(start.size() - 9)) << "the path line ends the caption";
+    EXPECT_NE(std::wstring::npos, start.find(L"...")) << "the long path is compacted";
+
+    const struct
+    {
+        const char* name;
+        std::wstring reference;
+        const wchar_t* sentence;
+        bool (*hasColour)(COLORREF);
+    } rows[] = {
+        {"empty", L"", L"Nothing to compare.", IsOrange},
+        {"equal", AbcDigest, L"Equal.", IsGreen},
+        {"31 characters", AbcDigest.substr(0, 31), L"Too short.", IsOrange},
+        {"upper case, lowered by the field", L"900150983CD24FB0D6963F7D28E17F72", L"Equal.", IsGreen},
+        {"33 characters", AbcDigest + L"0", L"Too long.", IsOrange},
+        {"32 hexadecimal digits, different", MessageDigest, L"Different.", IsRed},
+        {"32 characters, not hexadecimal", AbcDigest.substr(0, 31) + L"g", L"Not hexadecimal.", IsOrange},
+        {"trailing blank", AbcDigest + L" ", L"Too long.", IsOrange},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetWindowTextW(opened.Input(), row.reference.c_str());
+        SendMessageW(opened.Handle(), WM_COMPARE_REQUEST, 0, 0);
+        PumpMessages();
+        // Only the latest sentence follows the path line.
+        EXPECT_EQ(start + row.sentence, opened.StripText());
+        EXPECT_TRUE(opened.StripHasIcon());
+        EXPECT_TRUE(row.hasColour(opened.IconColour())) << std::hex << opened.IconColour();
+        EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    }
+
+    // Enter in the input field and the button each compare once.
+    SetWindowTextW(opened.Input(), AbcDigest.c_str());
+    SetFocus(opened.Input());
+    EXPECT_EQ(1, StripShows(opened, [&] {
+        PostMessageW(opened.Input(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        PostMessageW(opened.Input(), WM_KEYUP, VK_RETURN, 0xC01C0001);
+    }));
+    EXPECT_EQ(start + L"Equal.", opened.StripText());
+    EXPECT_EQ(AbcDigest, WindowText(opened.Input())) << "Enter adds nothing to the field";
+    SetWindowTextW(opened.Input(), MessageDigest.c_str());
+    HWND button = opened.My().GetDropPanel()->GetCompareButton()->GetHandle();
+    EXPECT_EQ(1, StripShows(opened, [&] { SendMessageW(button, BM_CLICK, 0, 0); }));
+    EXPECT_EQ(start + L"Different.", opened.StripText());
+}
+
+TEST(MainWindow, ADropShowsItsFirstFileOrTellsWhyItCannotBeRead)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    const std::wstring message = folder.WriteFile(L"message.txt", "message digest");
+    COpenedWindow opened(folder);
+    CModalWatcher watcher;
+    SetWindowTextW(opened.Input(), L"typed earlier");
+    DropFiles(opened.Handle(), {message, abc, folder.WriteFile(L"third.txt", "a")});
+    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_EQ(MessageDigest, WindowText(opened.Digest()));
+    EXPECT_EQ(L"", WindowText(opened.Input()));
+    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"message.txt\n"));
+
+    // A file held open by another without sharing cannot be read.
+    const std::wstring locked = folder.WriteFile(L"locked.txt", "locked");
+    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetWindowTextW(opened.Input(), L"typed earlier");
+    DropFiles(opened.Handle(), {locked});
+    CloseHandle(holder);
+    ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(L"Open file " + locked + L" failed !", watcher.Boxes()[0].text);
+    EXPECT_EQ(L"", WindowText(opened.Digest()));
+    EXPECT_EQ(L"", WindowText(opened.Input()));
+    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"locked.txt\n"));
+
+    // A path longer than MAX_PATH, in Greek and Japanese, is shortened inside the caption.
+    std::wstring path = folder.Path();
+    while (path.size() <= 300)
+        path += L"\\\u0391\u03c1\u03c7\u03b5\u03af\u03b1-\u65e5\u672c\u8a9e";
+    DropFiles(opened.Handle(), {path + L"\\\u03c4\u03ad\u03bb\u03bf\u03c2.txt"});
+    EXPECT_EQ(2u, watcher.Boxes().size()) << "no such file";
+    const std::wstring caption = opened.StripText();
+    EXPECT_LE(caption.size(), 359u);
+    EXPECT_EQ(L"file : ", caption.substr(0, 7));
+    EXPECT_NE(std::wstring::npos, caption.find(L"..."));
+    EXPECT_EQ(L"\\\u03c4\u03ad\u03bb\u03bf\u03c2.txt\n", caption.substr(caption.size() - 11));
+}
+
+TEST(MainWindow, TheOpenDialogCancelledChangesNothingAndAChosenFileShowsItsDigest)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    const std::wstring message = folder.WriteFile(L"message.txt", "message digest");
+    COpenedWindow opened(folder, &abc);
+    SetWindowTextW(opened.Input(), L"kept");
+    const std::wstring caption = opened.StripText();
+    EXPECT_EQ(1, ChooseInOpenDialog(opened, L""));
+    EXPECT_EQ(caption, opened.StripText());
+    EXPECT_EQ(L"kept", WindowText(opened.Input()));
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+
+    EXPECT_EQ(1, ChooseInOpenDialog(opened, message));
+    EXPECT_EQ(MessageDigest, WindowText(opened.Digest()));
+    EXPECT_EQ(L"", WindowText(opened.Input()));
+    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"message.txt\n"));
+}
+
+TEST(MainWindow, InertCommandsDoNothingAClickReplaysTheStripAndAboutOpensOnce)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    COpenedWindow opened(folder, &abc);
+    CModalWatcher watcher;
+    SetWindowTextW(opened.Input(), L"kept");
+    SendMessageW(opened.Handle(), WM_COMPARE_REQUEST, 0, 0);
+    const std::wstring caption = opened.StripText();
+    const std::string globalIni = ReadWholeFile(folder.PathOf(L"md5_global.ini"));
+    SendMessageW(opened.Handle(), WM_COMMAND, 203, 0);
+    for (WPARAM id = 101; id <= 200; ++id)
+        SendMessageW(opened.Handle(), WM_COMMAND, id, 0);
+    PumpMessages(100);
+    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_EQ(nullptr, opened.My().GetAboutWindow());
+    EXPECT_EQ(caption, opened.StripText());
+    EXPECT_EQ(L"kept", WindowText(opened.Input()));
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    EXPECT_EQ(globalIni, ReadWholeFile(folder.PathOf(L"md5_global.ini")));
+
+    EXPECT_EQ(1, StripShows(opened, [&] { SendMessageW(opened.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 240)); }));
+    EXPECT_EQ(caption, opened.StripText());
+    EXPECT_TRUE(opened.StripHasIcon());
+
+    opened.Command(205);
+    const auto* about = opened.My().GetAboutWindow();
+    ASSERT_NE(nullptr, about);
+    const HWND aboutWindow = about->GetHandle();
+    opened.Command(205);
+    EXPECT_EQ(about, opened.My().GetAboutWindow()) << "the open one is brought forward";
+    EXPECT_EQ(aboutWindow, about->GetHandle());
+    EXPECT_TRUE(IsWindowVisible(aboutWindow));
+}

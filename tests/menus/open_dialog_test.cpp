@@ -1,7 +1,9 @@
-// The open-file dialog record: what a new one holds, and a real dialog run on it.
+// The open-file dialog record: what a new one holds, and the platform's dialog run on it.
 
-#include "menu_test_support.h"
 #include "vrok_user/vrok_stddialog.h"
+#include "test_files.h"
+
+#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
@@ -11,11 +13,7 @@ using vrok::user::dialog::stddialog::CStdDialogOpenFile;
 
 namespace {
 
-const int FileNameEdit = 0x480;  // edt1
-const int FileNameCombo = 0x47c; // cmb13
-const int FilterCombo = 0x470;   // cmb1
-
-TEST(OpenFileDialog, ANewRecordIsReadyToRunWithOnlyItsBuffers)
+TEST(OpenFileDialog, ANewRecordHoldsOnlyItsBuffers)
 {
     CStdDialogOpenFile dialog;
     EXPECT_EQ(sizeof(OPENFILENAMEW), static_cast<size_t>(dialog.lStructSize));
@@ -25,93 +23,79 @@ TEST(OpenFileDialog, ANewRecordIsReadyToRunWithOnlyItsBuffers)
     EXPECT_EQ(dialog.FileTitle(), dialog.lpstrFileTitle);
     EXPECT_EQ(256u, static_cast<unsigned>(dialog.nMaxFileTitle));
     EXPECT_STREQ(L"", dialog.FilePath());
-    EXPECT_STREQ(L"", dialog.FileTitle());
     EXPECT_EQ(nullptr, dialog.hwndOwner);
     EXPECT_EQ(nullptr, dialog.lpstrFilter);
-    EXPECT_EQ(nullptr, dialog.lpstrInitialDir);
-    EXPECT_EQ(nullptr, dialog.lpstrTitle);
     EXPECT_EQ(0u, static_cast<unsigned>(dialog.Flags));
-    EXPECT_EQ(0u, static_cast<unsigned>(dialog.nFilterIndex));
-    EXPECT_EQ(nullptr, dialog.lpfnHook);
 }
 
-// What the thread timer does with the dialog once it is open.
+// What a thread timer does with the dialog once it is open: reads its filter, then types the
+// file's path and presses OK, or cancels when there is no file.
 struct CDialogScript
 {
-    std::wstring fileToChoose; // empty: cancel
+    std::wstring fileToChoose;
     bool seen = false;
     std::wstring filterShown;
 };
-
 CDialogScript* g_script = nullptr;
 
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found)
+BOOL CALLBACK FindDialog(HWND window, LPARAM found)
 {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
 void CALLBACK DriveDialog(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog == nullptr || g_script == nullptr || g_script->seen)
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr || g_script->seen)
         return;
     KillTimer(nullptr, timer);
     g_script->seen = true;
     wchar_t filter[64] = {};
-    GetDlgItemTextW(dialog, FilterCombo, filter, 64);
+    GetDlgItemTextW(dialog, cmb1, filter, 64);
     g_script->filterShown = filter;
-    if (g_script->fileToChoose.empty()) {
-        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    if (GetDlgItem(dialog, FileNameEdit) != nullptr)
-        SetDlgItemTextW(dialog, FileNameEdit, g_script->fileToChoose.c_str());
-    else
-        SetDlgItemTextW(dialog, FileNameCombo, g_script->fileToChoose.c_str());
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    if (!g_script->fileToChoose.empty())
+        SetDlgItemTextW(dialog, GetDlgItem(dialog, edt1) ? edt1 : cmb13, g_script->fileToChoose.c_str());
+    PostMessageW(dialog, WM_COMMAND, g_script->fileToChoose.empty() ? IDCANCEL : IDOK, 0);
 }
 
-// Runs the dialog as the open command does, with a filter and nothing else; a watchdog ends a
-// dialog that the script could not drive.
+// The dialog makes the chosen file's folder current; the other tests find their data relative
+// to the test folder, so it is put back.
 BOOL RunDialog(CStdDialogOpenFile& dialog, CDialogScript& script)
 {
+    wchar_t workingFolder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, workingFolder);
     dialog.lpstrFilter = L"Tous les fichiers\0*.*\0";
     g_script = &script;
     const UINT_PTR driver = SetTimer(nullptr, 0, 200, DriveDialog);
     const BOOL chosen = GetOpenFileNameW(&dialog);
     KillTimer(nullptr, driver);
     g_script = nullptr;
+    SetCurrentDirectoryW(workingFolder);
     return chosen;
 }
 
-TEST(OpenFileDialog, AChosenFileLandsInTheFileBuffer)
+TEST(OpenFileDialog, AChosenFileLandsInTheBuffersAndCancelLeavesThemEmpty)
 {
     testsupport::CTemporaryFolder folder;
-    const std::wstring path = folder.WriteFile(L"chosen \u00e9t\u00e9.bin", "data");
-    CStdDialogOpenFile dialog;
-    CDialogScript script;
-    script.fileToChoose = path;
-    EXPECT_TRUE(RunDialog(dialog, script));
-    EXPECT_TRUE(script.seen);
-    EXPECT_EQ(L"Tous les fichiers", script.filterShown);
-    EXPECT_EQ(path, dialog.FilePath());
-    EXPECT_STREQ(L"chosen \u00e9t\u00e9.bin", dialog.FileTitle());
-}
+    CDialogScript choose;
+    choose.fileToChoose = folder.WriteFile(L"chosen \u00e9t\u00e9.bin", "data");
+    CStdDialogOpenFile chosen;
+    EXPECT_TRUE(RunDialog(chosen, choose));
+    EXPECT_EQ(L"Tous les fichiers", choose.filterShown);
+    EXPECT_EQ(choose.fileToChoose, chosen.FilePath());
+    EXPECT_STREQ(L"chosen \u00e9t\u00e9.bin", chosen.FileTitle());
 
-TEST(OpenFileDialog, CancelReturnsFalseAndLeavesTheBufferEmpty)
-{
-    CStdDialogOpenFile dialog;
-    CDialogScript script;
-    EXPECT_FALSE(RunDialog(dialog, script));
-    EXPECT_TRUE(script.seen);
-    EXPECT_STREQ(L"", dialog.FilePath());
+    CDialogScript cancel;
+    CStdDialogOpenFile cancelled;
+    EXPECT_FALSE(RunDialog(cancelled, cancel));
+    EXPECT_TRUE(cancel.seen);
+    EXPECT_STREQ(L"", cancelled.FilePath());
 }
 
 }

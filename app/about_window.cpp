@@ -125,18 +125,8 @@ LRESULT CALLBACK CAboutWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     case WM_RBUTTONDOWN:
         about->Close();
         return 0;
-    case WM_COMMAND:
-        if (CBaseWindow* parent = CBaseWindow::GetBoundParent(about))
-            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
-        break;
-    case WM_NCDESTROY:
-    {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        CBaseWindow::DetachDestroyedWindow(window);
-        return result;
-    }
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return CBaseWindow::PanelDefaultProc(window, message, wParam, lParam);
 }

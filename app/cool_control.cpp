@@ -102,20 +102,10 @@ LRESULT CALLBACK CCoolControl::WindowProc(HWND window, UINT message, WPARAM wPar
             SetFocus(panel->m_inputField->GetHandle());
         return result;
     }
-    case WM_COMMAND:
-        if (CBaseWindow* parent = CBaseWindow::GetBoundParent(panel))
-            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
-        break;
-    case WM_NCDESTROY:
-    {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        CBaseWindow::DetachDestroyedWindow(window);
-        return result;
-    }
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return CBaseWindow::PanelDefaultProc(window, message, wParam, lParam);
 }
 
 // The input field's object is looked up on every message rather than kept from the first one:

@@ -189,6 +189,19 @@ void CBaseWindow::DetachDestroyedWindow(HWND window)
     object->m_handle = nullptr;
 }
 
+LRESULT CBaseWindow::PanelDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND)
+    {
+        if (CBaseWindow* parent = GetBoundParent(FromHandle(window)))
+            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
+    }
+    const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        DetachDestroyedWindow(window);
+    return result;
+}
+
 BOOL CALLBACK CBaseWindow::ShowChildWindowProc(HWND child, LPARAM)
 {
     InvalidateRect(child, nullptr, TRUE);

@@ -95,6 +95,9 @@ public:
     // Framework window procedures call this on WM_NCDESTROY: the binding is released and the
     // object forgets the handle of its destroyed window.
     static void DetachDestroyedWindow(HWND window);
+    // The common end of a panel's window procedure: a child's WM_COMMAND goes on to the panel's
+    // parent, WM_NCDESTROY detaches the object, and everything goes to DefWindowProcW.
+    static LRESULT PanelDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     // EnumChildWindows callback of the panels: repaint and show every child.
     static BOOL CALLBACK ShowChildWindowProc(HWND child, LPARAM);

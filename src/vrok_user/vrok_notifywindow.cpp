@@ -161,20 +161,10 @@ LRESULT CALLBACK CNotifyWindow::WindowProc(HWND window, UINT message, WPARAM wPa
     case WM_PAINT:
         strip->OnPaint();
         break;
-    case WM_COMMAND:
-        if (CBaseWindow* parent = CBaseWindow::GetBoundParent(strip))
-            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
-        break;
-    case WM_NCDESTROY:
-    {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        CBaseWindow::DetachDestroyedWindow(window);
-        return result;
-    }
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return CBaseWindow::PanelDefaultProc(window, message, wParam, lParam);
 }
 
 }}}}

@@ -1,28 +1,15 @@
 #ifndef VROK_USER_EDITTEXT_H
 #define VROK_USER_EDITTEXT_H
 
-#include "vrok_user/vrok_control.h"
-#include "vrok_user/vrok_gdiobject.h"
+#include "vrok_user/vrok_textfield.h"
 
 namespace vrok { namespace user { namespace controls { namespace text {
 
-// An edit field; with style 0 it has a border and turns every typed letter into lower case.
-class CEditText : public CChildControl
+// An edit field the user types into.
+class CEditText : public CTextField
 {
 public:
-    CEditText() = default;
-    ~CEditText() override;
-
-    using CChildControl::Create;
-    virtual bool Create(CBaseWindow* parent, const wchar_t* text, int x, int y, int width, int height,
-                        DWORD exStyle, DWORD style);
-
-    // The field takes the font over (a font it held before is deleted) and redraws with it.
-    void SetFont(graphics::CFont* font);
-    graphics::CFont* GetFont() const { return m_font; }
-
-private:
-    graphics::CFont* m_font = nullptr;
+    CEditText() : CTextField(WS_CHILD | WS_VISIBLE) {}
 };
 
 }}}}

@@ -1,6 +1,6 @@
 #include "windows_application.h"
 
-#include "my_window.h"
+#include "window/my_window.h"
 
 using vrok::data::type::string::CString;
 

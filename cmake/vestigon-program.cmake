@@ -1,12 +1,16 @@
-# The framework and the program's own classes form one static library; the executable adds
+# The framework (src/) is a library of its own that knows nothing of the program; the program's
+# classes (app/, in rooms by capability) form a second library on top of it; the executable adds
 # only the entry point, the global application object and the resources.
-file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS
-     ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/app/*.cpp)
-list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")
+file(GLOB_RECURSE VROK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
+add_library(vrok STATIC ${VROK_SOURCES})
+target_include_directories(vrok PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 gdi32 user32 kernel32)
 
+file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
+list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")
 add_library(vestigon_core STATIC ${VESTIGON_CORE_SOURCES})
-target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/app)
-target_link_libraries(vestigon_core PUBLIC comctl32 comdlg32 shlwapi shell32 gdi32 user32 kernel32)
+target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/app)
+target_link_libraries(vestigon_core PUBLIC vrok)
 
 # The runnable folder: the exe with its profile files and help files beside it.
 set(VESTIGON_RUN_DIR ${CMAKE_BINARY_DIR}/vestigon)

@@ -3,7 +3,7 @@
 #include "modal_watcher.h"
 #include "window_testing.h"
 
-#include "my_window.h"
+#include "window/my_window.h"
 #include "vrok_user/vrok_edittext.h"
 #include "vrok_user/vrok_graphic.h"
 #include "vrok_user/vrok_main.h"

@@ -1,4 +1,4 @@
-#include "file_digest.h"
+#include "hashing/file_digest.h"
 
 #include "modal_watcher.h"
 #include "reference_digests.h"

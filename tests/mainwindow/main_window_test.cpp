@@ -4,9 +4,9 @@
 #include "test_files.h"
 #include "window_testing.h"
 
-#include "about_window.h"
-#include "cool_control.h"
-#include "my_window.h"
+#include "window/about_window.h"
+#include "window/cool_control.h"
+#include "window/my_window.h"
 #include "vrok_user/vrok_main.h"
 
 #include <gtest/gtest.h>

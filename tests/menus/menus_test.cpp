@@ -1,8 +1,8 @@
 // The menus built from the profile files, the right-click popup, switching language and help.
 
-#include "cool_control.h"
-#include "language_commands.h"
-#include "menu_builder.h"
+#include "window/cool_control.h"
+#include "window/language_commands.h"
+#include "settings/menu_builder.h"
 #include "modal_watcher.h"
 #include "test_files.h"
 #include "window_testing.h"

@@ -3,8 +3,8 @@
 
 #include "window_testing.h"
 
-#include "about_window.h"
-#include "cool_control.h"
+#include "window/about_window.h"
+#include "window/cool_control.h"
 #include "vrok_user/vrok_main.h"
 #include "vrok_user/vrok_notifywindow.h"
 #include "vrok_user/vrok_stdmainwindow.h"

@@ -1,5 +1,5 @@
-#include "command_ids.h"
-#include "profile_files.h"
+#include "settings/command_ids.h"
+#include "settings/profile_files.h"
 
 #include "test_files.h"
 #include "window_testing.h"

@@ -1,7 +1,7 @@
 #ifndef VESTIGON_APP_MY_WINDOW_H
 #define VESTIGON_APP_MY_WINDOW_H
 
-#include "window_caption.h"
+#include "window/window_caption.h"
 #include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_menu.h"
 #include "vrok_user/vrok_notifywindow.h"

@@ -1,7 +1,7 @@
 #ifndef VESTIGON_MENU_ENTRIES_H
 #define VESTIGON_MENU_ENTRIES_H
 
-#include "profile_files.h"
+#include "settings/profile_files.h"
 
 // The entries of one popup section, read the way both the menu builder and the language switch
 // walk them: kinds and command ids from md5_global.ini, labels from the language file.

@@ -1,6 +1,6 @@
-#include "digest_comparison.h"
+#include "window/digest_comparison.h"
 
-#include "profile_files.h"
+#include "settings/profile_files.h"
 
 #include <windows.h>
 

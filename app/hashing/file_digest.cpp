@@ -1,4 +1,4 @@
-#include "file_digest.h"
+#include "hashing/file_digest.h"
 
 #include "vrok_business/vrok_md5.h"
 #include "vrok_persistence/vrok_file.h"

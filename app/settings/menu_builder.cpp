@@ -1,7 +1,7 @@
-#include "menu_builder.h"
+#include "settings/menu_builder.h"
 
-#include "menu_entries.h"
-#include "profile_files.h"
+#include "settings/menu_entries.h"
+#include "settings/profile_files.h"
 #include "vrok_user/vrok_messagebox.h"
 
 #include <windows.h>

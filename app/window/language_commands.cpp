@@ -1,7 +1,7 @@
-#include "language_commands.h"
+#include "window/language_commands.h"
 
-#include "menu_entries.h"
-#include "profile_files.h"
+#include "settings/menu_entries.h"
+#include "settings/profile_files.h"
 #include "vrok_user/vrok_dll.h"
 #include "vrok_user/vrok_messagebox.h"
 

@@ -1,4 +1,4 @@
-#include "cool_control.h"
+#include "window/cool_control.h"
 
 #include "vrok_user/vrok_main.h"
 

@@ -1,7 +1,7 @@
 #ifndef VESTIGON_LANGUAGE_COMMANDS_H
 #define VESTIGON_LANGUAGE_COMMANDS_H
 
-#include "cool_control.h"
+#include "window/cool_control.h"
 #include "vrok_user/vrok_basewindow.h"
 #include "vrok_user/vrok_menu.h"
 

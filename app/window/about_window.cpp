@@ -1,4 +1,4 @@
-#include "about_window.h"
+#include "window/about_window.h"
 
 #include "vrok_user/vrok_gdiobject.h"
 #include "vrok_user/vrok_graphic.h"

@@ -1,4 +1,4 @@
-#include "menu_entries.h"
+#include "settings/menu_entries.h"
 
 #include <windows.h>
 

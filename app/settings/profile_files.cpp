@@ -1,4 +1,4 @@
-#include "profile_files.h"
+#include "settings/profile_files.h"
 
 #include <windows.h>
 #include <shlwapi.h>

@@ -1,4 +1,4 @@
-#include "window_caption.h"
+#include "window/window_caption.h"
 
 #include <shlwapi.h>
 

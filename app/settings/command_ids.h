@@ -14,6 +14,10 @@ const unsigned short Nothing = 203;
 const unsigned short Paste = 204;
 const unsigned short About = 205;
 const unsigned short Help = 206;
+const unsigned short StopHashing = 207;
+const unsigned short CopyChecksumLine = 208;
+const unsigned short SaveChecksumFile = 209;
+const unsigned short LookForChecksumFiles = 210;
 
 inline bool IsLanguageCommand(unsigned short id)
 {

@@ -61,6 +61,16 @@ const wchar_t* const KeyTooShort = L"string_too_short";
 const wchar_t* const KeyNotHexadecimal = L"string_not_hexacecimal";
 const wchar_t* const KeyHashEqual = L"hash_equal";
 const wchar_t* const KeyHashDifferent = L"hash_different";
+// Sentences with a name filled in where the text says %s.
+const wchar_t* const KeyOtherDigest = L"string_other_digest";
+const wchar_t* const KeyReferenceFrom = L"reference_from_file";
+const wchar_t* const KeyReferenceConflict = L"reference_conflict";
+const wchar_t* const KeyReplaceQuestion = L"checksum_file_replace";
+const wchar_t* const KeyCannotWrite = L"checksum_file_not_written";
+
+// md5_global.ini: the user's options; a missing section or key means the default.
+const wchar_t* const SectionOptions = L"OPTIONS";
+const wchar_t* const KeyLookForChecksumFiles = L"look_for_checksum_files";
 
 // Longest numbered key: a stem and an index of up to five digits (a 16-bit index).
 const int KeyBufferLength = 32;

@@ -1,10 +1,14 @@
 #include "window/my_window.h"
 
 #include "window/about_window.h"
+#include "checksums/reference_finder.h"
+#include "window/checksum_commands.h"
+#include "settings/options.h"
 #include "settings/command_ids.h"
 #include "window/cool_control.h"
 #include "window/digest_comparison.h"
 #include "hashing/file_digest.h"
+#include "checksums/checksum_writer.h"
 #include "window/language_commands.h"
 #include "settings/menu_builder.h"
 #include "settings/profile_files.h"
@@ -196,7 +200,7 @@ void OMyWindow::ShowStartFile()
         GetClientSize(width, height);
         FormatCaption(m_filePath.c_str(), graphic.GetHandle(), width - StartPathMargin);
         m_notifyWindow->SetMessage(GetCaption(), 0);
-        SetDigestText(digest.get());
+        OnDigestReady(m_filePath.c_str(), digest.get());
         return;
     }
     m_notifyWindow->SetMessage(GetCaption(), 0);
@@ -207,25 +211,100 @@ void OMyWindow::FormatCaption(const wchar_t* path, HDC context, int width)
     m_caption.FormatPath(path, context, width);
 }
 
+// A reference filled in from a checksum file is compared like a typed one; the sentence then
+// also names the file it came from.
 void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
         return;
-    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
     const comparison::CVerdict verdict = comparison::JudgeReference(reference.get(), digest.get());
+    std::wstring sentence = checksumcommands::ReadSentence(verdict.sentenceKey, ProgramFolder());
+    if (verdict.otherAlgorithm != nullptr)
+        sentence = checksumcommands::FillIn(sentence, {verdict.otherAlgorithm});
+    if (reference && !m_referenceSource.empty() && m_filledReference == reference.get())
+        sentence += L" " + checksumcommands::FillIn(checksumcommands::ReadSentence(profile::KeyReferenceFrom,
+                                                                                   ProgramFolder()),
+                                                    {m_referenceSource});
+    ShowSentence(sentence, verdict.pictureId);
+}
 
-    wchar_t sentence[profile::SentenceBufferLength] = {};
-    if (languageFile)
-    {
-        wchar_t languageFilePath[profile::PathBufferLength];
-        CopyPath(languageFilePath, languageFile.get());
-        GetPrivateProfileStringW(profile::SectionSentences, verdict.sentenceKey, L"", sentence,
-                                 profile::SentenceBufferLength, languageFilePath);
-    }
-    m_caption.AppendSentence(sentence);
-    ShowInStrip(verdict.pictureId);
+void OMyWindow::ShowSentence(const std::wstring& sentence, int pictureId)
+{
+    m_caption.AppendSentence(sentence.c_str());
+    ShowInStrip(pictureId);
+}
+
+void OMyWindow::OnDigestReady(const std::wstring& path, const wchar_t* digest)
+{
+    SetDigestText(digest);
+    m_shownFile = path;
+    if (options::LooksForChecksumFiles(ProgramFolder()))
+        LookUpReference(path);
+}
+
+// A reference the user typed or pasted is never replaced; one this window filled in for an
+// earlier file is, or is taken away when nothing is found for the new one.
+void OMyWindow::LookUpReference(const std::wstring& path)
+{
+    if (m_dropPanel == nullptr)
+        return;
+    const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
+    const std::wstring current = reference ? reference.get() : L"";
+    if (!current.empty() && current != m_filledReference)
+        return;
+    const checksums::ReferenceLookup lookup = checksums::FindReferenceDigest(path);
+    m_filledReference = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.digest : L"";
+    m_referenceSource = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.sourceName : L"";
+    if (current != m_filledReference)
+        SetInputText(m_filledReference.c_str());
+    if (lookup.outcome == checksums::ReferenceLookup::Found)
+        CompareDigests();
+    else if (lookup.outcome == checksums::ReferenceLookup::Conflict)
+        ShowSentence(checksumcommands::FillIn(checksumcommands::ReadSentence(profile::KeyReferenceConflict,
+                                                                             ProgramFolder()),
+                                              {lookup.sourceName, lookup.otherName}),
+                     comparison::WarningPicture);
+}
+
+std::wstring OMyWindow::ShownDigest() const
+{
+    const COwnedText digest = m_dropPanel != nullptr ? ReadWholeText(m_dropPanel->GetDigestField()) : nullptr;
+    return digest && !m_shownFile.empty() ? digest.get() : L"";
+}
+
+void OMyWindow::CopyChecksumLine()
+{
+    const std::wstring digest = ShownDigest();
+    if (!digest.empty())
+        checksumcommands::PutTextOnClipboard(
+            GetHandle(), checksums::FormatChecksumLine(digest, checksumcommands::FileNameOf(m_shownFile)));
+}
+
+void OMyWindow::SaveChecksumFile()
+{
+    const std::wstring digest = ShownDigest();
+    if (!digest.empty())
+        checksumcommands::SaveChecksumFileBeside(GetHandle(), m_shownFile, digest, ProgramFolder());
+}
+
+void OMyWindow::ToggleChecksumFileLookup()
+{
+    options::StoreLooksForChecksumFiles(!options::LooksForChecksumFiles(ProgramFolder()), ProgramFolder());
+    UpdateChecksumMenuItems(::GetMenu(GetHandle()));
+}
+
+// Items are found by command in the menu and its popups; a menu without them is left alone.
+void OMyWindow::UpdateChecksumMenuItems(HMENU menu) const
+{
+    if (menu == nullptr)
+        return;
+    const UINT shown = ShownDigest().empty() ? MF_GRAYED : MF_ENABLED;
+    EnableMenuItem(menu, commands::CopyChecksumLine, MF_BYCOMMAND | shown);
+    EnableMenuItem(menu, commands::SaveChecksumFile, MF_BYCOMMAND | shown);
+    CheckMenuItem(menu, commands::LookForChecksumFiles,
+                  MF_BYCOMMAND | (options::LooksForChecksumFiles(ProgramFolder()) ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void OMyWindow::ShowInStrip(int pictureId)
@@ -245,7 +324,10 @@ void OMyWindow::ShowChosenFile(const wchar_t* path)
     GetClientSize(width, height);
     FormatCaption(path, graphic.GetHandle(), width - ChosenPathMargin);
     ShowInStrip(0);
-    SetDigestText(digest ? digest.get() : L"");
+    if (digest)
+        OnDigestReady(path, digest.get());
+    else
+        SetDigestText(L"");
 }
 
 void OMyWindow::SetInputText(const wchar_t* text)
@@ -399,6 +481,15 @@ void OMyWindow::RunCommand(unsigned short command)
         case commands::Help:
             ShowHelp(*this, ProgramFolder());
             break;
+        case commands::CopyChecksumLine:
+            CopyChecksumLine();
+            break;
+        case commands::SaveChecksumFile:
+            SaveChecksumFile();
+            break;
+        case commands::LookForChecksumFiles:
+            ToggleChecksumFileLookup();
+            break;
         default:
             break;
         }
@@ -408,18 +499,18 @@ void OMyWindow::RunCommand(unsigned short command)
     }
 }
 
-// Menu items arrive with no control and code 0; the compare button's click comes posted on by
-// the drop panel, and is told from the other controls by its exact type. Code 1 (accelerators)
-// and controls that are not the program's own go to the default processing: false.
+// Menu items arrive with no control and code 0, keyboard shortcuts with code 1; the compare
+// button's click comes posted on by the drop panel, and is told from the other controls by its
+// exact type. Controls that are not the program's own go to the default processing: false.
 bool OMyWindow::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const WORD code = HIWORD(wParam);
-    if (lParam == 0 && code == 0)
+    if (lParam == 0 && (code == 0 || code == 1))
     {
         RunCommand(LOWORD(wParam));
         return true;
     }
-    if (code == 1 || lParam == 0)
+    if (lParam == 0)
         return false;
     CBaseWindow* sender = CBaseWindow::FromHandle(reinterpret_cast<HWND>(lParam));
     if (sender == nullptr)
@@ -480,6 +571,9 @@ LRESULT CALLBACK OMyWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
         break;
     case WM_LBUTTONDOWN:
         myWindow->OnLeftButtonDown();
+        return 0;
+    case WM_INITMENUPOPUP:
+        myWindow->UpdateChecksumMenuItems(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_RBUTTONDOWN:
         ShowContextMenu(*myWindow, myWindow->ProgramFolder());

@@ -13,6 +13,7 @@ using user::messagebox::ShowInfoMessage;
 
 CApplication* CApplication::s_instance = nullptr;
 CStdMainWindow* CApplication::s_mainWindow = nullptr;
+user::accelerators::CAcceleratorTable CApplication::s_accelerators;
 
 CApplication::CApplication()
 {
@@ -47,6 +48,18 @@ int CApplication::OpenMainWindow(CStdMainWindow* window)
     return 0;
 }
 
+// Keys typed in other top-level windows (the About window, boxes) stay theirs.
+bool CApplication::IsForMainWindow(HWND window)
+{
+    HWND main = s_mainWindow != nullptr ? s_mainWindow->GetHandle() : nullptr;
+    return main != nullptr && (window == main || IsChild(main, window));
+}
+
+bool CApplication::UseAccelerators(const ACCEL* entries, int count)
+{
+    return s_accelerators.Create(entries, count);
+}
+
 bool CApplication::MainWindowFailed()
 {
     return s_mainWindow != nullptr && s_mainWindow->IsNull();
@@ -70,6 +83,8 @@ int CApplication::Run()
         message = fetched;
         if (result == 0)
             break;
+        if (IsForMainWindow(message.hwnd) && s_accelerators.Translate(s_mainWindow->GetHandle(), message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

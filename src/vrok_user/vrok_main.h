@@ -1,6 +1,7 @@
 #ifndef VROK_USER_MAIN_H
 #define VROK_USER_MAIN_H
 
+#include "vrok_user/vrok_accelerators.h"
 #include "vrok_user/vrok_argumentlist.h"
 #include "vrok_user/vrok_stdmainwindow.h"
 
@@ -30,14 +31,21 @@ public:
     // True when a main window was recorded but its platform window could not be made.
     static bool MainWindowFailed();
 
+    // Keys that Run turns into commands for the main window (WM_COMMAND, code 1) before any
+    // window sees them. False when the table could not be made; Run then has no shortcuts.
+    static bool UseAccelerators(const ACCEL* entries, int count);
+
 protected:
     // Records the window (the application owns it from now on), creates it and shows it.
     // When the platform makes no window the user is told and the result is -1.
     int OpenMainWindow(user::mainwindow::CStdMainWindow* window);
 
 private:
+    static bool IsForMainWindow(HWND window);
+
     static CApplication* s_instance;
     static user::mainwindow::CStdMainWindow* s_mainWindow;
+    static user::accelerators::CAcceleratorTable s_accelerators;
 };
 
 // The entry point's work: runs the application with the command line and returns the exit

@@ -61,6 +61,9 @@ void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
         text = L"";
     std::wcsncpy(m_message, text, MessageCapacity - 1);
     m_message[MessageCapacity - 1] = L'\0';
+    // Also the window's text, so that other programs (screen readers, tests) can read it.
+    if (!IsNull())
+        SetWindowTextW(m_handle, m_message);
 
     DeleteIcon();
     if (bitmapId == 0)

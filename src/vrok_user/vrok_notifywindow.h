@@ -44,7 +44,8 @@ public:
     virtual bool OnPaint();
 
     // Takes a copy of the text (at most 1023 code units) and the icon of the bitmap resource
-    // (0: no icon). Neither repaints nor shows: Show(true) follows.
+    // (0: no icon), and makes the text the window text. Neither repaints nor shows: Show(true)
+    // follows.
     void SetMessage(const wchar_t* text, int bitmapId);
     const wchar_t* GetMessageText() const { return m_message; }
     bool HasIcon() const { return m_icon != nullptr; }

@@ -127,8 +127,8 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
 {
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
-        { SectionMenuFile, 0, { commands::Open, commands::Close } },
-        { SectionMenuEdit, 1, { commands::Paste } },
+        { SectionMenuFile, 0, { commands::Open, commands::SaveChecksumFile, commands::Close } },
+        { SectionMenuEdit, 1, { commands::Paste, commands::CopyChecksumLine, commands::LookForChecksumFiles } },
         { SectionMenuHelp, 3, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
     };
@@ -137,6 +137,12 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionMenuEdit, KeyMenuTitle }, { SectionMenuLanguage, KeyMenuTitle }, { SectionMenuHelp, KeyMenuTitle },
         { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
         { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
+        { SectionSentences, KeyOtherDigest }, { SectionSentences, KeyReferenceFrom }, { SectionSentences, KeyReferenceConflict },
+        { SectionSentences, KeyReplaceQuestion }, { SectionSentences, KeyCannotWrite },
+    };
+    // Sentences that names are filled into: how many places (%s) each must have.
+    const std::pair<const wchar_t*, size_t> namePlaces[] = {
+        { KeyOtherDigest, 1 }, { KeyReferenceFrom, 1 }, { KeyReferenceConflict, 2 }, { KeyReplaceQuestion, 1 }, { KeyCannotWrite, 1 },
     };
     wchar_t folder[MAX_PATH] = {};
     GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
@@ -166,6 +172,13 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
                                     : std::wstring(text.second) == KeyMenuTitle ? LabelBufferLength - 1u
                                                                                 : ControlTextBufferLength - 1u);
         }
+        for (const auto& places : namePlaces) {
+            const std::wstring value = Read(language, SectionSentences, places.first);
+            size_t count = 0;
+            for (size_t at = value.find(L"%s"); at != std::wstring::npos; at = value.find(L"%s", at + 2))
+                ++count;
+            EXPECT_EQ(places.second, count) << Narrow(value);
+        }
         // A popup's entries as it is built: kinds and ids from md5_global.ini, labels from the
         // language file; separators are skipped, the first other entry without a label ends it.
         for (const auto& popup : popups) {
@@ -181,10 +194,13 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
                     continue;
                 if (entry > 0 && text.empty())
                     break;
-                EXPECT_TRUE(kind == 0 || kind == 5) << "entry " << entry << " of kind " << kind;
+                const unsigned short id = ReadProfileWord(global.c_str(), popup.section, Numbered(StemMenuId, entry).c_str());
+                // Only the look-up switch is an entry with a check mark.
+                EXPECT_TRUE(kind == 0 || kind == 5 || (kind == 2 && id == commands::LookForChecksumFiles))
+                    << "entry " << entry << " of kind " << kind;
                 EXPECT_FALSE(text.empty());
                 EXPECT_LE(text.size(), LabelBufferLength - 1u) << Narrow(text);
-                offered.push_back(ReadProfileWord(global.c_str(), popup.section, Numbered(StemMenuId, entry).c_str()));
+                offered.push_back(id);
             }
             EXPECT_EQ(offered, popup.commands);
         }

@@ -12,6 +12,10 @@ const int MaxMessageLength = 511;
 int ShowErrorMessage(const wchar_t* format, ...);
 int ShowInfoMessage(const wchar_t* format, ...);
 
+// The error box of a format holding one %s for a path. A path too long for the box is shown with
+// its middle replaced by "...", so that the box always appears with the path's start and end.
+int ShowPathErrorMessage(const wchar_t* format, const wchar_t* path);
+
 }}}
 
 #endif

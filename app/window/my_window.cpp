@@ -122,20 +122,20 @@ bool OMyWindow::OnRegisterClass(CWindowClass& windowClass)
 // (labelled from md5_global.ini) lets the user pick a language whose file is there.
 void OMyWindow::OnCreate()
 {
-    COwnedText globalIniPath(GetGlobalIniPath(ProgramFolder()));
-    COwnedText languageFilePath(GetLanguageFilePath(ProgramFolder()));
-    if (!globalIniPath || !languageFilePath)
+    const std::wstring globalIniPath = GetGlobalIniPath(ProgramFolder());
+    const std::wstring languageFilePath = GetLanguageFilePath(ProgramFolder());
+    if (globalIniPath.empty() || languageFilePath.empty())
     {
         ShowInfoMessage(CannotOpenIniMessage);
         return;
     }
-    if (!IsExistingFile(languageFilePath.get()))
+    if (!IsExistingFile(languageFilePath.c_str()))
         ShowInfoMessage(CannotOpenIniMessage);
 
     CreateStatusBar();
     CreateNotifyWindow();
     SetLastError(0);
-    CreateDropPanel(languageFilePath.get());
+    CreateDropPanel(languageFilePath.c_str());
     ShowStartFile();
     m_menu = BuildMenuBar(*this, ProgramFolder());
 }
@@ -161,21 +161,19 @@ void OMyWindow::CreateNotifyWindow()
 // A panel that cannot be created is dropped: the window goes on without it.
 void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
 {
-    wchar_t title[profile::ControlTextBufferLength] = {};
-    GetPrivateProfileStringW(profile::SectionWindowText, profile::KeyText, L"", title,
-                             profile::ControlTextBufferLength, languageFilePath);
+    const std::wstring title = ReadProfileString(languageFilePath, profile::SectionWindowText, profile::KeyText,
+                                                 profile::ControlTextBufferLength);
     m_dropPanel = new CCoolControl();
-    if (!m_dropPanel->Create(this, title, DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
+    if (!m_dropPanel->Create(this, title.c_str(), DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
     {
         delete m_dropPanel;
         m_dropPanel = nullptr;
         return;
     }
-    wchar_t buttonText[profile::ControlTextBufferLength] = {};
-    GetPrivateProfileStringW(profile::SectionButtonCompare, profile::KeyText, L"", buttonText,
-                             profile::ControlTextBufferLength, languageFilePath);
+    const std::wstring buttonText = ReadProfileString(languageFilePath, profile::SectionButtonCompare,
+                                                      profile::KeyText, profile::ControlTextBufferLength);
     if (m_dropPanel->GetCompareButton() != nullptr)
-        SetWindowTextW(m_dropPanel->GetCompareButton()->GetHandle(), buttonText);
+        SetWindowTextW(m_dropPanel->GetCompareButton()->GetHandle(), buttonText.c_str());
     m_dropPanel->Show(true);
     if (m_dropPanel->GetInputField() != nullptr)
         SetFocus(m_dropPanel->GetInputField()->GetHandle());
@@ -211,20 +209,16 @@ void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
         return;
-    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
+    const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
     const comparison::CVerdict verdict = comparison::JudgeReference(reference.get(), digest.get());
 
-    wchar_t sentence[profile::SentenceBufferLength] = {};
-    if (languageFile)
-    {
-        wchar_t languageFilePath[profile::PathBufferLength];
-        CopyPath(languageFilePath, languageFile.get());
-        GetPrivateProfileStringW(profile::SectionSentences, verdict.sentenceKey, L"", sentence,
-                                 profile::SentenceBufferLength, languageFilePath);
-    }
-    m_caption.AppendSentence(sentence);
+    std::wstring sentence;
+    if (!languageFile.empty())
+        sentence = ReadProfileString(languageFile.c_str(), profile::SectionSentences, verdict.sentenceKey,
+                                     profile::SentenceBufferLength);
+    m_caption.AppendSentence(sentence.c_str());
     ShowInStrip(verdict.pictureId);
 }
 

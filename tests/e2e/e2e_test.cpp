@@ -266,3 +266,24 @@ TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARe
     EXPECT_EQ(caption, WindowText(restarted.button));
     EXPECT_EQ(0u, CloseAndWait(restarted.window));
 }
+
+TEST_F(ProgramRun, ALanguageThatCannotBeStoredIsToldAndHoldsUntilTheProgramCloses)
+{
+    const std::wstring settings = m_folder.PathOf(L"md5_global.ini");
+    const std::string bytes = ReadWholeFile(settings);
+    ASSERT_TRUE(SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_READONLY));
+    const CMainWindowView view(Start(L""));
+    ASSERT_NE(nullptr, view.window);
+    PostMessageW(view.window, WM_COMMAND, 1, 0);
+    HWND box = WaitForWindow(L"#32770");
+    ASSERT_NE(nullptr, box) << "no box within 20 s";
+    EXPECT_NE(std::wstring::npos, ReadBox(box).text.find(L"md5_global.ini")) << Narrow(ReadBox(box).text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(Setting(L"french.ini", L"WINDOW_TEXT", L"text"), WindowText(view.panel));
+    view.Compare(L"", false);
+    EXPECT_TRUE(view.ShowsShield(IsOrange)) << "the program still answers";
+    EXPECT_EQ(0u, CloseAndWait(view.window));
+    SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(bytes, ReadWholeFile(settings));
+}

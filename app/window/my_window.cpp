@@ -36,6 +36,7 @@ using vrok::user::controls::statusbar::CStdStatusBar;
 using vrok::user::dialog::stddialog::CStdDialogOpenFile;
 using vrok::user::graphics::CGraphic;
 using vrok::user::menu::CMenu;
+using vrok::user::messagebox::CModalScope;
 using vrok::user::messagebox::ShowErrorMessage;
 using vrok::user::messagebox::ShowInfoMessage;
 
@@ -230,10 +231,15 @@ void OMyWindow::ShowInStrip(int pictureId)
     m_notifyWindow->Show(true);
 }
 
+// A file that cannot be hashed is told in a box; a file given while it shows is the one to
+// show, and a window closed meanwhile shows nothing.
 void OMyWindow::ShowChosenFile(const wchar_t* path)
 {
-    CGraphic graphic(GetHandle());
+    const unsigned long chosen = ++m_chosenFiles;
     const COwnedText digest(ComputeFileDigest(path));
+    if (IsNull() || chosen != m_chosenFiles)
+        return;
+    CGraphic graphic(GetHandle());
     int width = 0;
     int height = 0;
     GetClientSize(width, height);
@@ -273,13 +279,17 @@ void OMyWindow::OnDropFiles(HDROP drop)
     ShowChosenFile(name.get());
 }
 
-// The dialog has no owner: the main window keeps taking drops while it is open.
+// The dialog is owned by the main window, which takes no input while it is open.
 void OMyWindow::OnOpen()
 {
     CStdDialogOpenFile dialog;
     dialog.lpstrFilter = OpenDialogFilter;
-    if (!GetOpenFileNameW(&dialog))
-        return;
+    dialog.hwndOwner = GetHandle();
+    {
+        CModalScope open;
+        if (!GetOpenFileNameW(&dialog) || IsNull())
+            return;
+    }
     CVirtualFile file;
     if (!file.Open(dialog.FilePath()))
     {
@@ -365,9 +375,12 @@ void OMyWindow::OnControlClosed(WPARAM object)
 }
 
 // A popup position outside the menu bar (a broken md5_global.ini) ends the command; the menus
-// stay as they were.
+// stay as they were. While a box or dialog of the program is open, only Close is taken: another
+// program may post commands that would open a second one.
 void OMyWindow::RunCommand(unsigned short command)
 {
+    if (CModalScope::IsAnyOpen() && command != commands::Close)
+        return;
     try
     {
         if (commands::IsLanguageCommand(command))
@@ -476,7 +489,8 @@ LRESULT CALLBACK OMyWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
         myWindow->OnLeftButtonDown();
         return 0;
     case WM_RBUTTONDOWN:
-        ShowContextMenu(*myWindow, myWindow->ProgramFolder());
+        if (!CModalScope::IsAnyOpen())
+            ShowContextMenu(*myWindow, myWindow->ProgramFolder());
         return 0;
     case WM_DROPFILES:
         myWindow->OnDropFiles(reinterpret_cast<HDROP>(wParam));

@@ -287,3 +287,25 @@ TEST_F(ProgramRun, ALanguageThatCannotBeStoredIsToldAndHoldsUntilTheProgramClose
     SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(bytes, ReadWholeFile(settings));
 }
+
+// The open dialog, and the box saying the clipboard holds no text: commands posted meanwhile
+// open nothing more, and closing the window ends the program with 0.
+TEST_F(ProgramRun, ClosingWhileADialogOrBoxShowsEndsTheProgramWithZero)
+{
+    for (const WPARAM command : {201, 204}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        CloseClipboard();
+        const CMainWindowView view(Start(L""));
+        ASSERT_NE(nullptr, view.window);
+        PostMessageW(view.window, WM_COMMAND, command, 0);
+        HWND modal = WaitForWindow(L"#32770");
+        ASSERT_NE(nullptr, modal);
+        EXPECT_EQ(view.window, GetWindow(modal, GW_OWNER));
+        EXPECT_FALSE(IsWindowEnabled(view.window));
+        for (const WPARAM again : {201, 201, 204, 205})
+            PostMessageW(view.window, WM_COMMAND, again, 0);
+        EXPECT_EQ(0u, CloseAndWait(view.window));
+    }
+}

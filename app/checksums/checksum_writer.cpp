@@ -1,10 +1,14 @@
 #include "checksums/checksum_writer.h"
 
+#include "vrok_persistence/vrok_longpath.h"
+
 #include <windows.h>
 
 namespace checksums {
 
 namespace {
+
+using vrok::persistence::file::ToLongPathForm;
 
 const int TemporaryNameTries = 100;
 
@@ -34,7 +38,7 @@ public:
     bool CreateNew(const std::wstring& path)
     {
         Close();
-        m_handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        m_handle = CreateFileW(ToLongPathForm(path.c_str()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         return IsOpen();
     }
     bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
@@ -97,7 +101,7 @@ std::string ChecksumFileBytes(const std::wstring& digest, const std::wstring& na
 bool ReplaceFileContent(const std::wstring& path, const std::string& bytes)
 {
     // Some systems let a move replace a read-only file; the mark is kept here everywhere.
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const DWORD attributes = GetFileAttributesW(ToLongPathForm(path.c_str()).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
     CWrittenFile file;
@@ -106,9 +110,11 @@ bool ReplaceFileContent(const std::wstring& path, const std::string& bytes)
         return false;
     const bool written = file.Write(bytes) && file.Close();
     file.Close();
-    if (written && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    const std::wstring from = ToLongPathForm(temporary.c_str());
+    if (written && MoveFileExW(from.c_str(), ToLongPathForm(path.c_str()).c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileW(temporary.c_str());
+    DeleteFileW(from.c_str());
     return false;
 }
 

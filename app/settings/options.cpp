@@ -4,22 +4,23 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <string>
 
 namespace options {
 
 bool LooksForChecksumFiles(const wchar_t* programFolder)
 {
-    const std::unique_ptr<wchar_t[]> globalIniPath(GetGlobalIniPath(programFolder));
-    return !globalIniPath || GetPrivateProfileIntW(profile::SectionOptions, profile::KeyLookForChecksumFiles, 1,
-                                                   globalIniPath.get()) != 0;
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    return globalIniPath.empty() || GetPrivateProfileIntW(profile::SectionOptions, profile::KeyLookForChecksumFiles,
+                                                          1, globalIniPath.c_str()) != 0;
 }
 
 bool StoreLooksForChecksumFiles(bool on, const wchar_t* programFolder)
 {
-    const std::unique_ptr<wchar_t[]> globalIniPath(GetGlobalIniPath(programFolder));
-    return globalIniPath && WritePrivateProfileStringW(profile::SectionOptions, profile::KeyLookForChecksumFiles,
-                                                       on ? L"1" : L"0", globalIniPath.get());
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    return !globalIniPath.empty() && WritePrivateProfileStringW(profile::SectionOptions,
+                                                                profile::KeyLookForChecksumFiles, on ? L"1" : L"0",
+                                                                globalIniPath.c_str());
 }
 
 }

@@ -3,10 +3,10 @@
 #include "checksums/checksum_writer.h"
 #include "settings/profile_files.h"
 #include "vrok_persistence/vrok_file.h"
+#include "vrok_persistence/vrok_longpath.h"
 #include "vrok_user/vrok_messagebox.h"
 
 #include <cstring>
-#include <memory>
 
 using vrok::persistence::file::CFile;
 
@@ -32,9 +32,29 @@ bool HoldsExactly(const std::wstring& path, const std::string& bytes)
            read == content.size() && content == bytes;
 }
 
+// A language text made into a format for one path: its first %s stays, every other % is
+// doubled, so the text cannot ask for arguments that are not there.
+std::wstring AsPathFormat(const std::wstring& text)
+{
+    std::wstring format;
+    bool placed = false;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != L'%') {
+            format += text[at];
+        } else if (!placed && at + 1 < text.size() && text[at + 1] == L's') {
+            format += L"%s";
+            placed = true;
+            ++at;
+        } else {
+            format += L"%%";
+        }
+    }
+    return placed ? format : format + L"\n%s";
+}
+
 bool Exists(const std::wstring& path)
 {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(vrok::persistence::file::ToLongPathForm(path.c_str()).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }
@@ -47,12 +67,16 @@ std::wstring FileNameOf(const std::wstring& path)
 
 std::wstring ReadSentence(const wchar_t* key, const wchar_t* programFolder)
 {
-    const std::unique_ptr<wchar_t[]> languageFile(GetLanguageFilePath(programFolder));
-    wchar_t sentence[profile::SentenceBufferLength] = {};
-    if (languageFile)
-        GetPrivateProfileStringW(profile::SectionSentences, key, L"", sentence, profile::SentenceBufferLength,
-                                 languageFile.get());
-    return sentence;
+    const std::wstring languageFile = GetLanguageFilePath(programFolder);
+    if (languageFile.empty())
+        return std::wstring();
+    return ReadProfileString(languageFile.c_str(), profile::SectionSentences, key, profile::SentenceBufferLength);
+}
+
+std::wstring ReadMessage(const wchar_t* key, const wchar_t* programFolder)
+{
+    const std::wstring languageFile = GetLanguageFilePath(programFolder);
+    return languageFile.empty() ? std::wstring() : ReadProfileString(languageFile.c_str(), profile::SectionMessages, key);
 }
 
 std::wstring FillIn(const std::wstring& text, std::initializer_list<std::wstring> names)
@@ -100,14 +124,15 @@ bool SaveChecksumFileBeside(HWND owner, const std::wstring& filePath, const std:
     if (HoldsExactly(target, bytes))
         return true;
     if (Exists(target)) {
-        const std::wstring question = FillIn(ReadSentence(profile::KeyReplaceQuestion, programFolder), {FileNameOf(target)});
+        const std::wstring question = FillIn(ReadMessage(profile::KeyReplaceQuestion, programFolder), {FileNameOf(target)});
+        vrok::user::messagebox::CModalScope box;
         if (MessageBoxW(owner, question.c_str(), BoxCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
             return false;
     }
     if (checksums::ReplaceFileContent(target, bytes))
         return true;
-    const std::wstring failure = FillIn(ReadSentence(profile::KeyCannotWrite, programFolder), {target});
-    vrok::user::messagebox::ShowErrorMessage(L"%s", failure.c_str());
+    const std::wstring failure = AsPathFormat(ReadMessage(profile::KeyCannotWrite, programFolder));
+    vrok::user::messagebox::ShowPathErrorMessage(failure.c_str(), target.c_str());
     return false;
 }
 

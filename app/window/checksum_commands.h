@@ -15,6 +15,8 @@ std::wstring FileNameOf(const std::wstring& path);
 
 // A [SENTENCES] text of the current language file, at most 49 characters; empty when missing.
 std::wstring ReadSentence(const wchar_t* key, const wchar_t* programFolder);
+// A [MESSAGES] text (for boxes), at most 259 characters; empty when missing.
+std::wstring ReadMessage(const wchar_t* key, const wchar_t* programFolder);
 
 // The text with each %s replaced by the next name, in order; a %s without a name stays out.
 // Nothing else in the text is interpreted, so a language file cannot inject formats.

@@ -109,6 +109,7 @@ private:
     std::wstring m_shownFile;
     std::wstring m_filledReference;
     std::wstring m_referenceSource;
+    unsigned long m_chosenFiles = 0;
 };
 
 #endif

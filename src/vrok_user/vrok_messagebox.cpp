@@ -1,5 +1,8 @@
 #include "vrok_user/vrok_messagebox.h"
 
+#include "vrok_data/vrok_string.h"
+#include "vrok_user/vrok_main.h"
+
 #include <windows.h>
 
 #include <cstdarg>
@@ -17,9 +20,20 @@ int ShowFormattedMessage(const wchar_t* caption, UINT style, const wchar_t* form
     if (length < 0 || length > MaxMessageLength)
         return 0;
     text[MaxMessageLength] = L'\0';
-    return MessageBoxW(nullptr, text, caption, style);
+    CModalScope open;
+    return MessageBoxW(ModalOwner(), text, caption, style);
 }
 
+}
+
+int CModalScope::s_open = 0;
+
+HWND ModalOwner()
+{
+    const mainwindow::CStdMainWindow* window = main::CApplication::GetMainWindow();
+    if (window == nullptr || window->IsNull() || !IsWindow(window->GetHandle()))
+        return nullptr;
+    return window->GetHandle();
 }
 
 int ShowErrorMessage(const wchar_t* format, ...)
@@ -41,6 +55,14 @@ int ShowInfoMessage(const wchar_t* format, ...)
                                             format, arguments);
     va_end(arguments);
     return result;
+}
+
+int ShowPathErrorMessage(const wchar_t* format, const wchar_t* path)
+{
+    const size_t formatRoom = std::wcslen(format) - 2;  // without its "%s"
+    const size_t pathRoom = MaxMessageLength > static_cast<int>(formatRoom) ? MaxMessageLength - formatRoom : 0;
+    const std::wstring shown = data::type::string::ShortenInMiddle(path != nullptr ? path : L"", pathRoom);
+    return ShowErrorMessage(format, shown.c_str());
 }
 
 }}}

@@ -500,7 +500,7 @@ bool OMyWindow::OnCommand(int id, int code, HWND from)
         RunCommand(static_cast<unsigned short>(id));
         return true;
     }
-    if (from == nullptr || m_dropPanel == nullptr)
+    if (from == nullptr || code == 1 || m_dropPanel == nullptr)
         return false;
     const CButton* button = m_dropPanel->GetCompareButton();
     if (button == nullptr || button->IsNull() || from != button->GetHandle())

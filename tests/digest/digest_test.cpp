@@ -1,4 +1,5 @@
 #include "hashing/file_digest.h"
+#include "window/digest_comparison.h"
 #include "vrok_business/vrok_md5.h"
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_persistence/vrok_view.h"
@@ -194,4 +195,37 @@ TEST(Digest, ViewHandsOutOnlyBytesOfItsWindow)
     CByteView unbound;
     EXPECT_THROW(unbound.Map(0, 0, 1), CByteView::CExceptionNoFile);
     EXPECT_THROW(unbound.At(0), CByteView::CExceptionNoFile);
+}
+
+// A reference on its own, before the input field lowers it: the first verdict that applies, in
+// the order missing, length, exact equality (case counts), lower-case hexadecimal, different.
+TEST(Verdict, AReferenceGetsTheFirstVerdictThatApplies)
+{
+    using namespace comparison;
+    const std::wstring digest = L"900150983cd24fb0d6963f7d28e17f72";
+    const std::wstring upper = L"900150983CD24FB0D6963F7D28E17F72";
+    const std::wstring odd = L"zz0150983cd24fb0d6963f7d28e17f72";
+    const std::wstring longer = digest + L"0", oddLonger = odd + L"!", shorter = digest.substr(1);
+    const std::wstring blank = L" " + shorter;
+    const struct { const char* name; const wchar_t *reference, *digest, *sentence; int picture; } rows[] = {
+        {"no reference", nullptr, digest.c_str(), L"string_empty_string", WarningPicture},
+        {"empty reference", L"", digest.c_str(), L"string_empty_string", WarningPicture},
+        {"no digest", digest.c_str(), L"", L"string_empty_string", WarningPicture},
+        {"33 characters", longer.c_str(), digest.c_str(), L"string_too_long", WarningPicture},
+        {"33 of anything", oddLonger.c_str(), digest.c_str(), L"string_too_long", WarningPicture},
+        {"31 characters", shorter.c_str(), digest.c_str(), L"string_too_short", WarningPicture},
+        {"equal", digest.c_str(), digest.c_str(), L"hash_equal", EqualPicture},
+        {"equal in upper case", upper.c_str(), upper.c_str(), L"hash_equal", EqualPicture},
+        {"equal, not hexadecimal", odd.c_str(), odd.c_str(), L"hash_equal", EqualPicture},
+        {"upper case of the digest", upper.c_str(), digest.c_str(), L"string_not_hexacecimal", WarningPicture},
+        {"not hexadecimal", odd.c_str(), digest.c_str(), L"string_not_hexacecimal", WarningPicture},
+        {"a blank inside", blank.c_str(), digest.c_str(), L"string_not_hexacecimal", WarningPicture},
+        {"another digest", L"f96b697d7cb7938d525a2f31aaf161d0", digest.c_str(), L"hash_different", DifferentPicture},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CVerdict verdict = JudgeReference(row.reference, row.digest);
+        EXPECT_STREQ(row.sentence, verdict.sentenceKey);
+        EXPECT_EQ(row.picture, verdict.pictureId);
+    }
 }

@@ -2,7 +2,6 @@
 #include "window/digest_comparison.h"
 #include "vrok_business/vrok_md5.h"
 #include "vrok_persistence/vrok_file.h"
-#include "vrok_persistence/vrok_view.h"
 
 #include "modal_watcher.h"
 #include "reference_digests.h"
@@ -19,9 +18,7 @@ using testsupport::CModalWatcher;
 using testsupport::CTemporaryFolder;
 using testsupport::Narrow;
 using vrok::business::md5::CMd5;
-using vrok::persistence::file::CFile;
 using vrok::persistence::file::CVirtualFile;
-typedef vrok::persistence::file::CView<unsigned char> CByteView;
 
 namespace {
 
@@ -141,60 +138,6 @@ TEST(Digest, NonLatinPathsAndFilesOthersReadAreHashed)
     CModalWatcher watcher;
     EXPECT_EQ(L"f96b697d7cb7938d525a2f31aaf161d0", Digest(path));
     EXPECT_TRUE(watcher.Boxes().empty());
-}
-
-TEST(Digest, CloseReleasesOnceAndObjectsLetTheirFilesGo)
-{
-    CTemporaryFolder folder;
-    const std::wstring path = folder.WriteFile(L"a.bin", "abcdef");
-    EXPECT_FALSE(CFile().Close());
-    EXPECT_FALSE(CVirtualFile().Close());
-    {
-        CFile file;
-        ASSERT_TRUE(file.OpenForReading(path.c_str()));
-        EXPECT_TRUE(file.Close());
-        EXPECT_FALSE(file.Close());
-        CVirtualFile mapped;
-        ASSERT_TRUE(mapped.Open(path.c_str()));
-        EXPECT_FALSE(mapped.Open(path.c_str()));
-        EXPECT_TRUE(mapped.Close());
-        EXPECT_FALSE(mapped.Close());
-        EXPECT_EQ(0u, mapped.GetSize());
-        CMd5 md5;
-        EXPECT_FALSE(md5.Compute(mapped));
-        // The file itself is still held: nobody may write meanwhile.
-        EXPECT_EQ(INVALID_HANDLE_VALUE,
-                  CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    }
-    EXPECT_TRUE(DeleteFileW(path.c_str()));
-}
-
-TEST(Digest, ViewHandsOutOnlyBytesOfItsWindow)
-{
-    CTemporaryFolder folder;
-    std::string content(200000, '\0');
-    for (size_t i = 0; i < content.size(); ++i)
-        content[i] = static_cast<char>(i * 7 + i / 251);
-    CVirtualFile file;
-    ASSERT_TRUE(file.Open(folder.WriteFile(L"v.bin", content).c_str()));
-    CByteView view(file);
-    ASSERT_TRUE(view.Map(0, 65536, 100));
-    EXPECT_FALSE(view.IsEndReached());
-    EXPECT_EQ(static_cast<unsigned char>(content[65536 + 99]), *view.At(99));
-    EXPECT_THROW(view.At(100), CByteView::CExceptionOutboundValue);
-    ASSERT_TRUE(view.Map(0, 131072, ~0ull));  // shortened to the end, no wrap-around of offset + length
-    EXPECT_TRUE(view.IsEndReached());
-    EXPECT_EQ(200000u - 131072u, view.GetLength());
-    EXPECT_EQ(static_cast<unsigned char>(content[199999]), *view.At(200000 - 131072 - 1));
-    EXPECT_THROW(view.At(~0ull), CByteView::CExceptionOutboundValue);
-    EXPECT_FALSE(view.Map(0, 200000, 10));  // at the end: nothing to map
-    EXPECT_THROW(view.At(0), CByteView::CExceptionOutboundValue);
-    ASSERT_TRUE(view.Map(0, 0, 10));
-    view.Unmap();
-    EXPECT_THROW(view.At(0), CByteView::CExceptionOutboundValue);
-    CByteView unbound;
-    EXPECT_THROW(unbound.Map(0, 0, 1), CByteView::CExceptionNoFile);
-    EXPECT_THROW(unbound.At(0), CByteView::CExceptionNoFile);
 }
 
 // A reference on its own, before the input field lowers it: the first verdict that applies, in

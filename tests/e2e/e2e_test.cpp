@@ -217,39 +217,6 @@ TEST_F(StartAndClose, AFileThatCannotBeHashedIsToldAndTheWindowOpensEmpty)
     }
 }
 
-// Each row's shield differs from the previous one's, so every row shows a new verdict.
-TEST_F(ProgramRun, TheButtonAndEnterShowTheShieldOfTheVerdict)
-{
-    const std::wstring digest = Md5sumOf(L"sample.bin");
-    const CMainWindowView view(Start(L"\"" + TestFile(L"sample.bin") + L"\""));
-    ASSERT_NE(nullptr, view.window);
-    const struct
-    {
-        const char* name;
-        std::wstring reference;
-        bool withEnter;
-        bool (*hasColour)(COLORREF);
-    } rows[] = {
-        {"equal", digest, false, IsGreen},
-        {"one digit short", digest.substr(0, 31), true, IsOrange},
-        {"another file's digest", Md5sumOf(L"name with blanks.bin"), true, IsRed},
-        {"empty", L"", false, IsOrange},
-        {"equal, with Enter", digest, true, IsGreen},
-        {"one digit too many", digest + L"0", false, IsOrange},
-        {"the empty file's digest", Md5sumOf(L"empty.bin"), false, IsRed},
-        {"a letter that is no digit", L"g" + digest.substr(1), true, IsOrange},
-        {"equal again", digest, false, IsGreen},
-        {"a trailing blank", digest + L" ", true, IsOrange},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        view.Compare(row.reference, row.withEnter);
-        EXPECT_TRUE(view.ShowsShield(row.hasColour));
-        EXPECT_EQ(row.reference, WindowText(view.input)) << "the comparison leaves the field as it is";
-    }
-    EXPECT_EQ(0u, CloseAndWait(view.window));
-}
-
 TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARestart)
 {
     const std::wstring title = Setting(L"french.ini", L"WINDOW_TEXT", L"text");

@@ -12,12 +12,12 @@ CFile::~CFile()
     m_path.clear();
 }
 
-bool CFile::OpenForReading(const wchar_t* path)
+bool CFile::OpenForReading(const wchar_t* path, bool sequential)
 {
     if (m_handle != nullptr || path == nullptr)
         return false;
-    HANDLE handle = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD flags = sequential ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_ATTRIBUTE_NORMAL;
+    HANDLE handle = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     m_handle = handle;

@@ -93,6 +93,7 @@ private:
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
+    unsigned long m_chosenFiles = 0;
 };
 
 #endif

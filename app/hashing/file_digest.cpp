@@ -5,7 +5,7 @@
 
 #include <cwchar>
 
-using vrok::user::messagebox::ShowErrorMessage;
+using vrok::user::messagebox::ShowPathErrorMessage;
 
 namespace {
 
@@ -24,7 +24,7 @@ wchar_t* ComputeFileDigest(const wchar_t* path)
     CToTheEnd observer;
     std::wstring digest;
     if (path == nullptr || hashing::HashFile(path, observer, digest) != hashing::Outcome::Digest) {
-        ShowErrorMessage(L"Open file %s failed !", path);
+        ShowPathErrorMessage(L"Open file %s failed !", path);
         return nullptr;
     }
     wchar_t* text = new wchar_t[digest.size() + 1];

@@ -1,5 +1,7 @@
 #include "vrok_persistence/vrok_file.h"
 
+#include "vrok_persistence/vrok_longpath.h"
+
 #include <windows.h>
 
 namespace vrok { namespace persistence { namespace file {
@@ -16,8 +18,10 @@ bool CFile::OpenForReading(const wchar_t* path, bool sequential)
 {
     if (m_handle != nullptr || path == nullptr)
         return false;
+    // The long form opens paths of any length, the short ones alike.
+    const std::wstring longPath = ToLongPathForm(path);
     const DWORD flags = sequential ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_ATTRIBUTE_NORMAL;
-    HANDLE handle = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, flags, nullptr);
+    HANDLE handle = CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     m_handle = handle;

@@ -25,8 +25,11 @@ public:
     CCoolControl();
     ~CCoolControl() override;
 
-    // Builds the three children.
+    // Builds the three children, laid out for the panel's density.
     void OnCreate() override;
+    // Before creation: the density to build for. Afterwards: lays the children out again and
+    // gives the fields a font of the new height.
+    void SetDpi(int dpi) override;
 
     vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField; }
     vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField; }
@@ -40,6 +43,8 @@ private:
     void CreateDigestField();
     void CreateCompareButton();
     void AttachFieldFont(HWND field);
+    void MakeFieldFont();
+    void PlaceChild(vrok::user::basewindow::CBaseWindow* child, int left, int top, int width, int height);
 
     vrok::user::controls::text::CEditText* m_inputField;
     vrok::user::controls::text::CStaticText* m_digestField;

@@ -11,7 +11,8 @@ namespace vrok { namespace user { namespace controls { namespace panel {
 // A child panel that paints a white rounded box outlined in dark blue, a title strip across
 // its top fading from dark blue to white, and its window text in white on the strip.
 // It does not paint by itself: a derived class hands its window procedure to the constructor,
-// and that procedure calls OnPaint on WM_PAINT.
+// and that procedure calls OnPaint on WM_PAINT. Its measures are those of 96 DPI, scaled to the
+// density it is given with SetDpi.
 class CGradientControl : public CUserChildControl
 {
 public:
@@ -33,9 +34,16 @@ public:
     // Returns false: the window procedure passes WM_PAINT on to DefWindowProcW as well.
     bool OnPaint();
 
+    // Paints for the density from now on; a derived panel lays its children out again too.
+    virtual void SetDpi(int dpi);
+    int GetDpi() const { return m_dpi; }
+
     // The strip without GradientFill (Msimg32.dll missing): one solid column per pixel,
     // each of the colour that GradientFill would give it.
     static void FillStripByHand(HDC context, const TRIVERTEX& left, const TRIVERTEX& right);
+
+protected:
+    int Scaled(int value) const;
 
 private:
     void FillStrip(graphics::CGraphic& graphic, const RECT& client);
@@ -45,6 +53,7 @@ private:
     COLOR16 m_endRed, m_endGreen, m_endBlue;
     COLORREF m_textColour;
     COLORREF m_outlineColour;
+    int m_dpi;
 };
 
 }}}}

@@ -17,8 +17,6 @@ public:
     static constexpr int Height = 200;
     static constexpr int PictureId = 105;
 
-    CAboutWindow();
-
     // The top-left corner that centres the box over the owner's window rectangle, shifted by
     // 10 pixels to the lower right (at 96 DPI).
     static POINT PlaceOver(const RECT& ownerRect, int dpi = vrok::user::dpi::StandardDpi);
@@ -27,14 +25,16 @@ public:
     // when the platform made no window.
     bool OpenOver(vrok::user::basewindow::CBaseWindow* owner, int dpi = vrok::user::dpi::StandardDpi);
 
-    // Paints ground, frame, picture and texts; false, so that WM_PAINT goes on to DefWindowProcW.
+    // Paints ground, frame, picture and texts; false, so that WM_PAINT goes on to the default processing.
     bool OnPaint();
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     int Scaled(int value) const { return vrok::user::dpi::Scale(value, m_dpi); }
 
-    int m_dpi;
+    int m_dpi = vrok::user::dpi::StandardDpi;
 };
 
 #endif

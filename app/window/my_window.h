@@ -3,6 +3,7 @@
 
 #include "window/window_caption.h"
 #include "vrok_data/vrok_string.h"
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_menu.h"
 #include "vrok_user/vrok_notifywindow.h"
 #include "vrok_user/vrok_statusbar.h"
@@ -11,6 +12,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 
 class CAboutWindow;
@@ -51,16 +53,17 @@ public:
     // Judges the reference field against the digest field and shows the verdict in the strip.
     void CompareDigests();
 
-    vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar; }
-    vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow; }
-    CCoolControl* GetDropPanel() const { return m_dropPanel; }
-    vrok::user::menu::CMenu* GetMenu() const { return m_menu; }
-    CAboutWindow* GetAboutWindow() const { return m_aboutWindow; }
+    vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar.get(); }
+    vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow.get(); }
+    CCoolControl* GetDropPanel() const { return m_dropPanel.get(); }
+    vrok::user::menu::CMenu* GetMenu() const { return m_menu.get(); }
+    CAboutWindow* GetAboutWindow() const { return m_aboutWindow.get(); }
     const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
     const wchar_t* GetCaption() const { return m_caption.Text(); }
     int GetDpi() const { return m_dpi; }
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     const wchar_t* ProgramFolder() const;
@@ -76,13 +79,13 @@ private:
     void LayOutForDpi();
     int Scaled(int value) const;
     void OnSetFocus();
-    bool OnCommand(WPARAM wParam, LPARAM lParam);
+    bool OnCommand(int id, int code, HWND from);
     void RunCommand(unsigned short command);
     void OnDropFiles(HDROP drop);
     void OnOpen();
     void OnPaste();
     void OnAbout();
-    void OnControlClosed(WPARAM object);
+    void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
     // Shows a newly chosen file: its path line in the strip (no icon), its digest or nothing.
@@ -91,18 +94,18 @@ private:
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
 
-    vrok::user::menu::CMenu* m_menu;
-    vrok::user::controls::statusbar::CStdStatusBar* m_statusBar;
-    vrok::user::controls::panel::CNotifyWindow* m_notifyWindow;
-    CAboutWindow* m_aboutWindow;
-    CCoolControl* m_dropPanel;
+    std::unique_ptr<vrok::user::menu::CMenu> m_menu;
+    std::unique_ptr<vrok::user::controls::statusbar::CStdStatusBar> m_statusBar;
+    std::unique_ptr<vrok::user::controls::panel::CNotifyWindow> m_notifyWindow;
+    std::unique_ptr<CAboutWindow> m_aboutWindow;
+    std::unique_ptr<CCoolControl> m_dropPanel;
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
     unsigned long m_chosenFiles = 0;
     // The file whose path line the strip shows, compacted again when the density changes.
     std::wstring m_shownPath;
-    int m_dpi;
+    int m_dpi = vrok::user::dpi::StandardDpi;
 };
 
 #endif

@@ -10,9 +10,7 @@ namespace vrok { namespace user { namespace controls { namespace panel {
 
 // A child panel that paints a white rounded box outlined in dark blue, a title strip across
 // its top fading from dark blue to white, and its window text in white on the strip.
-// It does not paint by itself: a derived class hands its window procedure to the constructor,
-// and that procedure calls OnPaint on WM_PAINT. Its measures are those of 96 DPI, scaled to the
-// density it is given with SetDpi.
+// Its measures are those of 96 DPI, scaled to the density it is given with SetDpi.
 class CGradientControl : public CUserChildControl
 {
 public:
@@ -20,7 +18,7 @@ public:
     // The class background around the box.
     static constexpr COLORREF BackgroundColour = RGB(133, 154, 237);
 
-    explicit CGradientControl(WNDPROC windowProc = nullptr);
+    CGradientControl();
     ~CGradientControl() override = default;
 
     bool FillWindowClass(basewindow::CWindowClass& windowClass) override;
@@ -31,7 +29,7 @@ public:
                         DWORD exStyle, DWORD style);
 
     // Paints box, strip, strokes and title, then has the children paint again over them.
-    // Returns false: the window procedure passes WM_PAINT on to DefWindowProcW as well.
+    // Returns false: WM_PAINT goes on to the default processing as well.
     bool OnPaint();
 
     // Paints for the density from now on; a derived panel lays its children out again too.
@@ -44,6 +42,7 @@ public:
 
 protected:
     int Scaled(int value) const;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FillStrip(graphics::CGraphic& graphic, const RECT& client);

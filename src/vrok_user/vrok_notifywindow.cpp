@@ -60,6 +60,8 @@ void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
         text = L"";
     std::wcsncpy(m_message, text, MessageCapacity - 1);
     m_message[MessageCapacity - 1] = L'\0';
+    if (m_handle != nullptr)
+        SetWindowTextW(m_handle, m_message);  // what screen readers and other programs read
 
     DeleteIcon();
     if (bitmapId == 0)

@@ -43,8 +43,8 @@ public:
     // Paints the content; false, so that WM_PAINT goes on to DefWindowProcW as well.
     virtual bool OnPaint();
 
-    // Takes a copy of the text (at most 1023 code units) and the icon of the bitmap resource
-    // (0: no icon). Neither repaints nor shows: Show(true) follows.
+    // Takes a copy of the text (at most 1023 code units), also as the window's text, and the
+    // icon of the bitmap resource (0: no icon). Neither repaints nor shows: Show(true) follows.
     void SetMessage(const wchar_t* text, int bitmapId);
     const wchar_t* GetMessageText() const { return m_message; }
     bool HasIcon() const { return m_icon != nullptr; }

@@ -1,6 +1,6 @@
 #include "windows_application.h"
 
-#include "window/keyboard_shortcuts.h"
+#include "settings/shortcuts.h"
 #include "window/my_window.h"
 
 using vrok::data::type::string::CString;
@@ -10,6 +10,6 @@ int CWindowsApplication::Start(vrok::main::CArgumentList& arguments)
     const CString* file = arguments.MoveFirst();
     if (file != nullptr && file->empty())
         file = nullptr;
-    UseAccelerators(shortcuts::MainWindowKeys, shortcuts::MainWindowKeyCount);
+    SetShortcuts(shortcuts::MainWindow, shortcuts::MainWindowCount);
     return OpenMainWindow(new OMyWindow(file));
 }

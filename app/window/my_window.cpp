@@ -7,7 +7,6 @@
 #include "settings/command_ids.h"
 #include "window/cool_control.h"
 #include "window/digest_comparison.h"
-#include "hashing/file_digest.h"
 #include "checksums/checksum_writer.h"
 #include "window/language_commands.h"
 #include "settings/menu_builder.h"
@@ -136,6 +135,7 @@ void OMyWindow::OnCreate()
     CreateDropPanel(languageFilePath.c_str());
     ShowStartFile();
     m_menu.reset(BuildMenuBar(*this, ProgramFolder()));
+    UpdateStopCommand();
 }
 
 void OMyWindow::CreateStatusBar()
@@ -145,6 +145,7 @@ void OMyWindow::CreateStatusBar()
     m_statusBar->AddPart(Scaled(StatusPartWidth), L"md5");
     m_statusBar->AddPart(-1, L" ");
     m_statusBar->Display();
+    m_hashingDisplay.Attach(GetHandle(), m_statusBar->GetHandle(), 1);
 }
 
 void OMyWindow::CreateNotifyWindow()
@@ -179,19 +180,14 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
         SetFocus(m_dropPanel->GetInputField()->GetHandle());
 }
 
-// The strip is visible since its creation: it takes the text without a new slide. When the
-// file cannot be hashed (the user has seen why), the strip stays empty.
+// The strip is visible since its creation: it takes the text without a new slide. The digest
+// follows once the file is hashed.
 void OMyWindow::ShowStartFile()
 {
     if (!m_filePath.empty())
     {
-        COwnedText digest(ComputeFileDigest(m_filePath.c_str()));
-        if (!digest)
-            return;
         FormatCaption(m_filePath.c_str());
-        m_notifyWindow->SetMessage(GetCaption(), 0);
-        OnDigestReady(m_filePath.c_str(), digest.get());
-        return;
+        StartHashing(m_filePath.c_str());
     }
     m_notifyWindow->SetMessage(GetCaption(), 0);
 }
@@ -210,12 +206,18 @@ void OMyWindow::FormatCaption(const wchar_t* path)
     m_caption.FormatPath(path, graphic.GetHandle(), m_notifyWindow->GetLineWidth() - prefix.cx);
 }
 
-// A reference filled in from a checksum file is compared like a typed one; the sentence then
-// also names the file it came from.
+// While the file is being hashed the comparison waits for its digest. A reference filled in
+// from a checksum file is compared like a typed one; the sentence then also names the file it
+// came from.
 void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
         return;
+    if (IsHashing())
+    {
+        m_compareWhenHashed = true;
+        return;
+    }
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
     const comparison::CVerdict verdict = comparison::JudgeReference(reference.get(), digest.get());
@@ -235,24 +237,23 @@ void OMyWindow::ShowSentence(const std::wstring& sentence, int pictureId)
     ShowInStrip(pictureId);
 }
 
-void OMyWindow::OnDigestReady(const std::wstring& path, const wchar_t* digest)
+bool OMyWindow::OnDigestReady(const std::wstring& path, const wchar_t* digest)
 {
     SetDigestText(digest);
     m_shownFile = path;
-    if (options::LooksForChecksumFiles(ProgramFolder()))
-        LookUpReference(path);
+    return options::LooksForChecksumFiles(ProgramFolder()) && LookUpReference(path);
 }
 
 // A reference the user typed or pasted is never replaced; one this window filled in for an
 // earlier file is, or is taken away when nothing is found for the new one.
-void OMyWindow::LookUpReference(const std::wstring& path)
+bool OMyWindow::LookUpReference(const std::wstring& path)
 {
     if (m_dropPanel == nullptr)
-        return;
+        return false;
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
     const std::wstring current = reference ? reference.get() : L"";
     if (!current.empty() && current != m_filledReference)
-        return;
+        return false;
     const checksums::ReferenceLookup lookup = checksums::FindReferenceDigest(path);
     m_filledReference = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.digest : L"";
     m_referenceSource = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.sourceName : L"";
@@ -265,6 +266,7 @@ void OMyWindow::LookUpReference(const std::wstring& path)
                                                                              ProgramFolder()),
                                               {lookup.sourceName, lookup.otherName}),
                      comparison::WarningPicture);
+    return lookup.outcome != checksums::ReferenceLookup::NotFound;
 }
 
 std::wstring OMyWindow::ShownDigest() const
@@ -314,20 +316,13 @@ void OMyWindow::ShowInStrip(int pictureId)
     m_notifyWindow->Show(true);
 }
 
-// A file that cannot be hashed is told in a box; a file given while it shows is the one to
-// show, and a window closed meanwhile shows nothing.
+// Hashing starts before the strip slides in; the digest follows when it is ready.
 void OMyWindow::ShowChosenFile(const wchar_t* path)
 {
-    const unsigned long chosen = ++m_chosenFiles;
-    const COwnedText digest(ComputeFileDigest(path));
-    if (IsNull() || chosen != m_chosenFiles)
-        return;
     FormatCaption(path);
+    SetDigestText(L"");
+    StartHashing(path);
     ShowInStrip(0);
-    if (digest)
-        OnDigestReady(path, digest.get());
-    else
-        SetDigestText(L"");
 }
 
 void OMyWindow::SetInputText(const wchar_t* text)
@@ -455,7 +450,7 @@ void OMyWindow::OnControlClosed(const CBaseWindow* closed)
 // program may post commands that would open a second one.
 void OMyWindow::RunCommand(unsigned short command)
 {
-    if (CModalScope::IsAnyOpen() && command != commands::Close)
+    if (CModalScope::IsAnyOpen() && command != commands::Close && command != commands::StopHashing)
         return;
     try
     {
@@ -491,6 +486,9 @@ void OMyWindow::RunCommand(unsigned short command)
         case commands::LookForChecksumFiles:
             ToggleChecksumFileLookup();
             break;
+        case commands::StopHashing:
+            StopHashing();
+            break;
         default:
             break;
         }
@@ -509,7 +507,7 @@ bool OMyWindow::OnCommand(int id, int code, HWND from)
         RunCommand(static_cast<unsigned short>(id));
         return true;
     }
-    if (from == nullptr || code == 1 || m_dropPanel == nullptr)
+    if (from == nullptr || m_dropPanel == nullptr)
         return false;
     const CButton* button = m_dropPanel->GetCompareButton();
     if (button == nullptr || button->IsNull() || from != button->GetHandle())
@@ -604,9 +602,6 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
         OnLeftButtonDown();
         return 0;
-    case WM_INITMENUPOPUP:
-        UpdateChecksumMenuItems(reinterpret_cast<HMENU>(wParam));
-        return 0;
     case WM_RBUTTONDOWN:
         if (!CModalScope::IsAnyOpen())
             ShowContextMenu(*this, ProgramFolder());
@@ -620,6 +615,19 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMPARE_REQUEST:
         CompareDigests();
         return 0;
+    case hashing::WM_HASH_PROGRESS:
+        OnHashProgress(wParam);
+        return 0;
+    case hashing::WM_HASH_FINISHED:
+        OnHashFinished(wParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        UpdateStopCommand();
+        UpdateChecksumMenuItems(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_DESTROY:
+        m_hashJob.Stop();  // its thread may still post; nothing of it is taken any more
+        break;
     default:
         break;
     }

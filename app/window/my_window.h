@@ -1,6 +1,8 @@
 #ifndef VESTIGON_APP_MY_WINDOW_H
 #define VESTIGON_APP_MY_WINDOW_H
 
+#include "hashing/hash_job.h"
+#include "window/hashing_display.h"
 #include "window/window_caption.h"
 #include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_dpi.h"
@@ -54,7 +56,8 @@ public:
     void CompareDigests();
     // The digest of the file at `path` is known: it is shown, and unless the user has typed a
     // reference, the checksum files beside the file are asked for one, which is then compared.
-    void OnDigestReady(const std::wstring& path, const wchar_t* digest);
+    // True when a verdict from the checksum files was shown.
+    bool OnDigestReady(const std::wstring& path, const wchar_t* digest);
 
     vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar.get(); }
     vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow.get(); }
@@ -64,6 +67,11 @@ public:
     const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
     const wchar_t* GetCaption() const { return m_caption.Text(); }
     int GetDpi() const { return m_dpi; }
+
+    // A file is being hashed: the digest field waits for its job.
+    bool IsHashing() const { return m_hashJob.IsRunning(); }
+    hashing::CHashJob& GetHashJob() { return m_hashJob; }
+    HWND GetProgressBar() const { return m_hashingDisplay.GetProgressBar(); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -91,19 +99,27 @@ private:
     void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
-    // Shows a newly chosen file: its path line in the strip (no icon), its digest or nothing.
+    // Shows a newly chosen file: its path line in the strip (no icon), and starts hashing it.
     void ShowChosenFile(const wchar_t* path);
     void SetInputText(const wchar_t* text);
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
     void ShowSentence(const std::wstring& sentence, int pictureId);
 
-    void LookUpReference(const std::wstring& path);
+    bool LookUpReference(const std::wstring& path);
     std::wstring ShownDigest() const;
     void CopyChecksumLine();
     void SaveChecksumFile();
     void ToggleChecksumFileLookup();
     void UpdateChecksumMenuItems(HMENU menu) const;
+
+    void StartHashing(const wchar_t* path);
+    void StopHashing();
+    void OnHashProgress(WPARAM job);
+    void OnHashFinished(WPARAM job);
+    void UpdateStopCommand();
+    std::wstring ReadSentence(const wchar_t* key) const;
+    void ShowHashingSentence(const std::wstring& sentence);
 
     std::unique_ptr<vrok::user::menu::CMenu> m_menu;
     std::unique_ptr<vrok::user::controls::statusbar::CStdStatusBar> m_statusBar;
@@ -118,10 +134,12 @@ private:
     std::wstring m_shownFile;
     std::wstring m_filledReference;
     std::wstring m_referenceSource;
-    unsigned long m_chosenFiles = 0;
     // The file whose path line the strip shows, compacted again when the density changes.
     std::wstring m_shownPath;
     int m_dpi = vrok::user::dpi::StandardDpi;
+    hashing::CHashJob m_hashJob;
+    CHashingDisplay m_hashingDisplay;
+    bool m_compareWhenHashed = false;
 };
 
 #endif

@@ -14,7 +14,7 @@ using user::messagebox::ShowInfoMessage;
 
 CApplication* CApplication::s_instance = nullptr;
 CStdMainWindow* CApplication::s_mainWindow = nullptr;
-user::accelerators::CAcceleratorTable CApplication::s_accelerators;
+user::shortcuts::CShortcutTable CApplication::s_shortcuts;
 
 CApplication::CApplication()
 {
@@ -49,18 +49,6 @@ int CApplication::OpenMainWindow(CStdMainWindow* window)
     return 0;
 }
 
-// Keys typed in other top-level windows (the About window, boxes) stay theirs.
-bool CApplication::IsForMainWindow(HWND window)
-{
-    HWND main = s_mainWindow != nullptr ? s_mainWindow->GetHandle() : nullptr;
-    return main != nullptr && (window == main || IsChild(main, window));
-}
-
-bool CApplication::UseAccelerators(const ACCEL* entries, int count)
-{
-    return s_accelerators.Create(entries, count);
-}
-
 bool CApplication::MainWindowFailed()
 {
     return s_mainWindow != nullptr && s_mainWindow->IsNull();
@@ -84,12 +72,27 @@ int CApplication::Run()
         message = fetched;
         if (result == 0)
             break;
-        if (IsForMainWindow(message.hwnd) && s_accelerators.Translate(s_mainWindow->GetHandle(), message))
+        if (TranslateShortcut(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+bool CApplication::SetShortcuts(const ACCEL* shortcuts, int count)
+{
+    return s_shortcuts.Assign(shortcuts, count);
+}
+
+bool CApplication::TranslateShortcut(MSG& message)
+{
+    if (s_mainWindow == nullptr || s_mainWindow->IsNull())
+        return false;
+    const HWND main = s_mainWindow->GetHandle();
+    if (message.hwnd != main && !IsChild(main, message.hwnd))
+        return false;
+    return s_shortcuts.Translate(main, message);
 }
 
 int RunProgram(CApplication* application, const wchar_t* commandLine)

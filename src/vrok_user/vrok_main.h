@@ -1,8 +1,8 @@
 #ifndef VROK_USER_MAIN_H
 #define VROK_USER_MAIN_H
 
-#include "vrok_user/vrok_accelerators.h"
 #include "vrok_user/vrok_argumentlist.h"
+#include "vrok_user/vrok_shortcuts.h"
 #include "vrok_user/vrok_stdmainwindow.h"
 
 namespace vrok { namespace main {
@@ -31,9 +31,12 @@ public:
     // True when a main window was recorded but its platform window could not be made.
     static bool MainWindowFailed();
 
-    // Keys that Run turns into commands for the main window (WM_COMMAND, code 1) before any
-    // window sees them. False when the table could not be made; Run then has no shortcuts.
-    static bool UseAccelerators(const ACCEL* entries, int count);
+    // Keyboard shortcuts of the main window, replacing earlier ones: each key sends its command
+    // to the main window whichever child has the focus. False when they cannot be set.
+    static bool SetShortcuts(const ACCEL* shortcuts, int count);
+    // A key message of the main window or its children becomes its shortcut's command; true
+    // when it did, and the message is then not to be dispatched.
+    static bool TranslateShortcut(MSG& message);
 
 protected:
     // Records the window (the application owns it from now on), creates it and shows it.
@@ -41,11 +44,9 @@ protected:
     int OpenMainWindow(user::mainwindow::CStdMainWindow* window);
 
 private:
-    static bool IsForMainWindow(HWND window);
-
     static CApplication* s_instance;
     static user::mainwindow::CStdMainWindow* s_mainWindow;
-    static user::accelerators::CAcceleratorTable s_accelerators;
+    static user::shortcuts::CShortcutTable s_shortcuts;
 };
 
 // The entry point's work: runs the application with the command line and returns the exit

@@ -6,7 +6,7 @@
 
 #include "checksums/checksum_text.h"
 #include "window/cool_control.h"
-#include "window/keyboard_shortcuts.h"
+#include "settings/shortcuts.h"
 #include "window/my_window.h"
 #include "vrok_user/vrok_main.h"
 
@@ -45,6 +45,7 @@ public:
     {
         vrok::main::CArgumentList none;
         EXPECT_EQ(0, Start(none));
+        EXPECT_TRUE(PumpUntil([this] { return !My().IsHashing(); }));  // the digest and its look-up
         PumpMessages(60);
     }
     ~CWindowRun() override
@@ -278,33 +279,23 @@ TEST(ChecksumWindow, AReferenceOfAnotherDigestsLengthIsNamed)
     }
 }
 
-// Keys typed in the window go through the program's own message loop.
+// Keys typed in the window, taken by the program's message loop before any window sees them.
 TEST(ChecksumWindow, ShortcutsCopyAndSaveTheChecksumLine)
 {
     CFolders folders;
     EmptyTheClipboard();
-    ASSERT_TRUE(vrok::main::CApplication::UseAccelerators(shortcuts::MainWindowKeys, shortcuts::MainWindowKeyCount));
-    const struct
-    {
-        bool shift;
-        WPARAM key;
-    } typed[] = {{true, 'C'}, {false, VK_ESCAPE}, {false, 'S'}};
-    {
-        CWindowRun run(folders, true);
-        for (const auto& key : typed) {
-            BYTE keys[256] = {};
-            keys[VK_CONTROL] = key.key != VK_ESCAPE ? 0x80 : 0;
-            keys[VK_SHIFT] = key.shift ? 0x80 : 0;
-            SetKeyboardState(keys);
-            PostMessageW(run.Input(), WM_KEYDOWN, key.key, 1);
-            PostQuitMessage(0);  // the program's loop takes the key, then ends
-            EXPECT_EQ(0, vrok::main::CApplication::Run());
-        }
-        EXPECT_EQ(0, run.CloseThroughLoop());
+    ASSERT_TRUE(vrok::main::CApplication::SetShortcuts(shortcuts::MainWindow, shortcuts::MainWindowCount));
+    CWindowRun run(folders, true);
+    for (const bool shift : {true, false}) {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG key = {run.Input(), WM_KEYDOWN, static_cast<WPARAM>(shift ? 'C' : 'S'), 0x00010001, 0, {0, 0}};
+        EXPECT_TRUE(vrok::main::CApplication::TranslateShortcut(key));
     }
     BYTE released[256] = {};
     SetKeyboardState(released);
-    vrok::main::CApplication::UseAccelerators(nullptr, 0);
     EXPECT_EQ(AbcDigest + L"  x.iso", ClipboardText());
     EXPECT_EQ(Narrow(AbcDigest) + "  x.iso\r\n", ReadWholeFile(folders.downloads.PathOf(L"x.iso.md5")));
 }

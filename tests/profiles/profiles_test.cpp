@@ -116,7 +116,7 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
 {
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
-        { SectionMenuFile, 0, { commands::Open, commands::SaveChecksumFile, commands::Close } },
+        { SectionMenuFile, 0, { commands::Open, commands::StopHashing, commands::SaveChecksumFile, commands::Close } },
         { SectionMenuEdit, 1, { commands::Paste, commands::CopyChecksumLine, commands::LookForChecksumFiles } },
         { SectionMenuHelp, 3, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
@@ -126,6 +126,7 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionMenuEdit, KeyMenuTitle }, { SectionMenuLanguage, KeyMenuTitle }, { SectionMenuHelp, KeyMenuTitle },
         { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
         { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
+        { SectionSentences, KeyHashingProgress }, { SectionSentences, KeyHashingStopped },
         { SectionSentences, KeyOtherDigest }, { SectionSentences, KeyReferenceFrom }, { SectionSentences, KeyReferenceConflict },
         { SectionMessages, KeyLanguageNotRemembered }, { SectionMessages, KeyReplaceQuestion }, { SectionMessages, KeyCannotWrite },
     };

@@ -144,7 +144,8 @@ void OMyWindow::CreateNotifyWindow()
     int height = 0;
     GetClientSize(width, height);
     m_notifyWindow.reset(new CNotifyWindow());
-    m_notifyWindow->Create(this, 0, 0, width, StripHeight, 0, WS_BORDER);
+    if (!m_notifyWindow->Create(this, 0, 0, width, StripHeight, 0, WS_BORDER))
+        m_notifyWindow.reset();
 }
 
 // A panel that cannot be created is dropped: the window goes on without it.
@@ -168,7 +169,8 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
 }
 
 // The strip is visible since its creation: it takes the text without a new slide. When the
-// file cannot be hashed (the user has seen why), the strip stays empty.
+// file cannot be hashed (the user has seen why), the strip stays empty. A strip that could not
+// be made is left out: the window goes on without it.
 void OMyWindow::ShowStartFile()
 {
     if (!m_filePath.empty())
@@ -181,11 +183,10 @@ void OMyWindow::ShowStartFile()
         int height = 0;
         GetClientSize(width, height);
         FormatCaption(m_filePath.c_str(), graphic.GetHandle(), width - StartPathMargin);
-        m_notifyWindow->SetMessage(GetCaption(), 0);
         SetDigestText(digest.get());
-        return;
     }
-    m_notifyWindow->SetMessage(GetCaption(), 0);
+    if (m_notifyWindow != nullptr)
+        m_notifyWindow->SetMessage(GetCaption(), 0);
 }
 
 void OMyWindow::FormatCaption(const wchar_t* path, HDC context, int width)

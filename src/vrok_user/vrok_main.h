@@ -4,6 +4,8 @@
 #include "vrok_user/vrok_argumentlist.h"
 #include "vrok_user/vrok_stdmainwindow.h"
 
+#include <memory>
+
 namespace vrok { namespace main {
 
 // The program's one application object. Its constructor registers it as the instance that the
@@ -25,7 +27,7 @@ public:
     static int Run();
 
     static CApplication* GetInstance() { return s_instance; }
-    static user::mainwindow::CStdMainWindow* GetMainWindow() { return s_mainWindow; }
+    static user::mainwindow::CStdMainWindow* GetMainWindow() { return s_mainWindow.get(); }
 
     // True when a main window was recorded but its platform window could not be made.
     static bool MainWindowFailed();
@@ -37,7 +39,7 @@ protected:
 
 private:
     static CApplication* s_instance;
-    static user::mainwindow::CStdMainWindow* s_mainWindow;
+    static std::unique_ptr<user::mainwindow::CStdMainWindow> s_mainWindow;
 };
 
 // The entry point's work: runs the application with the command line and returns the exit

@@ -24,17 +24,12 @@ const int TextBottomMargin = 10;
 
 }
 
-CNotifyWindow::CNotifyWindow() : m_icon(nullptr)
+CNotifyWindow::CNotifyWindow()
 {
     m_message[0] = L'\0';
     m_font.lfHeight = FontHeight;
     m_font.SetFaceName(L"Verdana");
     m_font.Create();
-}
-
-CNotifyWindow::~CNotifyWindow()
-{
-    DeleteIcon();
 }
 
 bool CNotifyWindow::FillWindowClass(CWindowClass& windowClass)
@@ -61,21 +56,16 @@ void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
     std::wcsncpy(m_message, text, MessageCapacity - 1);
     m_message[MessageCapacity - 1] = L'\0';
 
-    DeleteIcon();
     if (bitmapId == 0)
-        return;
-    m_icon = new CBitmap();
-    m_icon->LoadFromResource(MAKEINTRESOURCEW(bitmapId), 0);
-}
-
-void CNotifyWindow::DeleteIcon()
-{
-    delete m_icon;
-    m_icon = nullptr;
+        m_icon.Close();
+    else
+        m_icon.LoadFromResource(MAKEINTRESOURCEW(bitmapId), 0);
 }
 
 int CNotifyWindow::Show(bool show)
 {
+    if (IsNull())
+        return 0;
     if (IsWindowVisible(m_handle))
     {
         AnimateWindow(m_handle, SlideMilliseconds, AW_HIDE | AW_SLIDE | AW_VER_NEGATIVE);
@@ -145,8 +135,8 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
     area.bottom = area.top + height;
     DrawTextW(context, m_message, -1, &area, DT_BOTTOM);
 
-    if (m_icon != nullptr)
-        graphic.DrawBitmap(*m_icon, IconLeft, IconTop);
+    if (!m_icon.IsNull())
+        graphic.DrawBitmap(m_icon, IconLeft, IconTop);
 }
 
 LRESULT CNotifyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -25,7 +25,6 @@ public:
     static constexpr int IconTop = 10;
 
     CNotifyWindow();
-    ~CNotifyWindow() override;
 
     // Hides the strip with an upward slide when it is visible (otherwise sizes it to the
     // parent's width by 80 pixels), then, when show is true, slides it down into view and
@@ -47,7 +46,7 @@ public:
     // (0: no icon). Neither repaints nor shows: Show(true) follows.
     void SetMessage(const wchar_t* text, int bitmapId);
     const wchar_t* GetMessageText() const { return m_message; }
-    bool HasIcon() const { return m_icon != nullptr; }
+    bool HasIcon() const { return !m_icon.IsNull(); }
 
     // As wide as the parent's client area, at the strip's current height.
     void FitToParent();
@@ -59,11 +58,10 @@ protected:
 
 private:
     void ResizeToParentWidth(int height);
-    void DeleteIcon();
 
     wchar_t m_message[MessageCapacity];
     graphics::CFont m_font;
-    graphics::CBitmap* m_icon;
+    graphics::CBitmap m_icon;
 };
 
 }}}}

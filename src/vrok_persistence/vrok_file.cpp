@@ -4,14 +4,15 @@
 
 namespace vrok { namespace persistence { namespace file {
 
-bool CFile::OpenForReading(const wchar_t* path)
+bool CFile::OpenForReading(const wchar_t* path, bool sequential)
 {
     if (!IsNull() || path == nullptr)
         return false;
     // The long form opens paths of any length, the short ones alike.
     const std::wstring longPath = ToLongPathForm(path);
+    const DWORD flags = sequential ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_ATTRIBUTE_NORMAL;
     return m_handle.Reset(CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+                                      flags, nullptr));
 }
 
 bool CVirtualFile::Open(const wchar_t* path)

@@ -1,19 +1,11 @@
 #ifndef VROK_PERSISTENCE_FILE_H
 #define VROK_PERSISTENCE_FILE_H
 
-#include "vrok_data/vrok_kernelobject.h"
+#include "vrok_data/vrok_kernelhandle.h"
 
 #include <windows.h>
 
 namespace vrok { namespace persistence { namespace file {
-
-// Kernel objects (mappings, threads, events): none is null, CloseHandle lets them go.
-struct CKernelHandleTraits
-{
-    typedef HANDLE Handle;
-    static Handle Invalid() { return nullptr; }
-    static long Release(Handle handle) { return CloseHandle(handle); }
-};
 
 // Open files: none is INVALID_HANDLE_VALUE, as CreateFileW reports a failure.
 struct CFileHandleTraits
@@ -31,7 +23,7 @@ struct CMappedViewTraits
     static long Release(Handle view) { return UnmapViewOfFile(view); }
 };
 
-typedef data::type::kernelobject::CUniqueHandle<CKernelHandleTraits> CKernelHandle;
+using data::type::kernelobject::CKernelHandle;
 typedef data::type::kernelobject::CUniqueHandle<CFileHandleTraits> CFileHandle;
 typedef data::type::kernelobject::CUniqueHandle<CMappedViewTraits> CMappedView;
 
@@ -40,8 +32,10 @@ class CFile
 {
 public:
     // CreateFileW for reading, others allowed to read only; false when the file cannot be
-    // opened or the object holds one already.
-    bool OpenForReading(const wchar_t* path);
+    // opened or the object holds one already. Every file this program reads is opened here.
+    // `sequential` tells the system that the file will be read once from start to end, so it
+    // reads ahead further.
+    bool OpenForReading(const wchar_t* path, bool sequential = false);
     // False when no file was open.
     bool Close() { return m_handle.Close(); }
 

@@ -69,8 +69,8 @@ public:
     // Runs once the window exists and is bound to the object.
     virtual void OnCreate() {}
 
-    // Creates the window (always visible); a width or height of 0 means the maximised size less
-    // the position. Throws CWindowsException when the object has a window already or when the
+    // Creates the window, runs OnCreate and then shows it (always); a width or height of 0 means
+    // the maximised size less the position. Throws CWindowsException when the object has a window already or when the
     // binding cannot be attached; false when the platform creates no window.
     bool CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar_t* className,
                         const wchar_t* windowName, DWORD style, int x, int y, int width, int height,

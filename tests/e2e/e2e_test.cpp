@@ -291,7 +291,10 @@ TEST_F(ProgramRun, AChecksumFileBesideTheFileGivesTheVerdictWithNoInput)
         downloads.WriteFile(row.name, row.content);
         const CMainWindowView view(Start(L"\"" + downloads.PathOf(L"x.iso") + L"\""));
         ASSERT_NE(nullptr, view.window) << "a box instead of the window";
-        EXPECT_EQ(Widen(row.reference), WindowText(view.input));
+        // The reference is looked up once the digest has arrived.
+        EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Widen(digest); }, 10000));
+        EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == Widen(row.reference); }, 2000))
+            << Narrow(WindowText(view.input));
         if (row.colour != nullptr) {
             EXPECT_TRUE(view.ShowsShield(row.colour));
             EXPECT_NE(std::wstring::npos, WindowText(view.strip).find(row.name)) << Narrow(WindowText(view.strip));
@@ -304,6 +307,7 @@ TEST_F(ProgramRun, AReferenceOfSha256LengthIsToldAsSuch)
 {
     const CMainWindowView view(Start(L"\"" + TestFile(L"sample.bin") + L"\""));
     ASSERT_NE(nullptr, view.window);
+    EXPECT_TRUE(PumpUntil([&] { return !WindowText(view.digest).empty(); }, 10000));
     view.Compare(std::wstring(64, L'b'), false);
     EXPECT_TRUE(view.ShowsShield(IsOrange));
     EXPECT_NE(std::wstring::npos, WindowText(view.strip).find(L"SHA-256")) << Narrow(WindowText(view.strip));
@@ -319,6 +323,7 @@ TEST_F(ProgramRun, TheChecksumLineIsCopiedAndSaved)
     ASSERT_TRUE(CopyFileW(TestFile(L"sample.bin").c_str(), (folder + L"\\x.iso").c_str(), FALSE));
     const CMainWindowView view(Start(L"\"" + folder + L"\\x.iso\""));
     ASSERT_NE(nullptr, view.window);
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Md5sumOf(L"sample.bin"); }, 10000));
     SendMessageW(view.window, WM_COMMAND, 208, 0);
     SendMessageW(view.window, WM_COMMAND, 209, 0);
     std::wstring copied;

@@ -436,6 +436,7 @@ void OMyWindow::OnSize()
         m_notifyWindow->FitToParent();
         CompactPathLineAgain();
     }
+    m_hashingDisplay.FollowStatusBar();
 }
 
 int OMyWindow::Scaled(int value) const

@@ -6,6 +6,7 @@
 #include "window/digest_comparison.h"
 #include "hashing/file_digest.h"
 #include "window/language_commands.h"
+#include "lists/list_window.h"
 #include "settings/menu_builder.h"
 #include "settings/profile_files.h"
 #include "vrok_persistence/vrok_file.h"
@@ -20,6 +21,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <string>
@@ -91,6 +93,7 @@ OMyWindow::OMyWindow(const CString* path)
 
 OMyWindow::~OMyWindow()
 {
+    m_listWindows.clear();
     delete m_aboutWindow;
     m_aboutWindow = nullptr;
     delete m_dropPanel;
@@ -356,12 +359,38 @@ void OMyWindow::OnAbout()
     }
 }
 
+// The list dialog has no owner either: the main window keeps working while it is open.
+void OMyWindow::OnCheckList()
+{
+    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
+    const std::wstring filter = lists::MakeListFilter(lists::ReadListTexts(languageFile.get()));
+    CStdDialogOpenFile dialog;
+    dialog.lpstrFilter = filter.c_str();
+    if (GetOpenFileNameW(&dialog))
+        OpenListWindow(dialog.FilePath());
+}
+
+bool OMyWindow::OpenListWindow(const wchar_t* listPath)
+{
+    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
+    std::unique_ptr<CListWindow> listWindow(new CListWindow());
+    if (!listWindow->Open(this, listPath, languageFile.get()))
+        return false;
+    m_listWindows.push_back(std::move(listWindow));
+    return true;
+}
+
 // The closed object is recognised by its address, never read: other controls may already be
 // gone when their notice arrives. An About window whose window still lives is a newer one that
 // happens to sit at the same address, and stays.
 void OMyWindow::OnControlClosed(WPARAM object)
 {
     CBaseWindow* closed = reinterpret_cast<CBaseWindow*>(object);
+    m_listWindows.erase(std::remove_if(m_listWindows.begin(), m_listWindows.end(),
+                                       [closed](const std::unique_ptr<CListWindow>& window) {
+                                           return static_cast<CBaseWindow*>(window.get()) == closed && window->IsNull();
+                                       }),
+                        m_listWindows.end());
     if (m_aboutWindow == nullptr || closed != static_cast<CBaseWindow*>(m_aboutWindow))
         return;
     if (!m_aboutWindow->IsNull())
@@ -398,6 +427,9 @@ void OMyWindow::RunCommand(unsigned short command)
             break;
         case commands::Help:
             ShowHelp(*this, ProgramFolder());
+            break;
+        case commands::CheckList:
+            OnCheckList();
             break;
         default:
             break;

@@ -11,9 +11,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class CAboutWindow;
+class CListWindow;
 class CCoolControl;
 
 // The program's main window: the notification strip along the top (the shown file and the
@@ -58,6 +61,11 @@ public:
     const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
     const wchar_t* GetCaption() const { return m_caption.Text(); }
 
+    // Opens a list window for the checksum list and starts checking it; false (after a box)
+    // when the list cannot be read.
+    bool OpenListWindow(const wchar_t* listPath);
+    const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_listWindows; }
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -76,6 +84,7 @@ private:
     void OnOpen();
     void OnPaste();
     void OnAbout();
+    void OnCheckList();
     void OnControlClosed(WPARAM object);
     void OnLeftButtonDown();
 
@@ -93,6 +102,7 @@ private:
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
+    std::vector<std::unique_ptr<CListWindow>> m_listWindows;
 };
 
 #endif

@@ -266,3 +266,31 @@ TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARe
     EXPECT_EQ(caption, WindowText(restarted.button));
     EXPECT_EQ(0u, CloseAndWait(restarted.window));
 }
+
+// The release folder: five files, a missing one, a wrong digest and a junk line in MD5SUMS.
+TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwnAndCopiedAsMd5sumPrintsIt)
+{
+    const HWND window = Start(L"");
+    ASSERT_NE(nullptr, window);
+    PostMessageW(window, WM_COMMAND, 211, 0);
+    const HWND dialog = WaitForWindow(L"#32770");
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_NE(std::wstring::npos, WindowText(GetDlgItem(dialog, 0x470)).find(L"*.md5;*.md5sum;MD5SUMS*;md5sum*.txt"));
+    const HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+    const std::wstring list = FullPath(L"lists\\release\\MD5SUMS");
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+
+    const HWND listWindow = WaitForWindow(L"VESTIGON_LIST_WINDOW_CLASSNAME");
+    ASSERT_NE(nullptr, listWindow);
+    EXPECT_EQ(window, GetWindow(listWindow, GW_OWNER));
+    const HWND summary = FindWindowExW(listWindow, nullptr, L"msctls_statusbar32", nullptr);
+    for (const DWORD start = GetTickCount(); WindowText(summary).empty() && GetTickCount() - start < 20000;)
+        Sleep(20);
+    EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", WindowText(summary));
+    SendMessageW(listWindow, WM_COMMAND, 212, 0);
+    std::string copied = Narrow(ClipboardText());
+    copied.erase(std::remove(copied.begin(), copied.end(), '\r'), copied.end());
+    EXPECT_EQ(ReadWholeFile(FullPath(L"lists\\release\\md5sum-c.txt")), copied);
+    EXPECT_EQ(0u, CloseAndWait(window));
+}

@@ -153,6 +153,11 @@ CheckedFile CListCheckJob::CShared::CheckOne(size_t index, unsigned long long by
 {
     CheckedFile file;
     file.index = index;
+    // A name that leads nowhere (rooted, or above the folder's root) names no file here.
+    if (paths[index].empty()) {
+        file.result = Result::Missing;
+        return file;
+    }
     CProgressObserver observer(*this, bytesBefore);
     std::wstring digest;
     switch (hashing::HashFile(paths[index], observer, digest)) {

@@ -207,14 +207,20 @@ TEST(ListWindow, EscStopsTheRunAndNoResultArrivesAfterwards)
 
 TEST(ListWindow, ClosingDuringARunEndsTheWorkerAndLetsTheFilesGo)
 {
-    CTemporaryFolder folder;
-    const std::wstring large = MakeLargeFile(folder, L"large.bin", 1ll << 30);
-    CCheckedList checked;
-    ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  large.bin\n")));
-    ASSERT_TRUE(PumpUntil([&] { return !WindowText(checked.window->CurrentFileLabel()).empty(); }));
-    SendMessageW(checked.window->GetHandle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(checked.window->IsNull());
-    EXPECT_TRUE(DeleteFileW(large.c_str()));
+    for (const bool closeOwner : {false, true}) {
+        SCOPED_TRACE(closeOwner ? "the owner closed" : "the list window closed");
+        CTemporaryFolder folder;
+        const std::wstring large = MakeLargeFile(folder, L"large.bin", 1ll << 30);
+        CCheckedList checked;
+        ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  large.bin\n")));
+        ASSERT_TRUE(PumpUntil([&] { return !WindowText(checked.window->CurrentFileLabel()).empty(); }));
+        if (closeOwner)
+            checked.owner.Close();
+        else
+            SendMessageW(checked.window->GetHandle(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(checked.window->IsNull());
+        EXPECT_TRUE(DeleteFileW(large.c_str()));
+    }
 }
 
 TEST(ListWindow, TenThousandFilesAreListedAtOnceAndAllChecked)

@@ -1,21 +1,18 @@
 #include "lists/list_texts.h"
 
-#include <windows.h>
+#include "settings/profile_files.h"
 
 namespace lists {
 
 namespace {
 
 const wchar_t Section[] = L"LIST_WINDOW";
-const DWORD TextBufferLength = 100;
+const int TextBufferLength = 100;
 const wchar_t ListPatterns[] = L"*.md5;*.md5sum;MD5SUMS*;md5sum*.txt";
 
 std::wstring Read(const wchar_t* file, const wchar_t* key)
 {
-    wchar_t text[TextBufferLength] = {};
-    if (file != nullptr)
-        GetPrivateProfileStringW(Section, key, L"", text, TextBufferLength, file);
-    return text;
+    return file != nullptr && *file != L'\0' ? ReadProfileString(file, Section, key, TextBufferLength) : std::wstring();
 }
 
 }

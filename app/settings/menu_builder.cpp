@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include <new>
+#include <string>
 
 using namespace profile;
 using menuentries::CMenuEntry;
@@ -42,19 +42,12 @@ void InsertEntry(CPopupMenu& popup, const CMenuEntry& entry)
     }
 }
 
-// Both profile paths in the caller's 261-character buffers; false when either is missing.
-bool LocateProfileFiles(wchar_t* globalIniPath, wchar_t* languageFilePath, const wchar_t* programFolder)
+// Both profile paths; false when either is missing.
+bool LocateProfileFiles(std::wstring& globalIniPath, std::wstring& languageFilePath, const wchar_t* programFolder)
 {
-    wchar_t* global = GetGlobalIniPath(programFolder);
-    wchar_t* language = GetLanguageFilePath(programFolder);
-    const bool found = global != nullptr && language != nullptr;
-    if (found) {
-        CopyPath(globalIniPath, global);
-        CopyPath(languageFilePath, language);
-    }
-    delete[] global;
-    delete[] language;
-    return found;
+    globalIniPath = GetGlobalIniPath(programFolder);
+    languageFilePath = GetLanguageFilePath(programFolder);
+    return !globalIniPath.empty() && !languageFilePath.empty();
 }
 
 // A popup built from a section and appended to the bar; a popup the bar refuses is dropped.
@@ -95,7 +88,7 @@ bool BuildLanguagePopup(CPopupMenu& popup, const wchar_t* globalIniPath)
     if (!popup.Create())
         return false;
     const int style = ReadProfileInteger(globalIniPath, SectionLanguageList, KeyMenuType);
-    const unsigned char checkedIndex = ReadProfileByte(globalIniPath, SectionCurrentLanguage, KeyCheckedMenuIndex);
+    const unsigned char checkedIndex = CurrentLanguageIndex(globalIniPath);
     const UINT type = style == CheckMarkStyle ? MFT_STRING : MFT_RADIOCHECK;
 
     // Entry 0 always; then one entry per label up to the first empty one. The 8-bit index ends
@@ -103,22 +96,23 @@ bool BuildLanguagePopup(CPopupMenu& popup, const wchar_t* globalIniPath)
     unsigned index = 0;
     do {
         wchar_t key[KeyBufferLength];
-        wchar_t label[LabelBufferLength] = {};
         FormatNumberedKey(key, StemMenuText, static_cast<int>(index));
-        GetPrivateProfileStringW(SectionLanguageList, key, L"", label, LabelBufferLength, globalIniPath);
-        if (index > 0 && label[0] == L'\0')
+        const std::wstring label = ReadProfileString(globalIniPath, SectionLanguageList, key, LabelBufferLength);
+        if (index > 0 && label.empty())
             break;
-        popup.InsertCheckableEntry(index, label, type, index == checkedIndex ? MFS_CHECKED : 0);
+        popup.InsertCheckableEntry(index, label.c_str(), type, index == checkedIndex ? MFS_CHECKED : 0);
     } while (++index <= 255);
     return true;
 }
 
 CMenu* BuildMenuBar(CBaseWindow& window, const wchar_t* programFolder)
 {
-    wchar_t globalIniPath[PathBufferLength];
-    wchar_t languageFilePath[PathBufferLength];
-    if (!LocateProfileFiles(globalIniPath, languageFilePath, programFolder))
+    std::wstring global;
+    std::wstring language;
+    if (!LocateProfileFiles(global, language, programFolder))
         return nullptr;
+    const wchar_t* globalIniPath = global.c_str();
+    const wchar_t* languageFilePath = language.c_str();
 
     CMenu* menu = new CMenu(&window);
     AppendSectionPopup(*menu, SectionMenuFile, 0, globalIniPath, languageFilePath);
@@ -131,14 +125,14 @@ CMenu* BuildMenuBar(CBaseWindow& window, const wchar_t* programFolder)
 
 void ShowContextMenu(CBaseWindow& window, const wchar_t* programFolder)
 {
-    wchar_t globalIniPath[PathBufferLength];
-    wchar_t languageFilePath[PathBufferLength];
+    std::wstring globalIniPath;
+    std::wstring languageFilePath;
     if (!LocateProfileFiles(globalIniPath, languageFilePath, programFolder)) {
         vrok::user::messagebox::ShowInfoMessage(CannotOpenIniMessage);
         return;
     }
     CPopupMenu popup;
-    if (!BuildPopup(SectionContextMenu, popup, globalIniPath, languageFilePath))
+    if (!BuildPopup(SectionContextMenu, popup, globalIniPath.c_str(), languageFilePath.c_str()))
         return;
     // Where the pointer is now, which may differ from where the button went down.
     POINT cursor = {};

@@ -3,92 +3,88 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include <new>
-
 using namespace profile;
 
 namespace {
 
-wchar_t* NewClearedBuffer(int length)
+// The program folder: the given one, or the running executable's path without its file name.
+// A truncated executable path would name some other folder, so it counts as a failure (empty).
+std::wstring ProgramFolderOf(const wchar_t* programFolder)
 {
-    return new (std::nothrow) wchar_t[length]();
-}
-
-// Puts the program folder into a cleared 261-character buffer: the given folder, or the
-// running executable's path without its file name. A truncated executable path would name
-// some other folder, so it counts as a failure.
-bool FetchProgramFolder(wchar_t* folder, const wchar_t* programFolder)
-{
-    if (programFolder) {
-        CopyPath(folder, programFolder);
-        return folder[0] != L'\0';
-    }
+    if (programFolder)
+        return std::wstring(programFolder).substr(0, PathBufferLength - 2);
+    wchar_t folder[PathBufferLength] = {};
     const DWORD length = GetModuleFileNameW(nullptr, folder, ProgramPathLimit);
     if (length == 0 || length >= static_cast<DWORD>(ProgramPathLimit))
-        return false;
+        return std::wstring();
     PathRemoveFileSpecW(folder);
-    return true;
+    return folder;
 }
 
-}
-
-void CopyPath(wchar_t* destination, const wchar_t* source)
+// A language chosen while md5_global.ini could not be written: it holds for this run, for that
+// file only. An empty path means there is none.
+struct CRunChoice
 {
-    ZeroMemory(destination, PathBufferLength * sizeof(wchar_t));
-    if (source)
-        lstrcpynW(destination, source, PathBufferLength - 1);
+    std::wstring globalIniPath;
+    unsigned short index = 0;
+    std::wstring iniFile;
+    std::wstring helpFile;
+
+    bool AppliesTo(const wchar_t* path) const
+    {
+        return !globalIniPath.empty() && path != nullptr && lstrcmpiW(globalIniPath.c_str(), path) == 0;
+    }
+};
+
+CRunChoice& RunChoice()
+{
+    static CRunChoice choice;
+    return choice;
 }
 
-wchar_t* GetGlobalIniPath(const wchar_t* programFolder)
+// A file marked read-only is not to be changed, even where the platform would let this user.
+bool IsMarkedReadOnly(const wchar_t* path)
+{
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool WriteValue(const wchar_t* key, const std::wstring& value, const wchar_t* path)
+{
+    return WritePrivateProfileStringW(SectionCurrentLanguage, key, value.c_str(), path) != FALSE;
+}
+
+}
+
+std::wstring GetGlobalIniPath(const wchar_t* programFolder)
 {
     return GetPathBesideProgram(GlobalIniName, programFolder);
 }
 
-wchar_t* GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder)
+std::wstring GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder)
 {
-    wchar_t* path = NewClearedBuffer(PathBufferLength);
-    if (!path)
-        return nullptr;
+    const std::wstring folder = ProgramFolderOf(programFolder);
+    wchar_t path[PathBufferLength] = {};
+    lstrcpynW(path, folder.c_str(), PathBufferLength - 1);
     // PathAppendW refuses a result longer than 259 characters rather than cut it.
-    if (!FetchProgramFolder(path, programFolder) || !PathAppendW(path, value ? value : L"")) {
-        delete[] path;
-        return nullptr;
-    }
+    if (folder.empty() || !PathAppendW(path, value ? value : L""))
+        return std::wstring();
     return path;
 }
 
-wchar_t* GetLanguageFilePath(const wchar_t* programFolder)
+std::wstring GetLanguageFilePath(const wchar_t* programFolder)
 {
-    wchar_t* globalIniPath = GetGlobalIniPath(programFolder);
-    if (!globalIniPath)
-        return nullptr;
-    wchar_t* languagePath = NewClearedBuffer(PathBufferLength);
-    if (!languagePath) {
-        delete[] globalIniPath;
-        return nullptr;
-    }
-
-    wchar_t folder[PathBufferLength];
-    CopyPath(folder, globalIniPath);
-    delete[] globalIniPath;
-    wchar_t value[PathBufferLength] = {};
-    GetPrivateProfileStringW(SectionCurrentLanguage, KeyIniFile, L"", value, ValueBufferLength, folder);
-
-    PathRemoveFileSpecW(folder);
-    // A combination too long for a path would leave an empty or partial name, and reading from
-    // that would read some other file: no path at all is the honest answer.
-    if (!PathCombineW(languagePath, folder, value) || languagePath[0] == L'\0') {
-        delete[] languagePath;
-        return nullptr;
-    }
-    return languagePath;
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    if (globalIniPath.empty())
+        return std::wstring();
+    return GetPathBesideProgram(ReadCurrentLanguage(globalIniPath.c_str(), KeyIniFile).c_str(), programFolder);
 }
 
-wchar_t* ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key)
+std::wstring ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key, int length)
 {
-    wchar_t* value = NewClearedBuffer(ValueBufferLength);
-    if (value)
-        GetPrivateProfileStringW(section, key, L"", value, ValueBufferLength, file);
+    std::wstring value(static_cast<size_t>(length), L'\0');
+    const DWORD copied = GetPrivateProfileStringW(section, key, L"", &value[0], static_cast<DWORD>(length), file);
+    value.resize(copied);
     return value;
 }
 
@@ -113,27 +109,56 @@ void FormatNumberedKey(wchar_t (&key)[KeyBufferLength], const wchar_t* stem, int
     wnsprintfW(key, KeyBufferLength, stem, index);
 }
 
-void StoreCurrentLanguage(unsigned short index, const wchar_t* globalIniPath)
+std::wstring ReadCurrentLanguage(const wchar_t* globalIniPath, const wchar_t* key)
 {
-    if (!globalIniPath)
-        return;
-    wchar_t path[PathBufferLength];
-    CopyPath(path, globalIniPath);
+    const CRunChoice& choice = RunChoice();
+    if (choice.AppliesTo(globalIniPath)) {
+        if (lstrcmpW(key, KeyIniFile) == 0)
+            return choice.iniFile;
+        if (lstrcmpW(key, KeyHelpFile) == 0)
+            return choice.helpFile;
+    }
+    return ReadProfileString(globalIniPath, SectionCurrentLanguage, key);
+}
 
-    wchar_t number[8];
-    wsprintfW(number, L"%u", static_cast<unsigned>(index));
-    WritePrivateProfileStringW(SectionCurrentLanguage, KeyCheckedMenuIndex, number, path);
+unsigned char CurrentLanguageIndex(const wchar_t* globalIniPath)
+{
+    const CRunChoice& choice = RunChoice();
+    if (choice.AppliesTo(globalIniPath))
+        return static_cast<unsigned char>(choice.index & 0xFF);
+    return ReadProfileByte(globalIniPath, SectionCurrentLanguage, KeyCheckedMenuIndex);
+}
 
-    // A language without a file of its own is written as an empty value, never left out, so
-    // the previous language's file cannot stay in force by accident.
+// A language without a file of its own is written as an empty value, never left out, so the
+// previous language's file cannot stay in force by accident. A write that fails after others
+// succeeded puts the earlier values back, so the file never names half of each language.
+bool StoreCurrentLanguage(unsigned short index, const wchar_t* globalIniPath)
+{
+    if (!globalIniPath || !*globalIniPath)
+        return false;
     wchar_t key[KeyBufferLength];
-    wchar_t value[ValueBufferLength] = {};
+    CRunChoice chosen;
+    chosen.index = index;
     FormatNumberedKey(key, StemIniFile, index);
-    GetPrivateProfileStringW(SectionLanguageList, key, L"", value, ValueBufferLength, path);
-    WritePrivateProfileStringW(SectionCurrentLanguage, KeyIniFile, value, path);
-
-    ZeroMemory(value, sizeof(value));
+    chosen.iniFile = ReadProfileString(globalIniPath, SectionLanguageList, key);
     FormatNumberedKey(key, StemHelpFile, index);
-    GetPrivateProfileStringW(SectionLanguageList, key, L"", value, ValueBufferLength, path);
-    WritePrivateProfileStringW(SectionCurrentLanguage, KeyHelpFile, value, path);
+    chosen.helpFile = ReadProfileString(globalIniPath, SectionLanguageList, key);
+
+    const wchar_t* keys[] = {KeyCheckedMenuIndex, KeyIniFile, KeyHelpFile};
+    const std::wstring values[] = {std::to_wstring(index), chosen.iniFile, chosen.helpFile};
+    std::wstring earlier[3];
+    for (int at = 0; at < 3; ++at)
+        earlier[at] = ReadProfileString(globalIniPath, SectionCurrentLanguage, keys[at]);
+    for (int written = 0; written < 3; ++written) {
+        if (!IsMarkedReadOnly(globalIniPath) && WriteValue(keys[written], values[written], globalIniPath))
+            continue;
+        while (written-- > 0)
+            WriteValue(keys[written], earlier[written], globalIniPath);
+        chosen.globalIniPath = globalIniPath;
+        RunChoice() = chosen;
+        return false;
+    }
+    if (RunChoice().AppliesTo(globalIniPath))
+        RunChoice() = CRunChoice();
+    return true;
 }

@@ -6,7 +6,7 @@
 // the window shows). Nothing read here is kept: callers locate the files and read the values
 // at the moment they need them, so a language switch applies to every later read.
 //
-// Buffers returned here are allocated with new[] and belong to the caller (delete[]).
+// Texts come back as owned strings; an empty one stands for a value or path that is missing.
 //
 // Every locating function takes an optional program folder. The program leaves it null,
 // which means the folder of the running executable; tests pass a folder of their own so they
@@ -62,34 +62,34 @@ const wchar_t* const KeyNotHexadecimal = L"string_not_hexacecimal";
 const wchar_t* const KeyHashEqual = L"hash_equal";
 const wchar_t* const KeyHashDifferent = L"hash_different";
 const wchar_t* const KeyChecksumList = L"string_checksum_list";
+const wchar_t* const SectionMessages = L"MESSAGES";
+const wchar_t* const KeyLanguageNotRemembered = L"language_not_remembered";
 
 // Longest numbered key: a stem and an index of up to five digits (a 16-bit index).
 const int KeyBufferLength = 32;
 
 }
 
-// Full path of md5_global.ini in the program folder, in a new 261-character buffer. Null when
-// the buffer cannot be allocated or the path does not fit in 260 characters.
-wchar_t* GetGlobalIniPath(const wchar_t* programFolder = nullptr);
+#include <string>
 
-// Full path of the current language file: [CURRENT_LANGUAGE] _ini_file combined with the
-// program folder (a relative value lands under the folder, a fully qualified one is used as
-// it is, an empty one yields the folder itself; a value with a leading backslash goes to the
-// root of the folder's drive). Whether the file exists is not tested. Null when a buffer
-// cannot be allocated or the path does not fit.
-wchar_t* GetLanguageFilePath(const wchar_t* programFolder = nullptr);
+// Full path of md5_global.ini in the program folder; empty when the path does not fit in 259
+// characters.
+std::wstring GetGlobalIniPath(const wchar_t* programFolder = nullptr);
 
-// A file named by a profile value appended under the program folder: a leading backslash of
-// the value is dropped, so the file always lands under the folder. Used for the help file and
-// the existence test of a newly chosen language file. Null as above.
-wchar_t* GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder = nullptr);
+// A file named by a profile value, resolved against the program folder by the one rule every
+// profile value follows: a fully qualified value is used as it is; any other lands under the
+// folder, a leading backslash dropped; an empty one names the folder itself. Empty when the
+// result does not fit.
+std::wstring GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder = nullptr);
 
-// Clears the 261-character destination and copies at most its first 259 characters of source.
-void CopyPath(wchar_t* destination, const wchar_t* source);
+// Full path of the current language file (_ini_file of the current language, resolved as
+// above). Whether the file exists is not tested. Empty when it does not fit.
+std::wstring GetLanguageFilePath(const wchar_t* programFolder = nullptr);
 
-// The value of a key in a new, cleared 260-character buffer: up to 259 characters, empty when
-// the file, section or key is missing. Null when the buffer cannot be allocated.
-wchar_t* ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key);
+// The value of a key, at most `length` - 1 characters (259 unless told); empty when the file,
+// section or key is missing.
+std::wstring ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key,
+                               int length = profile::ValueBufferLength);
 
 // Integer values: decimal with an optional minus sign, 0 when missing. Some keys keep only
 // their low 8 bits (indices, menu positions) or low 16 bits (command ids).
@@ -100,9 +100,15 @@ unsigned short ReadProfileWord(const wchar_t* file, const wchar_t* section, cons
 // A numbered key such as menu_text_12 from its stem ("menu_text_%d") and the index.
 void FormatNumberedKey(wchar_t (&key)[profile::KeyBufferLength], const wchar_t* stem, int index);
 
-// Makes language n the stored choice in [CURRENT_LANGUAGE] of the given md5_global.ini:
+// The current language as the program uses it: [CURRENT_LANGUAGE] of the given md5_global.ini,
+// or the language chosen in this run when that choice could not be stored there.
+std::wstring ReadCurrentLanguage(const wchar_t* globalIniPath, const wchar_t* key);
+unsigned char CurrentLanguageIndex(const wchar_t* globalIniPath);
+
+// Makes language n the current one in [CURRENT_LANGUAGE] of the given md5_global.ini:
 // checked_menu_index = n, then _ini_file and _help_file copied from the language list's
-// _ini_file_<n> and _help_file_<n> (written empty when the list has none). Reports nothing.
-void StoreCurrentLanguage(unsigned short index, const wchar_t* globalIniPath);
+// _ini_file_<n> and _help_file_<n> (written empty when the list has none). False when the file
+// cannot be written: it is then left as it was, and the choice holds for this run only.
+bool StoreCurrentLanguage(unsigned short index, const wchar_t* globalIniPath);
 
 #endif

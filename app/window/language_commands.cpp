@@ -8,6 +8,8 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <string>
+
 using namespace profile;
 using menuentries::CMenuEntry;
 using menuentries::CMenuEntryReader;
@@ -22,74 +24,40 @@ namespace {
 
 const wchar_t CannotOpenIniMessage[] = L"Cannot open initialization file";
 const wchar_t MissingLanguageMessage[] = L"The language file doesn't exist !";
+// Told in the chosen language; this text stands in when its file has none.
+const wchar_t NotRememberedMessage[] =
+    L"The language cannot be remembered: md5_global.ini cannot be written. It applies until Vestigon is closed.";
 
 const UINT HelpDisplayTableOfContents = 1; // HH_DISPLAY_TOC
 typedef HWND(WINAPI* HtmlHelpFunction)(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data);
-
-// A profile buffer of the helpers, freed when this goes.
-class CProfileText
-{
-public:
-    explicit CProfileText(wchar_t* text) : m_text(text) {}
-    ~CProfileText() { delete[] m_text; }
-    CProfileText(const CProfileText&) = delete;
-    CProfileText& operator=(const CProfileText&) = delete;
-
-    const wchar_t* Get() const { return m_text != nullptr ? m_text : L""; }
-    bool IsNull() const { return m_text == nullptr; }
-
-private:
-    wchar_t* m_text;
-};
-
-unsigned char StoredLanguageIndex(const wchar_t* globalIniPath)
-{
-    return ReadProfileByte(globalIniPath, SectionCurrentLanguage, KeyCheckedMenuIndex);
-}
 
 unsigned char LanguagePopupPosition(const wchar_t* globalIniPath)
 {
     return ReadProfileByte(globalIniPath, SectionLanguageList, KeyMenuPosition);
 }
 
-// The file that a profile value names, appended under the folder of md5_global.ini, in the
-// caller's 261-character buffer. True only for an existing file: an empty value names the
-// folder itself, which is no language file.
-bool FindFileBesideProgram(const wchar_t* value, const wchar_t* globalIniPath, wchar_t* path)
+std::wstring FolderOf(const wchar_t* globalIniPath)
 {
-    wchar_t folder[PathBufferLength];
-    CopyPath(folder, globalIniPath);
+    wchar_t folder[PathBufferLength] = {};
+    lstrcpynW(folder, globalIniPath, PathBufferLength - 1);
     PathRemoveFileSpecW(folder);
-    CProfileText found(GetPathBesideProgram(value, folder));
-    CopyPath(path, found.Get());
-    return !found.IsNull() && PathFileExistsW(path) && !PathIsDirectoryW(path);
+    return folder;
 }
 
-bool ListedLanguageFileExists(unsigned short index, const wchar_t* globalIniPath)
+bool IsExistingFile(const std::wstring& path)
+{
+    return !path.empty() && PathFileExistsW(path.c_str()) && !PathIsDirectoryW(path.c_str());
+}
+
+// The file of language `index` in the language list, when it exists; empty otherwise (an empty
+// value names the folder itself, which is no language file).
+std::wstring ListedLanguageFile(unsigned short index, const wchar_t* globalIniPath)
 {
     wchar_t key[KeyBufferLength];
     FormatNumberedKey(key, StemIniFile, index);
-    CProfileText value(ReadProfileString(globalIniPath, SectionLanguageList, key));
-    wchar_t path[PathBufferLength];
-    return !value.IsNull() && FindFileBesideProgram(value.Get(), globalIniPath, path);
-}
-
-// Makes `index` the stored choice and moves the check mark to it. The language popup is looked
-// up first, so a position outside the menu bar is raised before anything is written; a missing
-// language file is found before anything is written too, so a refused switch leaves
-// md5_global.ini exactly as it was.
-bool MakeStoredChoice(unsigned short index, CMenu& menu, const wchar_t* globalIniPath)
-{
-    const unsigned char stored = StoredLanguageIndex(globalIniPath);
-    CPopupMenu& languagePopup = menu.GetPopup(LanguagePopupPosition(globalIniPath));
-    if (stored == index)
-        return true;
-    if (!ListedLanguageFileExists(index, globalIniPath))
-        return false;
-    StoreCurrentLanguage(index, globalIniPath);
-    languagePopup.SetEntryState(stored, 0);
-    languagePopup.SetEntryState(index, MFS_CHECKED);
-    return true;
+    const std::wstring value = ReadProfileString(globalIniPath, SectionLanguageList, key);
+    const std::wstring path = GetPathBesideProgram(value.c_str(), FolderOf(globalIniPath).c_str());
+    return IsExistingFile(path) ? path : std::wstring();
 }
 
 // The entries of a section take their labels from the language file by command id; separators
@@ -106,17 +74,40 @@ void RelabelEntries(CMenu& menu, const wchar_t* section, const wchar_t* globalIn
     }
 }
 
+void RelabelPopup(CMenu& menu, const wchar_t* section, const wchar_t* globalIniPath, const wchar_t* languageFilePath)
+{
+    const std::wstring title = ReadProfileString(languageFilePath, section, KeyMenuTitle, LabelBufferLength);
+    menu.SetPopupTitle(ReadProfileByte(globalIniPath, section, KeyMenuPosition), title.c_str());
+    RelabelEntries(menu, section, globalIniPath, languageFilePath);
+}
+
+void RelabelMenuBar(CMenu& menu, const wchar_t* globalIniPath, const wchar_t* languageFilePath)
+{
+    RelabelPopup(menu, SectionMenuFile, globalIniPath, languageFilePath);
+    RelabelPopup(menu, SectionMenuEdit, globalIniPath, languageFilePath);
+    const std::wstring title =
+        ReadProfileString(languageFilePath, SectionMenuLanguage, KeyMenuTitle, TitleBufferLength);
+    menu.SetPopupTitle(LanguagePopupPosition(globalIniPath), title.c_str());
+    RelabelPopup(menu, SectionMenuHelp, globalIniPath, languageFilePath);
+}
+
 // The drop panel's title and the compare button's caption, and a repaint of the panel's title.
 void ApplyControlTexts(CCoolControl* dropPanel, const wchar_t* languageFilePath)
 {
     if (dropPanel == nullptr || dropPanel->IsNull())
         return;
-    CProfileText buttonText(ReadProfileString(languageFilePath, SectionButtonCompare, KeyText));
-    CProfileText windowText(ReadProfileString(languageFilePath, SectionWindowText, KeyText));
+    const std::wstring buttonText = ReadProfileString(languageFilePath, SectionButtonCompare, KeyText);
+    const std::wstring windowText = ReadProfileString(languageFilePath, SectionWindowText, KeyText);
     if (dropPanel->GetCompareButton() != nullptr && !dropPanel->GetCompareButton()->IsNull())
-        SetWindowTextW(dropPanel->GetCompareButton()->GetHandle(), buttonText.Get());
-    SetWindowTextW(dropPanel->GetHandle(), windowText.Get());
+        SetWindowTextW(dropPanel->GetCompareButton()->GetHandle(), buttonText.c_str());
+    SetWindowTextW(dropPanel->GetHandle(), windowText.c_str());
     InvalidateRect(dropPanel->GetHandle(), nullptr, TRUE);
+}
+
+void TellNotRemembered(const wchar_t* languageFilePath)
+{
+    const std::wstring text = ReadProfileString(languageFilePath, SectionMessages, KeyLanguageNotRemembered);
+    ShowInfoMessage(L"%s", text.empty() ? NotRememberedMessage : text.c_str());
 }
 
 // The viewer runs in this process, on the library's code, for as long as it is open: the
@@ -131,75 +122,49 @@ HtmlHelpFunction FindHtmlHelp()
 
 }
 
-bool RelabelPopup(unsigned short index, CMenu& menu, const wchar_t* globalIniPath, const wchar_t* section)
-{
-    if (!MakeStoredChoice(index, menu, globalIniPath))
-        return false;
-    CProfileText value(ReadProfileString(globalIniPath, SectionCurrentLanguage, KeyIniFile));
-    wchar_t languageFilePath[PathBufferLength];
-    if (value.IsNull() || !FindFileBesideProgram(value.Get(), globalIniPath, languageFilePath))
-        return false;
-
-    wchar_t title[LabelBufferLength] = {};
-    GetPrivateProfileStringW(section, KeyMenuTitle, L"", title, LabelBufferLength, languageFilePath);
-    menu.SetPopupTitle(ReadProfileByte(globalIniPath, section, KeyMenuPosition), title);
-    RelabelEntries(menu, section, globalIniPath, languageFilePath);
-    return true;
-}
-
-bool RelabelLanguagePopup(unsigned short index, CMenu& menu, const wchar_t* globalIniPath,
-                          const wchar_t* languageFilePath)
-{
-    if (!MakeStoredChoice(index, menu, globalIniPath))
-        return false;
-    wchar_t title[TitleBufferLength] = {};
-    GetPrivateProfileStringW(SectionMenuLanguage, KeyMenuTitle, L"", title, TitleBufferLength, languageFilePath);
-    menu.SetPopupTitle(LanguagePopupPosition(globalIniPath), title);
-    return true;
-}
-
 void SwitchLanguage(unsigned short index, CBaseWindow& window, CMenu& menu, CCoolControl* dropPanel,
                     const wchar_t* programFolder)
 {
-    wchar_t globalIniPath[PathBufferLength];
-    {
-        CProfileText found(GetGlobalIniPath(programFolder));
-        if (found.IsNull()) {
-            ShowInfoMessage(CannotOpenIniMessage);
-            return;
-        }
-        CopyPath(globalIniPath, found.Get());
-    }
-    if (StoredLanguageIndex(globalIniPath) == index)
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    if (globalIniPath.empty()) {
+        ShowInfoMessage(CannotOpenIniMessage);
         return;
-
+    }
+    const unsigned char current = CurrentLanguageIndex(globalIniPath.c_str());
+    if (current == index)
+        return;
     try {
-        if (!RelabelPopup(index, menu, globalIniPath, SectionMenuFile)) {
+        // Looked up before anything is written: a position outside the bar refuses the switch.
+        CPopupMenu& languagePopup = menu.GetPopup(LanguagePopupPosition(globalIniPath.c_str()));
+        const std::wstring languageFile = ListedLanguageFile(index, globalIniPath.c_str());
+        if (languageFile.empty()) {
             ShowInfoMessage(MissingLanguageMessage);
             return;
         }
-        RelabelPopup(index, menu, globalIniPath, SectionMenuEdit);
-        CProfileText languageFilePath(GetLanguageFilePath(programFolder));
-        RelabelLanguagePopup(index, menu, globalIniPath, languageFilePath.Get());
-        RelabelPopup(index, menu, globalIniPath, SectionMenuHelp);
+        const bool remembered = StoreCurrentLanguage(index, globalIniPath.c_str());
+        languagePopup.SetEntryState(current, 0);
+        languagePopup.SetEntryState(index, MFS_CHECKED);
+        RelabelMenuBar(menu, globalIniPath.c_str(), languageFile.c_str());
         DrawMenuBar(window.GetHandle());
-        ApplyControlTexts(dropPanel, languageFilePath.Get());
+        ApplyControlTexts(dropPanel, languageFile.c_str());
+        if (!remembered)
+            TellNotRemembered(languageFile.c_str());
     } catch (const CMenu::COutBoundValue&) {
-        // The language popup's position lies outside the menu bar: it is refused before
-        // anything is written, so the menus, the texts and md5_global.ini stay as they were.
+        // The language popup's position lies outside the menu bar: the menus, the texts and
+        // md5_global.ini stay as they were.
     }
 }
 
 void ShowHelp(CBaseWindow& window, const wchar_t* programFolder)
 {
-    CProfileText globalIniPath(GetGlobalIniPath(programFolder));
-    if (globalIniPath.IsNull())
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    if (globalIniPath.empty())
         return;
-    CProfileText helpFile(ReadProfileString(globalIniPath.Get(), SectionCurrentLanguage, KeyHelpFile));
-    CProfileText helpPath(GetPathBesideProgram(helpFile.Get(), programFolder));
+    const std::wstring helpFile = ReadCurrentLanguage(globalIniPath.c_str(), KeyHelpFile);
+    const std::wstring helpPath = GetPathBesideProgram(helpFile.c_str(), programFolder);
     HtmlHelpFunction htmlHelp = FindHtmlHelp();
     // A missing help file is the viewer's to report.
-    if (helpPath.IsNull() || htmlHelp == nullptr)
+    if (helpPath.empty() || htmlHelp == nullptr)
         return;
-    htmlHelp(window.GetHandle(), helpPath.Get(), HelpDisplayTableOfContents, 0);
+    htmlHelp(window.GetHandle(), helpPath.c_str(), HelpDisplayTableOfContents, 0);
 }

@@ -9,32 +9,19 @@
 // the language popup, and opening the current language's help file.
 //
 // A language switch writes [CURRENT_LANGUAGE] of md5_global.ini and puts the new language's
-// texts in place in the existing menu bar and drop panel; nothing is rebuilt. It either
-// completes or changes nothing at all: the new language file is looked for before anything is
-// written, so a missing file leaves md5_global.ini exactly as it was.
+// texts in place in the existing menu bar and drop panel; nothing is rebuilt. The new language
+// file is looked for before anything is written, so a missing file changes nothing.
 
 // Makes language `index` current: stores it, moves the check mark, re-labels the four popups
 // and sets the drop panel's title and the compare button's caption from the new file (dropPanel
-// may be null: then only the menus change). Choosing the stored language does nothing. A
+// may be null: then only the menus change). Choosing the current language does nothing. A
 // missing language file shows "The language file doesn't exist !"; a language popup position
 // outside the menu bar is refused. In both cases the file, the mark and the texts stay as they
-// were.
+// were. When md5_global.ini cannot be written the switch still holds for this run, the file
+// stays as it was, and a box says that the choice cannot be remembered.
 void SwitchLanguage(unsigned short index, vrok::user::basewindow::CBaseWindow& window,
                     vrok::user::menu::CMenu& menu, CCoolControl* dropPanel,
                     const wchar_t* programFolder = nullptr);
-
-// Makes `index` the stored language when it is not yet (only when its language file exists),
-// then re-titles and re-labels the popup of `section` from the now current language file.
-// False when that file does not exist; nothing has been written then. Raises
-// CMenu::COutBoundValue, before any write, when the language popup's position lies outside
-// the menu bar.
-bool RelabelPopup(unsigned short index, vrok::user::menu::CMenu& menu, const wchar_t* globalIniPath,
-                  const wchar_t* section);
-
-// Makes `index` the stored language as RelabelPopup does, then re-titles the language popup
-// from [MENU_LANGUAGE] of the given language file (up to 49 characters).
-bool RelabelLanguagePopup(unsigned short index, vrok::user::menu::CMenu& menu, const wchar_t* globalIniPath,
-                          const wchar_t* languageFilePath);
 
 // Opens the current language's help file ([CURRENT_LANGUAGE] _help_file under the program
 // folder) in the HTML Help viewer at its table of contents, owned by the window.

@@ -38,6 +38,7 @@ using vrok::user::controls::statusbar::CStdStatusBar;
 using vrok::user::dialog::stddialog::CStdDialogOpenFile;
 using vrok::user::graphics::CGraphic;
 using vrok::user::menu::CMenu;
+using vrok::user::messagebox::CModalScope;
 using vrok::user::messagebox::ShowErrorMessage;
 using vrok::user::messagebox::ShowInfoMessage;
 
@@ -125,20 +126,20 @@ bool OMyWindow::OnRegisterClass(CWindowClass& windowClass)
 // (labelled from md5_global.ini) lets the user pick a language whose file is there.
 void OMyWindow::OnCreate()
 {
-    COwnedText globalIniPath(GetGlobalIniPath(ProgramFolder()));
-    COwnedText languageFilePath(GetLanguageFilePath(ProgramFolder()));
-    if (!globalIniPath || !languageFilePath)
+    const std::wstring globalIniPath = GetGlobalIniPath(ProgramFolder());
+    const std::wstring languageFilePath = GetLanguageFilePath(ProgramFolder());
+    if (globalIniPath.empty() || languageFilePath.empty())
     {
         ShowInfoMessage(CannotOpenIniMessage);
         return;
     }
-    if (!IsExistingFile(languageFilePath.get()))
+    if (!IsExistingFile(languageFilePath.c_str()))
         ShowInfoMessage(CannotOpenIniMessage);
 
     CreateStatusBar();
     CreateNotifyWindow();
     SetLastError(0);
-    CreateDropPanel(languageFilePath.get());
+    CreateDropPanel(languageFilePath.c_str());
     ShowStartFile();
     m_menu = BuildMenuBar(*this, ProgramFolder());
 }
@@ -164,21 +165,19 @@ void OMyWindow::CreateNotifyWindow()
 // A panel that cannot be created is dropped: the window goes on without it.
 void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
 {
-    wchar_t title[profile::ControlTextBufferLength] = {};
-    GetPrivateProfileStringW(profile::SectionWindowText, profile::KeyText, L"", title,
-                             profile::ControlTextBufferLength, languageFilePath);
+    const std::wstring title = ReadProfileString(languageFilePath, profile::SectionWindowText, profile::KeyText,
+                                                 profile::ControlTextBufferLength);
     m_dropPanel = new CCoolControl();
-    if (!m_dropPanel->Create(this, title, DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
+    if (!m_dropPanel->Create(this, title.c_str(), DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
     {
         delete m_dropPanel;
         m_dropPanel = nullptr;
         return;
     }
-    wchar_t buttonText[profile::ControlTextBufferLength] = {};
-    GetPrivateProfileStringW(profile::SectionButtonCompare, profile::KeyText, L"", buttonText,
-                             profile::ControlTextBufferLength, languageFilePath);
+    const std::wstring buttonText = ReadProfileString(languageFilePath, profile::SectionButtonCompare,
+                                                      profile::KeyText, profile::ControlTextBufferLength);
     if (m_dropPanel->GetCompareButton() != nullptr)
-        SetWindowTextW(m_dropPanel->GetCompareButton()->GetHandle(), buttonText);
+        SetWindowTextW(m_dropPanel->GetCompareButton()->GetHandle(), buttonText.c_str());
     m_dropPanel->Show(true);
     if (m_dropPanel->GetInputField() != nullptr)
         SetFocus(m_dropPanel->GetInputField()->GetHandle());
@@ -214,20 +213,16 @@ void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
         return;
-    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
+    const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
     const comparison::CVerdict verdict = comparison::JudgeReference(reference.get(), digest.get());
 
-    wchar_t sentence[profile::SentenceBufferLength] = {};
-    if (languageFile)
-    {
-        wchar_t languageFilePath[profile::PathBufferLength];
-        CopyPath(languageFilePath, languageFile.get());
-        GetPrivateProfileStringW(profile::SectionSentences, verdict.sentenceKey, L"", sentence,
-                                 profile::SentenceBufferLength, languageFilePath);
-    }
-    m_caption.AppendSentence(sentence);
+    std::wstring sentence;
+    if (!languageFile.empty())
+        sentence = ReadProfileString(languageFile.c_str(), profile::SectionSentences, verdict.sentenceKey,
+                                     profile::SentenceBufferLength);
+    m_caption.AppendSentence(sentence.c_str());
     ShowInStrip(verdict.pictureId);
 }
 
@@ -239,10 +234,15 @@ void OMyWindow::ShowInStrip(int pictureId)
     m_notifyWindow->Show(true);
 }
 
+// A file that cannot be hashed is told in a box; a file given while it shows is the one to
+// show, and a window closed meanwhile shows nothing.
 void OMyWindow::ShowChosenFile(const wchar_t* path)
 {
-    CGraphic graphic(GetHandle());
+    const unsigned long chosen = ++m_chosenFiles;
     const COwnedText digest(ComputeFileDigest(path));
+    if (IsNull() || chosen != m_chosenFiles)
+        return;
+    CGraphic graphic(GetHandle());
     int width = 0;
     int height = 0;
     GetClientSize(width, height);
@@ -282,13 +282,17 @@ void OMyWindow::OnDropFiles(HDROP drop)
     ShowChosenFile(name.get());
 }
 
-// The dialog has no owner: the main window keeps taking drops while it is open.
+// The dialog is owned by the main window, which takes no input while it is open.
 void OMyWindow::OnOpen()
 {
     CStdDialogOpenFile dialog;
     dialog.lpstrFilter = OpenDialogFilter;
-    if (!GetOpenFileNameW(&dialog))
-        return;
+    dialog.hwndOwner = GetHandle();
+    {
+        CModalScope open;
+        if (!GetOpenFileNameW(&dialog) || IsNull())
+            return;
+    }
     CVirtualFile file;
     if (!file.Open(dialog.FilePath()))
     {
@@ -359,22 +363,26 @@ void OMyWindow::OnAbout()
     }
 }
 
-// The list dialog has no owner either: the main window keeps working while it is open.
+// The dialog is owned by the main window, as the open dialog is.
 void OMyWindow::OnCheckList()
 {
-    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
-    const std::wstring filter = lists::MakeListFilter(lists::ReadListTexts(languageFile.get()));
+    const std::wstring filter =
+        lists::MakeListFilter(lists::ReadListTexts(GetLanguageFilePath(ProgramFolder()).c_str()));
     CStdDialogOpenFile dialog;
     dialog.lpstrFilter = filter.c_str();
-    if (GetOpenFileNameW(&dialog))
-        OpenListWindow(dialog.FilePath());
+    dialog.hwndOwner = GetHandle();
+    {
+        CModalScope open;
+        if (!GetOpenFileNameW(&dialog) || IsNull())
+            return;
+    }
+    OpenListWindow(dialog.FilePath());
 }
 
 bool OMyWindow::OpenListWindow(const wchar_t* listPath)
 {
-    COwnedText languageFile(GetLanguageFilePath(ProgramFolder()));
     std::unique_ptr<CListWindow> listWindow(new CListWindow());
-    if (!listWindow->Open(this, listPath, languageFile.get()))
+    if (!listWindow->Open(this, listPath, GetLanguageFilePath(ProgramFolder()).c_str()))
         return false;
     m_listWindows.push_back(std::move(listWindow));
     return true;
@@ -400,9 +408,12 @@ void OMyWindow::OnControlClosed(WPARAM object)
 }
 
 // A popup position outside the menu bar (a broken md5_global.ini) ends the command; the menus
-// stay as they were.
+// stay as they were. While a box or dialog of the program is open, only Close is taken: another
+// program may post commands that would open a second one.
 void OMyWindow::RunCommand(unsigned short command)
 {
+    if (CModalScope::IsAnyOpen() && command != commands::Close)
+        return;
     try
     {
         if (commands::IsLanguageCommand(command))
@@ -514,7 +525,8 @@ LRESULT CALLBACK OMyWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
         myWindow->OnLeftButtonDown();
         return 0;
     case WM_RBUTTONDOWN:
-        ShowContextMenu(*myWindow, myWindow->ProgramFolder());
+        if (!CModalScope::IsAnyOpen())
+            ShowContextMenu(*myWindow, myWindow->ProgramFolder());
         return 0;
     case WM_DROPFILES:
         myWindow->OnDropFiles(reinterpret_cast<HDROP>(wParam));

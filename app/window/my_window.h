@@ -103,6 +103,7 @@ private:
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
     std::vector<std::unique_ptr<CListWindow>> m_listWindows;
+    unsigned long m_chosenFiles = 0;
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "vrok_user/vrok_messagebox.h"
 
+#include "vrok_user/vrok_main.h"
+
 #include <windows.h>
 
 #include <cstdarg>
@@ -17,9 +19,20 @@ int ShowFormattedMessage(const wchar_t* caption, UINT style, const wchar_t* form
     if (length < 0 || length > MaxMessageLength)
         return 0;
     text[MaxMessageLength] = L'\0';
-    return MessageBoxW(nullptr, text, caption, style);
+    CModalScope open;
+    return MessageBoxW(ModalOwner(), text, caption, style);
 }
 
+}
+
+int CModalScope::s_open = 0;
+
+HWND ModalOwner()
+{
+    const mainwindow::CStdMainWindow* window = main::CApplication::GetMainWindow();
+    if (window == nullptr || window->IsNull() || !IsWindow(window->GetHandle()))
+        return nullptr;
+    return window->GetHandle();
 }
 
 int ShowErrorMessage(const wchar_t* format, ...)

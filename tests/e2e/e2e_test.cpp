@@ -341,3 +341,46 @@ TEST_F(ProgramRun, TheMainWindowAnswersWhileAListOfLargeFilesIsChecked)
     EXPECT_GE(positionsSeen, 3);
     EXPECT_EQ(0u, CloseAndWait(window));
 }
+
+TEST_F(ProgramRun, ALanguageThatCannotBeStoredIsToldAndHoldsUntilTheProgramCloses)
+{
+    const std::wstring settings = m_folder.PathOf(L"md5_global.ini");
+    const std::string bytes = ReadWholeFile(settings);
+    ASSERT_TRUE(SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_READONLY));
+    const CMainWindowView view(Start(L""));
+    ASSERT_NE(nullptr, view.window);
+    PostMessageW(view.window, WM_COMMAND, 1, 0);
+    HWND box = WaitForWindow(L"#32770");
+    ASSERT_NE(nullptr, box) << "no box within 20 s";
+    EXPECT_NE(std::wstring::npos, ReadBox(box).text.find(L"md5_global.ini")) << Narrow(ReadBox(box).text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(Setting(L"french.ini", L"WINDOW_TEXT", L"text"), WindowText(view.panel));
+    view.Compare(L"", false);
+    EXPECT_TRUE(view.ShowsShield(IsOrange)) << "the program still answers";
+    EXPECT_EQ(0u, CloseAndWait(view.window));
+    SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(bytes, ReadWholeFile(settings));
+}
+
+// The open dialog, and the box saying the clipboard holds no text: commands posted meanwhile
+// open nothing more, and closing the window ends the program with 0.
+TEST_F(ProgramRun, ClosingWhileADialogOrBoxShowsEndsTheProgramWithZero)
+{
+    for (const WPARAM command : {201, 204}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        CloseClipboard();
+        const CMainWindowView view(Start(L""));
+        ASSERT_NE(nullptr, view.window);
+        PostMessageW(view.window, WM_COMMAND, command, 0);
+        HWND modal = WaitForWindow(L"#32770");
+        ASSERT_NE(nullptr, modal);
+        EXPECT_EQ(view.window, GetWindow(modal, GW_OWNER));
+        EXPECT_FALSE(IsWindowEnabled(view.window));
+        for (const WPARAM again : {201, 201, 204, 205})
+            PostMessageW(view.window, WM_COMMAND, again, 0);
+        EXPECT_EQ(0u, CloseAndWait(view.window));
+    }
+}

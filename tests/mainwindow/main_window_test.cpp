@@ -13,6 +13,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 using namespace testsupport;
@@ -188,6 +189,44 @@ int ChooseInOpenDialog(const COpenedWindow& opened, const std::wstring& path)
     return g_openDialogs;
 }
 
+
+// Runs an action from a thread timer inside the first box or dialog of this thread that shows,
+// then cancels it; any other that shows is cancelled and counted, so a test never hangs.
+struct CInsideModal
+{
+    std::function<void(HWND)> action;
+    int others = 0;
+} g_inside;
+
+void CALLBACK ActInsideModal(HWND, UINT, UINT_PTR, DWORD)
+{
+    for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr;) {
+        if (GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId() || !IsWindowVisible(dialog) ||
+            GetPropW(dialog, L"answered"))
+            continue;
+        SetPropW(dialog, L"answered", reinterpret_cast<HANDLE>(1));
+        if (g_inside.action) {
+            const auto action = std::move(g_inside.action);
+            g_inside.action = nullptr;
+            action(dialog);
+        } else {
+            ++g_inside.others;
+        }
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+// Starts what opens the modal, with the action to run inside it; the count of other modals.
+template <typename Start>
+int InsideModal(Start start, std::function<void(HWND)> action)
+{
+    g_inside = {std::move(action), 0};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ActInsideModal);
+    start();
+    PumpMessages(100);
+    KillTimer(nullptr, timer);
+    return g_inside.others;
+}
 }
 
 // Started without a file, then pasted into.
@@ -385,4 +424,33 @@ TEST(MainWindow, InertCommandsDoNothingAClickReplaysTheStripAndAboutOpensOnce)
     EXPECT_EQ(about, opened.My().GetAboutWindow()) << "the open one is brought forward";
     EXPECT_EQ(aboutWindow, about->GetHandle());
     EXPECT_TRUE(IsWindowVisible(aboutWindow));
+}
+
+// The open dialog and the boxes are owned by the main window, which takes no input meanwhile;
+// commands posted to it open nothing more, and a file given while an error box shows is the one
+// left on screen when the box closes.
+TEST(MainWindow, WhileADialogOrBoxShowsTheWindowIsBlockedAndTheLastFileGivenStays)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    COpenedWindow opened(folder);
+    SetClipboard(nullptr);
+    const auto blockedAndInert = [&](HWND modal) {
+        EXPECT_EQ(opened.Handle(), GetWindow(modal, GW_OWNER));
+        EXPECT_FALSE(IsWindowEnabled(opened.Handle()));
+        for (WPARAM command : {201, 204})
+            SendMessageW(opened.Handle(), WM_COMMAND, command, 0);
+    };
+    EXPECT_EQ(0, InsideModal([&] { opened.Command(201); }, blockedAndInert));
+    EXPECT_EQ(0, InsideModal([&] { opened.Command(204); }, blockedAndInert));
+
+    const std::wstring missing = folder.PathOf(L"missing.txt");
+    EXPECT_EQ(0, InsideModal([&] { DropFiles(opened.Handle(), {missing}); }, [&](HWND box) {
+        EXPECT_EQ(L"Open file " + missing + L" failed !", ReadBox(box).text);
+        blockedAndInert(box);
+        DropFiles(opened.Handle(), {abc});
+    }));
+    EXPECT_TRUE(IsWindowEnabled(opened.Handle()));
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"abc.txt\n"));
 }

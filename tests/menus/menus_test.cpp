@@ -226,6 +226,35 @@ TEST(SwitchLanguage, NewTextsInPlaceChoiceStoredAndKeptAcrossARebuild)
     EXPECT_EQ(L"Fichier et autres choses utiles" + French.substr(24), pieces.Texts());
 }
 
+// md5_global.ini marked read-only, or held open by another program: each switch is told in a box,
+// the window shows the chosen language with one mark for this run (a rebuilt bar included), and
+// the file stays byte for byte.
+TEST(SwitchLanguage, AChoiceThatCannotBeStoredIsToldAndHoldsForThisRun)
+{
+    for (const bool heldOpen : {false, true}) {
+        SCOPED_TRACE(heldOpen ? "held open" : "read-only");
+        CWindowPieces pieces;
+        const std::string bytes = ReadWholeFile(pieces.global);
+        HANDLE holder = heldOpen ? CreateFileW(pieces.global.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                               OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
+        if (!heldOpen)
+            ASSERT_TRUE(SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_READONLY));
+        CModalWatcher watcher;
+        pieces.Switch(1);
+        EXPECT_EQ(French, pieces.Texts());
+        pieces.Rebuild();
+        EXPECT_EQ(L"Fichier et autres choses utiles" + French.substr(24), pieces.Texts());
+        pieces.Switch(0);
+        EXPECT_EQ(English, pieces.Texts());
+        EXPECT_EQ(2u, watcher.Boxes().size());
+        for (const CSeenBox& box : watcher.Boxes())
+            EXPECT_NE(std::wstring::npos, box.text.find(L"md5_global.ini cannot be written")) << Narrow(box.text);
+        CloseHandle(holder);
+        SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(bytes, ReadWholeFile(pieces.global));
+    }
+}
+
 // The current language, a missing language file, a language naming no file (which would name the
 // program folder) and a language popup outside the bar: md5_global.ini, mark and texts stay.
 TEST(SwitchLanguage, RefusedSwitchesChangeNothing)

@@ -20,17 +20,9 @@ using testsupport::Narrow;
 
 namespace {
 
-// Text of a buffer the profile functions return (the caller's to delete[]); "<null>" for none.
-std::wstring Take(wchar_t* buffer)
-{
-    const std::wstring text = buffer ? buffer : L"<null>";
-    delete[] buffer;
-    return text;
-}
-
 std::wstring Read(const std::wstring& file, const wchar_t* section, const wchar_t* key)
 {
-    return Take(ReadProfileString(file.c_str(), section, key));
+    return ReadProfileString(file.c_str(), section, key);
 }
 
 std::wstring Numbered(const wchar_t* stem, int index)
@@ -63,37 +55,33 @@ TEST(ProfileFiles, MissingValuesReadEmptyLongOnesAreCutNumbersKeepTheirLowBits)
     const std::wstring longPath = L"C:\\" + std::wstring(297, L'x');
     CProgramFolder program(L"[CURRENT_LANGUAGE]\r\n_ini_file=" + longPath + L"\r\nchecked_menu_index=258\r\n"
                            L"[MENU_FILE]\r\nmenu_type_1=-1\r\nmenu_id_0=65737\r\n");
-    EXPECT_EQ(Take(GetGlobalIniPath(program.Path().c_str())), program.ini);
+    EXPECT_EQ(GetGlobalIniPath(program.Path().c_str()), program.ini);
     EXPECT_EQ(Read(program.ini, L"MENU_EDIT", L"menu_text_0"), L"");
     EXPECT_EQ(Read(program.ini, SectionMenuFile, L"menu_text_7"), L"");
     EXPECT_EQ(Read(program.PathOf(L"absent.ini"), SectionMenuFile, L"menu_id_0"), L"");
     EXPECT_EQ(ReadProfileInteger(program.ini.c_str(), L"MENU_EDIT", L"menu_type_0"), 0);
     EXPECT_EQ(Read(program.ini, SectionCurrentLanguage, KeyIniFile), longPath.substr(0, 259));
-    EXPECT_EQ(Take(GetLanguageFilePath(program.Path().c_str())), longPath.substr(0, 259));
+    EXPECT_EQ(GetLanguageFilePath(program.Path().c_str()), longPath.substr(0, 259));
     EXPECT_EQ(ReadProfileByte(program.ini.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex), 2);
     EXPECT_EQ(ReadProfileInteger(program.ini.c_str(), SectionMenuFile, L"menu_type_1"), -1);
     EXPECT_EQ(ReadProfileWord(program.ini.c_str(), SectionMenuFile, L"menu_id_0"), 201);
 }
 
-// The language file combines the value with the program folder (a leading backslash goes to
-// the drive's root); help files are appended under the folder whatever the value starts with.
+// Language and help files follow one rule: a fully qualified value is used as it is, any other
+// lands under the program folder, a leading backslash dropped.
 TEST(ProfileFiles, ValuesResolveAgainstTheProgramFolder)
 {
-    const struct { const wchar_t* value; const wchar_t* combined; const wchar_t* appended; } rows[] = {
-        { L"lang\\fr.ini", L"<folder>\\lang\\fr.ini", L"<folder>\\lang\\fr.ini" },
-        { L"D:\\other\\fr.ini", L"D:\\other\\fr.ini", L"D:\\other\\fr.ini" },
-        { L"\\lang\\fr.ini", L"<root>lang\\fr.ini", L"<folder>\\lang\\fr.ini" },
+    const struct { const wchar_t *value, *resolved; } rows[] = {
+        { L"lang\\fr.ini", L"\\lang\\fr.ini" },
+        { L"\\lang\\fr.ini", L"\\lang\\fr.ini" },
+        { L"D:\\other\\fr.ini", nullptr },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(Narrow(row.value));
         CProgramFolder program(std::wstring(L"[CURRENT_LANGUAGE]\r\n_ini_file=") + row.value + L"\r\n");
-        const auto expand = [&](std::wstring path) {
-            if (path.rfind(L"<folder>", 0) == 0)
-                return path.replace(0, 8, program.Path());
-            return path.rfind(L"<root>", 0) == 0 ? path.replace(0, 6, program.Path().substr(0, 3)) : path;
-        };
-        EXPECT_EQ(Take(GetLanguageFilePath(program.Path().c_str())), expand(row.combined));
-        EXPECT_EQ(Take(GetPathBesideProgram(row.value, program.Path().c_str())), expand(row.appended));
+        const std::wstring expected = row.resolved ? program.Path() + row.resolved : row.value;
+        EXPECT_EQ(GetLanguageFilePath(program.Path().c_str()), expected);
+        EXPECT_EQ(GetPathBesideProgram(row.value, program.Path().c_str()), expected);
     }
 }
 
@@ -106,7 +94,7 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
                            L"checked_menu_index=0\r\n" + rest);
     StoreCurrentLanguage(1, program.ini.c_str());
     EXPECT_EQ(Read(program.ini, SectionCurrentLanguage, KeyHelpFile), L"help\\french.chm");
-    EXPECT_EQ(Take(GetLanguageFilePath(program.Path().c_str())), program.Path() + L"\\lang\\french.ini");
+    EXPECT_EQ(GetLanguageFilePath(program.Path().c_str()), program.Path() + L"\\lang\\french.ini");
     EXPECT_EQ(ReadProfileByte(program.ini.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex), 1);
     // Language 3 has no files of its own: the keys are written with empty values.
     StoreCurrentLanguage(3, program.ini.c_str());
@@ -139,10 +127,11 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
         { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
         { SectionSentences, KeyChecksumList },
+        { SectionMessages, KeyLanguageNotRemembered },
     };
     wchar_t folder[MAX_PATH] = {};
     GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
-    const std::wstring global = Take(GetGlobalIniPath(folder));
+    const std::wstring global = GetGlobalIniPath(folder);
     ASSERT_TRUE(PathFileExistsW(global.c_str())) << Narrow(global);
     EXPECT_EQ(ReadProfileByte(global.c_str(), SectionLanguageList, KeyMenuPosition), 2);
     const unsigned checked = ReadProfileByte(global.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex);
@@ -153,7 +142,7 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         if (n > 0 && label.empty())
             break;
         const std::wstring language =
-            Take(GetPathBesideProgram(Read(global, SectionLanguageList, Numbered(StemIniFile, n).c_str()).c_str(), folder));
+            GetPathBesideProgram(Read(global, SectionLanguageList, Numbered(StemIniFile, n).c_str()).c_str(), folder);
         SCOPED_TRACE(Narrow(label + L" in " + language));
         EXPECT_TRUE(labels.insert(label).second);
         EXPECT_LE(label.size(), LabelBufferLength - 1u);
@@ -164,7 +153,8 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
             const std::wstring value = Read(language, text.first, text.second);
             SCOPED_TRACE(Narrow(std::wstring(text.first) + L" " + text.second + L"=" + value));
             EXPECT_FALSE(value.empty());
-            EXPECT_LE(value.size(), std::wstring(text.first) == SectionSentences ? SentenceBufferLength - 1u
+            EXPECT_LE(value.size(), std::wstring(text.first) == SectionMessages ? ValueBufferLength - 1u
+                                    : std::wstring(text.first) == SectionSentences ? SentenceBufferLength - 1u
                                     : std::wstring(text.second) == KeyMenuTitle ? LabelBufferLength - 1u
                                                                                 : ControlTextBufferLength - 1u);
         }
@@ -199,6 +189,6 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
             EXPECT_EQ(offered, popup.commands);
         }
     }
-    EXPECT_EQ(Take(GetLanguageFilePath(folder)), checkedLanguage) << "the program starts in the checked language";
+    EXPECT_EQ(GetLanguageFilePath(folder), checkedLanguage) << "the program starts in the checked language";
     EXPECT_TRUE(labels.count(L"English") && labels.count(L"Fran\u00e7ais")) << "accented labels must read right";
 }

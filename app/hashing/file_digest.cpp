@@ -8,7 +8,7 @@
 
 using vrok::business::md5::CMd5;
 using vrok::persistence::file::CVirtualFile;
-using vrok::user::messagebox::ShowErrorMessage;
+using vrok::user::messagebox::ShowPathErrorMessage;
 
 namespace {
 
@@ -30,7 +30,7 @@ wchar_t* ComputeFileDigest(const wchar_t* path)
     CVirtualFile file;
     CMd5 md5;
     if (!file.Open(path) || !md5.Compute(file)) {
-        ShowErrorMessage(L"Open file %s failed !", path);
+        ShowPathErrorMessage(L"Open file %s failed !", path);
         return nullptr;
     }
     file.Close();

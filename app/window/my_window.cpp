@@ -39,8 +39,8 @@ using vrok::user::dialog::stddialog::CStdDialogOpenFile;
 using vrok::user::graphics::CGraphic;
 using vrok::user::menu::CMenu;
 using vrok::user::messagebox::CModalScope;
-using vrok::user::messagebox::ShowErrorMessage;
 using vrok::user::messagebox::ShowInfoMessage;
+using vrok::user::messagebox::ShowPathErrorMessage;
 
 namespace {
 
@@ -296,7 +296,7 @@ void OMyWindow::OnOpen()
     CVirtualFile file;
     if (!file.Open(dialog.FilePath()))
     {
-        ShowErrorMessage(L"Cannot open file %s", dialog.FilePath());
+        ShowPathErrorMessage(L"Cannot open file %s", dialog.FilePath());
         return;
     }
     SetInputText(L"");

@@ -27,6 +27,27 @@ public:
     size_type FindAnyOf(const wchar_t* set, size_type start = 0) const { return find_first_of(set, start); }
 };
 
+// The text cut to at most maxLength characters by putting "..." in place of its middle, so that
+// its start and its end (a path's drive and file name) stay; a text that fits comes back whole.
+// A character made of two UTF-16 units is never split.
+inline std::wstring ShortenInMiddle(const std::wstring& text, size_t maxLength)
+{
+    static const wchar_t Ellipsis[] = L"...";
+    const size_t ellipsisLength = 3;
+    if (text.size() <= maxLength)
+        return text;
+    if (maxLength <= ellipsisLength)
+        return std::wstring(Ellipsis, maxLength);
+    const size_t kept = maxLength - ellipsisLength;
+    size_t headLength = kept / 2;
+    size_t tailStart = text.size() - (kept - headLength);
+    if (headLength > 0 && text[headLength - 1] >= 0xD800 && text[headLength - 1] <= 0xDBFF)
+        --headLength;
+    if (tailStart < text.size() && text[tailStart] >= 0xDC00 && text[tailStart] <= 0xDFFF)
+        ++tailStart;
+    return text.substr(0, headLength) + Ellipsis + text.substr(tailStart);
+}
+
 }}}}
 
 #endif

@@ -1,5 +1,7 @@
 #include "vrok_persistence/vrok_file.h"
 
+#include "vrok_persistence/vrok_longpath.h"
+
 #include <windows.h>
 
 namespace vrok { namespace persistence { namespace file {
@@ -16,7 +18,9 @@ bool CFile::OpenForReading(const wchar_t* path)
 {
     if (m_handle != nullptr || path == nullptr)
         return false;
-    HANDLE handle = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    // The long form opens paths of any length, the short ones alike.
+    const std::wstring longPath = ToLongPathForm(path);
+    HANDLE handle = CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;

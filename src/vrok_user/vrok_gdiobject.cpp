@@ -1,9 +1,44 @@
 #include "vrok_user/vrok_gdiobject.h"
 
+#include "vrok_user/vrok_dpi.h"
+
 #include <cstring>
 #include <cwchar>
 
 namespace vrok { namespace user { namespace graphics {
+
+namespace {
+
+// A new bitmap of the size holding the source stretched with averaging (HALFTONE), so that a
+// reduced picture stays smooth; null when the system cannot make it.
+HBITMAP StretchedCopy(HBITMAP source, int width, int height)
+{
+    BITMAP record = {};
+    if (GetObjectW(source, sizeof(record), &record) == 0)
+        return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HBITMAP result = CreateCompatibleBitmap(screen, width, height);
+    if (from != nullptr && to != nullptr && result != nullptr)
+    {
+        HGDIOBJ previousSource = SelectObject(from, source);
+        HGDIOBJ previousTarget = SelectObject(to, result);
+        SetStretchBltMode(to, HALFTONE);
+        SetBrushOrgEx(to, 0, 0, nullptr);
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
+        SelectObject(to, previousTarget);
+        SelectObject(from, previousSource);
+    }
+    if (to != nullptr)
+        DeleteDC(to);
+    if (from != nullptr)
+        DeleteDC(from);
+    ReleaseDC(nullptr, screen);
+    return result;
+}
+
+}
 
 CFont::CFont() : CGdiObject<HFONT>(), LOGFONTW()
 {
@@ -45,6 +80,24 @@ bool CBitmap::LoadFromResource(const wchar_t* name, UINT flags)
 {
     HANDLE image = LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, flags);
     return Adopt(static_cast<HBITMAP>(image));
+}
+
+bool CBitmap::LoadForDpi(int id, int dpi)
+{
+    const int percent = dpi::Scale(100, dpi);
+    const int drawnPercent = percent <= 100 ? 100 : percent <= 150 ? 150 : 200;
+    const int drawnId = id + (drawnPercent == 150 ? Drawn150Offset : drawnPercent == 200 ? Drawn200Offset : 0);
+    if (!LoadFromResource(MAKEINTRESOURCEW(drawnId), 0))
+        return false;
+    if (percent == drawnPercent)
+        return true;
+    BITMAP record = {};
+    GetObjectW(m_handle, sizeof(record), &record);
+    const int width = dpi::Scale(MulDiv(record.bmWidth, 100, drawnPercent), dpi);
+    const int height = dpi::Scale(MulDiv(record.bmHeight, 100, drawnPercent), dpi);
+    // Without a stretched copy the drawing is shown at its own size.
+    HBITMAP stretched = StretchedCopy(m_handle, width, height);
+    return stretched == nullptr || Adopt(stretched);
 }
 
 }}}

@@ -98,6 +98,15 @@ public:
     // LoadImageW of a bitmap resource of the program's module, at its own size; true when the
     // resource was found. A bitmap held before is released.
     virtual bool LoadFromResource(const wchar_t* name, UINT flags = LR_DEFAULTCOLOR);
+
+    // A picture that the program keeps drawn at three scales: at 1x under `id`, at 1.5x under
+    // id + Drawn150Offset and at 2x under id + Drawn200Offset. Loads the drawing made for the
+    // density; for any other density the nearest larger drawing (the 2x one above 192),
+    // stretched to the size the density asks. At 96 exactly what LoadFromResource(id, 0) loads.
+    bool LoadForDpi(int id, int dpi);
+
+    static const int Drawn150Offset = 1000;
+    static const int Drawn200Offset = 2000;
 };
 
 }}}

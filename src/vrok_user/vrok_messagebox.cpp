@@ -1,5 +1,6 @@
 #include "vrok_user/vrok_messagebox.h"
 
+#include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_main.h"
 
 #include <windows.h>
@@ -54,6 +55,14 @@ int ShowInfoMessage(const wchar_t* format, ...)
                                             format, arguments);
     va_end(arguments);
     return result;
+}
+
+int ShowPathErrorMessage(const wchar_t* format, const wchar_t* path)
+{
+    const size_t formatRoom = std::wcslen(format) - 2;  // without its "%s"
+    const size_t pathRoom = MaxMessageLength > static_cast<int>(formatRoom) ? MaxMessageLength - formatRoom : 0;
+    const std::wstring shown = data::type::string::ShortenInMiddle(path != nullptr ? path : L"", pathRoom);
+    return ShowErrorMessage(format, shown.c_str());
 }
 
 }}}

@@ -15,6 +15,10 @@ const int MaxMessageLength = 511;
 int ShowErrorMessage(const wchar_t* format, ...);
 int ShowInfoMessage(const wchar_t* format, ...);
 
+// The error box of a format holding one %s for a path. A path too long for the box is shown with
+// its middle replaced by "...", so that the box always appears with the path's start and end.
+int ShowPathErrorMessage(const wchar_t* format, const wchar_t* path);
+
 // The owner of the program's boxes and dialogs: the application's main window while it lives,
 // otherwise none. An owned box or dialog keeps the system from giving its owner any input.
 HWND ModalOwner();

@@ -3,16 +3,19 @@
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_persistence/vrok_view.h"
 
+#include "import_hook.h"
 #include "modal_watcher.h"
 #include "reference_digests.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 using testsupport::CModalWatcher;
 using testsupport::CTemporaryFolder;
@@ -52,6 +55,42 @@ struct CHeldFile
         : handle(access ? CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr) {}
     ~CHeldFile() { if (handle && handle != INVALID_HANDLE_VALUE) CloseHandle(handle); }
 };
+
+// Folders of 'f's under `base`, nested until the deepest one's path has `length` characters.
+std::wstring MakeDeepFolder(std::wstring folder, size_t length)
+{
+    while (folder.size() + 1 < length) {
+        folder += L"\\" + std::wstring(std::min<size_t>(60, length - folder.size() - 1), L'f');
+        CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+    }
+    return folder;
+}
+
+// Records the path of every CreateFileW call this program makes while it lives.
+class CCreateFileRecorder
+{
+public:
+    CCreateFileRecorder() : m_hook("kernel32.dll", "CreateFileW", reinterpret_cast<void*>(&Record))
+    {
+        s_original = m_hook.Original();
+        s_paths.clear();
+    }
+    const std::vector<std::wstring>& Paths() const { return s_paths; }
+
+private:
+    static HANDLE WINAPI Record(LPCWSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                DWORD disposition, DWORD flags, HANDLE model)
+    {
+        s_paths.push_back(path);
+        return reinterpret_cast<decltype(&CreateFileW)>(s_original)(path, access, share, security, disposition,
+                                                                    flags, model);
+    }
+    static std::vector<std::wstring> s_paths;
+    static void* s_original;
+    testsupport::CImportHook m_hook;
+};
+std::vector<std::wstring> CCreateFileRecorder::s_paths;
+void* CCreateFileRecorder::s_original = nullptr;
 
 }
 
@@ -121,11 +160,56 @@ TEST(Digest, FilesThatCannotBeHashedShowTheOpenFailedBoxAndGiveNull)
         EXPECT_EQ(L"Open file " + row.path + L" failed !", watcher.Boxes()[0].text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), watcher.Boxes()[0].icon);
     }
-    // A path whose message would not fit the box: no box at all, and no digest.
-    for (size_t length : { 493u, 2000u }) {
+}
+
+// A path whose whole message would not fit the box (511 characters) is shown with its middle left
+// out: the box keeps the path's start and its file name.
+TEST(Digest, APathTooLongForTheBoxIsShortenedInItsMiddle)
+{
+    for (size_t length : { 493u, 600u, 2000u, 32000u }) {
+        SCOPED_TRACE(length);
+        const std::wstring path = L"C:\\" + std::wstring(length - 12, L'q') + L"\\name.bin";
         CModalWatcher watcher;
-        EXPECT_EQ(L"(null)", Digest(L"C:\\" + std::wstring(length - 3, L'q'))) << length;
-        EXPECT_TRUE(watcher.Boxes().empty()) << length;
+        EXPECT_EQ(L"(null)", Digest(path));
+        ASSERT_EQ(1u, watcher.Boxes().size());
+        const std::wstring& text = watcher.Boxes()[0].text;
+        EXPECT_EQ(511u, text.size());
+        EXPECT_EQ(L"Open file C:\\qqq", text.substr(0, 16));
+        EXPECT_EQ(L"q\\name.bin failed !", text.substr(text.size() - 19));
+        EXPECT_NE(std::wstring::npos, text.find(L"q...q"));
+    }
+}
+
+// Paths of any length, relative or on a network share, reach the system in their long form.
+TEST(Digest, EveryPathIsOpenedInItsLongForm)
+{
+    CTemporaryFolder folder;
+    const std::wstring deep300 = MakeDeepFolder(folder.Path(), 292), deep600 = MakeDeepFolder(deep300, 592);
+    wchar_t working[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, working);
+    const struct { std::wstring given, opened, digest; } rows[] = {
+        { folder.WriteFile(deep300.substr(folder.Path().size() + 1) + L"\\abc.txt", "abc"),
+          L"\\\\?\\" + deep300 + L"\\abc.txt", L"900150983cd24fb0d6963f7d28e17f72" },
+        { folder.WriteFile(deep600.substr(folder.Path().size() + 1) + L"\\abc.txt", "abc"),
+          L"\\\\?\\" + deep600 + L"\\abc.txt", L"900150983cd24fb0d6963f7d28e17f72" },
+        { L"digest\\len_1.bin", L"\\\\?\\" + std::wstring(working) + L"\\digest\\len_1.bin", L"" },
+        { L"\\\\server\\share\\x.bin", L"\\\\?\\UNC\\server\\share\\x.bin", L"(null)" },
+        { L"\\\\?\\" + deep300 + L"\\abc.txt", L"\\\\?\\" + deep300 + L"\\abc.txt",
+          L"900150983cd24fb0d6963f7d28e17f72" },
+    };
+    EXPECT_EQ(300u, rows[0].given.size());
+    EXPECT_EQ(600u, rows[1].given.size());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Narrow(row.given));
+        CModalWatcher watcher;
+        CCreateFileRecorder recorder;
+        const std::wstring digest = Digest(row.given);
+        if (!row.digest.empty()) {
+            EXPECT_EQ(row.digest, digest);
+        }
+        ASSERT_EQ(1u, recorder.Paths().size());
+        EXPECT_EQ(row.opened, recorder.Paths()[0]);
+        EXPECT_EQ(row.digest == L"(null)" ? 1u : 0u, watcher.Boxes().size());
     }
 }
 

@@ -1,0 +1,18 @@
+#ifndef VROK_PERSISTENCE_LONGPATH_H
+#define VROK_PERSISTENCE_LONGPATH_H
+
+#include <string>
+
+namespace vrok { namespace persistence { namespace file {
+
+// The path in the form the file functions take at any length (up to 32,767 characters):
+// "\\?\C:\folder\name" for a drive path, "\\?\UNC\server\share\name" for a network path.
+// A relative path is first made full against the working folder, with "." and ".." resolved
+// and "/" turned into "\" (the prefixed form is taken literally by the system). A path in
+// that form already, or a device path ("\\.\"), comes back unchanged; so does an empty path,
+// and a path the system cannot make full.
+std::wstring ToLongPathForm(const wchar_t* path);
+
+}}}
+
+#endif

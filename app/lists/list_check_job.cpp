@@ -1,6 +1,7 @@
 #include "lists/list_check_job.h"
 
 #include "hashing/file_hasher.h"
+#include "vrok_persistence/vrok_longpath.h"
 
 #include <new>
 
@@ -240,8 +241,9 @@ bool CListCheckJob::Start(const std::vector<ListEntry>& entries, HWND window, UI
     std::shared_ptr<CShared> shared = std::make_shared<CShared>();
     shared->paths.reserve(entries.size());
     shared->expected.reserve(entries.size());
+    // Paths in their long form, so that names deep in folders are found as well.
     for (const ListEntry& entry : entries) {
-        shared->paths.push_back(entry.path);
+        shared->paths.push_back(vrok::persistence::file::ToLongPathForm(entry.path.c_str()));
         shared->expected.push_back(entry.expected);
     }
     shared->window = window;

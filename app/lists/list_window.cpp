@@ -2,6 +2,7 @@
 
 #include "checksums/checksum_text.h"
 #include "settings/command_ids.h"
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_messagebox.h"
 
 #include <shlwapi.h>
@@ -9,6 +10,8 @@
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
 using vrok::user::controls::ControlClosedToolWindow;
+using vrok::user::dpi::DpiOfWindow;
+using vrok::user::dpi::Scale;
 using vrok::user::messagebox::ShowErrorMessage;
 using namespace lists;
 
@@ -31,6 +34,7 @@ const int InitialHeight = 480;
 const int MinimumWidth = 360;
 const int MinimumHeight = 240;
 const int ColumnWidths[] = {260, 90, 240, 90};
+const UINT WM_DPICHANGED_MESSAGE = 0x02E0;
 
 enum ShieldImage { GreenImage, OrangeImage, RedImage };
 
@@ -57,7 +61,7 @@ int ImageOf(Shade shade)
 }
 
 // A shield bitmap brought down to the list's icon size, its pale ground made transparent.
-void AddShield(HIMAGELIST list, int bitmapId)
+void AddShield(HIMAGELIST list, int bitmapId, int iconSize)
 {
     HBITMAP source = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -70,11 +74,11 @@ void AddShield(HIMAGELIST list, int bitmapId)
     HDC screen = GetDC(nullptr);
     HDC from = CreateCompatibleDC(screen);
     HDC to = CreateCompatibleDC(screen);
-    HBITMAP small = CreateCompatibleBitmap(screen, IconSize, IconSize);
+    HBITMAP small = CreateCompatibleBitmap(screen, iconSize, iconSize);
     HGDIOBJ oldFrom = SelectObject(from, source);
     HGDIOBJ oldTo = SelectObject(to, small);
     SetStretchBltMode(to, HALFTONE);
-    StretchBlt(to, 0, 0, IconSize, IconSize, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    StretchBlt(to, 0, 0, iconSize, iconSize, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(from, oldFrom);
     SelectObject(to, oldTo);
     DeleteDC(to);
@@ -143,7 +147,7 @@ void ShowCannotRead(const std::wstring& sentence, const std::wstring& path)
 
 CListWindow::CListWindow()
     : CUserControl(WindowProc), m_otherLines(0), m_jobNumber(0), m_ended(false), m_stopped(false),
-      m_shownFile(static_cast<size_t>(-1)), m_listView(nullptr), m_progressBar(nullptr), m_currentFile(nullptr),
+      m_shownFile(static_cast<size_t>(-1)), m_dpi(vrok::user::dpi::StandardDpi), m_listView(nullptr), m_progressBar(nullptr), m_currentFile(nullptr),
       m_copyButton(nullptr), m_statusBar(nullptr)
 {
 }
@@ -198,9 +202,13 @@ bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.Register();
     const std::wstring caption = NameOf(listPath) + L" - " + m_texts.title;
-    return vrok::user::controls::CControl::Create(owner, ClassName, 0, caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
-                                                  InitialWidth, InitialHeight, WS_EX_APPWINDOW,
-                                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    m_dpi = DpiOfWindow(owner != nullptr ? owner->GetHandle() : nullptr);
+    if (!vrok::user::controls::CControl::Create(owner, ClassName, 0, caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
+                                                Px(InitialWidth), Px(InitialHeight), WS_EX_APPWINDOW,
+                                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN))
+        return false;
+    m_dpi = DpiOfWindow(m_handle);
+    return true;
 }
 
 void CListWindow::CreateChildren()
@@ -224,9 +232,9 @@ void CListWindow::CreateChildren()
     for (HWND control : {m_copyButton, m_currentFile, m_listView, m_statusBar})
         SetFont(control);
     SendMessageW(m_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    m_shields.reset(ImageList_Create(IconSize, IconSize, ILC_COLOR32 | ILC_MASK, 3, 0));
+    m_shields.reset(ImageList_Create(Px(IconSize), Px(IconSize), ILC_COLOR32 | ILC_MASK, 3, 0));
     for (int shield : {GreenShield, OrangeShield, RedShield})
-        AddShield(m_shields.get(), shield);
+        AddShield(m_shields.get(), shield, Px(IconSize));
     SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_shields.get()));
     AddColumns();
     SendMessageW(m_listView, LVM_SETITEMCOUNT, m_entries.size(), LVSICF_NOINVALIDATEALL);
@@ -241,7 +249,7 @@ void CListWindow::AddColumns()
         LVCOLUMNW description = {};
         description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         description.fmt = column == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        description.cx = ColumnWidths[column];
+        description.cx = Px(ColumnWidths[column]);
         description.pszText = const_cast<wchar_t*>(titles[column]->c_str());
         SendMessageW(m_listView, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
     }
@@ -258,12 +266,29 @@ void CListWindow::Layout()
     ::GetWindowRect(m_statusBar, &bar);
     const int statusHeight = bar.bottom - bar.top;
     const int width = client.right;
-    MoveWindow(m_progressBar, Margin, Margin, width - ButtonWidth - 3 * Margin, BarHeight, TRUE);
-    MoveWindow(m_copyButton, width - ButtonWidth - Margin, Margin, ButtonWidth, BarHeight, TRUE);
-    const int labelTop = 2 * Margin + BarHeight;
-    MoveWindow(m_currentFile, Margin, labelTop, width - 2 * Margin, LabelHeight, TRUE);
-    const int listTop = labelTop + LabelHeight + Margin;
+    const int margin = Px(Margin);
+    const int barHeight = Px(BarHeight);
+    const int buttonWidth = Px(ButtonWidth);
+    MoveWindow(m_progressBar, margin, margin, width - buttonWidth - 3 * margin, barHeight, TRUE);
+    MoveWindow(m_copyButton, width - buttonWidth - margin, margin, buttonWidth, barHeight, TRUE);
+    const int labelTop = 2 * margin + barHeight;
+    MoveWindow(m_currentFile, margin, labelTop, width - 2 * margin, Px(LabelHeight), TRUE);
+    const int listTop = labelTop + Px(LabelHeight) + margin;
     MoveWindow(m_listView, 0, listTop, width, client.bottom - statusHeight - listTop, TRUE);
+}
+
+int CListWindow::Px(int value) const
+{
+    return Scale(value, m_dpi);
+}
+
+// The window moves to a screen of another density: the system's rectangle, the layout again.
+void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    m_dpi = dpi;
+    SetWindowPos(m_handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
 }
 
 void CListWindow::StartChecking()
@@ -418,7 +443,10 @@ LRESULT CALLBACK CListWindow::WindowProc(HWND window, UINT message, WPARAM wPara
         list->Layout();
         return 0;
     case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {MinimumWidth, MinimumHeight};
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {list->Px(MinimumWidth), list->Px(MinimumHeight)};
+        return 0;
+    case WM_DPICHANGED_MESSAGE:
+        list->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SETFOCUS:
         SetFocus(list->m_listView);

@@ -62,6 +62,8 @@ private:
     void CreateChildren();
     void AddColumns();
     void Layout();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    int Px(int value) const;
     void StartChecking();
 
     void OnNotice(WPARAM jobNumber);
@@ -83,6 +85,7 @@ private:
     bool m_ended;
     bool m_stopped;
     size_t m_shownFile;
+    int m_dpi;
 
     HWND m_listView;
     HWND m_progressBar;

@@ -146,7 +146,7 @@ void ShowCannotRead(const std::wstring& sentence, const std::wstring& path)
 }
 
 CListWindow::CListWindow()
-    : CUserControl(WindowProc), m_otherLines(0), m_jobNumber(0), m_ended(false), m_stopped(false),
+    : m_otherLines(0), m_jobNumber(0), m_ended(false), m_stopped(false),
       m_shownFile(static_cast<size_t>(-1)), m_dpi(vrok::user::dpi::StandardDpi), m_listView(nullptr), m_progressBar(nullptr), m_currentFile(nullptr),
       m_copyButton(nullptr), m_statusBar(nullptr)
 {
@@ -198,7 +198,6 @@ bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
     windowClass.lpszClassName = ClassName;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(106));
-    windowClass.lpfnWndProc = GetWindowProc();
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.Register();
     const std::wstring caption = NameOf(listPath) + L" - " + m_texts.title;
@@ -318,7 +317,7 @@ void CListWindow::CopyResults()
 bool CListWindow::Close()
 {
     NotifyParentOfClose(ControlClosedToolWindow);
-    return DestroyOwnWindow();
+    return CBaseWindow::Close();
 }
 
 // A notice of another job (an earlier window that had this handle) or of a stopped job is
@@ -433,50 +432,45 @@ void CListWindow::OnDestroy()
     SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
 }
 
-LRESULT CALLBACK CListWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// Commands of the window's own children stay here: none goes on to the owner.
+LRESULT CListWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CListWindow* list = dynamic_cast<CListWindow*>(CBaseWindow::FromHandle(window));
-    if (list == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
     case WM_SIZE:
-        list->Layout();
+        Layout();
         return 0;
     case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {list->Px(MinimumWidth), list->Px(MinimumHeight)};
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Px(MinimumWidth), Px(MinimumHeight)};
         return 0;
     case WM_DPICHANGED_MESSAGE:
-        list->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SETFOCUS:
-        SetFocus(list->m_listView);
+        SetFocus(m_listView);
         return 0;
     case WM_NOTIFY:
-        return list->OnNotify(reinterpret_cast<NMHDR*>(lParam));
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND:
         if (LOWORD(wParam) == commands::CopyResults) {
-            list->CopyResults();
-            SetFocus(list->m_listView);
+            CopyResults();
+            SetFocus(m_listView);
         }
         return 0;
     case WM_TIMER:
         if (wParam == ProgressTimer)
-            list->OnProgressTimer();
+            OnProgressTimer();
         return 0;
     case WM_CHECK_NOTICE:
-        list->OnNotice(wParam);
+        OnNotice(wParam);
         return 0;
     case WM_CLOSE:
-        list->Close();
+        Close();
         return 0;
     case WM_DESTROY:
-        list->OnDestroy();
-        break;
-    case WM_NCDESTROY:
-        CBaseWindow::DetachDestroyedWindow(window);
+        OnDestroy();
         break;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return CBaseWindow::HandleMessage(message, wParam, lParam);
 }

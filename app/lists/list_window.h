@@ -18,7 +18,7 @@
 // whole list with the file being hashed, a "Copy results" button, and a status bar whose text is
 // the summary. It is a resizable top-level window owned by the main window; the files are hashed
 // one after another on a worker thread. Esc stops; closing stops and waits for the worker.
-class CListWindow : public vrok::user::controls::CUserControl
+class CListWindow : public vrok::user::controls::CControl
 {
 public:
     static const wchar_t ClassName[];
@@ -50,13 +50,15 @@ public:
     HWND ProgressBar() const { return m_progressBar; }
     HWND CurrentFileLabel() const { return m_currentFile; }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     struct CImageListDeleter { void operator()(HIMAGELIST list) const { ImageList_Destroy(list); } };
     struct CIconDeleter { void operator()(HICON icon) const { DestroyIcon(icon); } };
     typedef std::unique_ptr<std::remove_pointer<HIMAGELIST>::type, CImageListDeleter> CImageListOwner;
     typedef std::unique_ptr<std::remove_pointer<HICON>::type, CIconDeleter> CIconOwner;
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool ReadList(const std::wstring& listPath);
     bool CreateFrame(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath);
     void CreateChildren();

@@ -39,10 +39,6 @@ void MakeFont(CFont& font, int height)
 
 }
 
-CAboutWindow::CAboutWindow() : CToolWindow(WindowProc)
-{
-}
-
 POINT CAboutWindow::PlaceOver(const RECT& ownerRect)
 {
     const int ownerWidth = ownerRect.right - ownerRect.left;
@@ -110,23 +106,19 @@ bool CAboutWindow::OnPaint()
     return false;
 }
 
-LRESULT CALLBACK CAboutWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CAboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CAboutWindow* about = dynamic_cast<CAboutWindow*>(CBaseWindow::FromHandle(window));
-    if (about == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-
     switch (message)
     {
     case WM_PAINT:
-        about->OnPaint();
+        OnPaint();
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-        about->Close();
+        Close();
         return 0;
     default:
         break;
     }
-    return CBaseWindow::PanelDefaultProc(window, message, wParam, lParam);
+    return CToolWindow::HandleMessage(message, wParam, lParam);
 }

@@ -15,8 +15,6 @@ public:
     static constexpr int Height = 200;
     static constexpr int PictureId = 105;
 
-    CAboutWindow();
-
     // The top-left corner that centres the box over the owner's window rectangle, shifted by
     // 10 pixels to the lower right.
     static POINT PlaceOver(const RECT& ownerRect);
@@ -25,11 +23,11 @@ public:
     // made no window.
     bool OpenOver(vrok::user::basewindow::CBaseWindow* owner);
 
-    // Paints ground, frame, picture and texts; false, so that WM_PAINT goes on to DefWindowProcW.
+    // Paints ground, frame, picture and texts; false, so that WM_PAINT goes on to the default processing.
     bool OnPaint();
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 #endif

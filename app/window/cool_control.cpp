@@ -24,19 +24,9 @@ const WPARAM EnterCharacter = 13;
 
 }
 
-CCoolControl::CCoolControl()
-    : CGradientControl(WindowProc), m_inputField(nullptr), m_digestField(nullptr), m_compareButton(nullptr)
-{
-}
-
 CCoolControl::~CCoolControl()
 {
-    delete m_inputField;
-    m_inputField = nullptr;
-    delete m_digestField;
-    m_digestField = nullptr;
-    delete m_compareButton;
-    m_compareButton = nullptr;
+    DestroyUnheard();
 }
 
 // A child that cannot be created stays an object without a window; the others are built all
@@ -53,17 +43,15 @@ void CCoolControl::OnCreate()
 
 void CCoolControl::CreateInputField()
 {
-    m_inputField = new CEditText();
+    m_inputField.reset(new CReferenceField());
     m_inputField->Create(this, L"", FieldLeft, InputFieldTop, FieldWidth, FieldHeight, 0, 0);
     AttachFieldFont(m_inputField->GetHandle());
     m_inputField->Show(true);
-    if (!m_inputField->IsNull())
-        m_inputField->Subclass(InputFieldProc);
 }
 
 void CCoolControl::CreateDigestField()
 {
-    m_digestField = new CStaticText();
+    m_digestField.reset(new CStaticText());
     m_digestField->Create(this, L"", FieldLeft, DigestFieldTop, FieldWidth, FieldHeight, 0, 0);
     AttachFieldFont(m_digestField->GetHandle());
     m_digestField->Show(true);
@@ -71,7 +59,7 @@ void CCoolControl::CreateDigestField()
 
 void CCoolControl::CreateCompareButton()
 {
-    m_compareButton = new CButton();
+    m_compareButton.reset(new CButton());
     m_compareButton->Create(this, CompareButtonId, L"", ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight, 0, 0);
     m_compareButton->Show(true);
 }
@@ -84,52 +72,21 @@ void CCoolControl::AttachFieldFont(HWND field)
         SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(m_fieldFont.GetHandle()), TRUE);
 }
 
-LRESULT CALLBACK CCoolControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CCoolControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CCoolControl* panel = dynamic_cast<CCoolControl*>(CBaseWindow::FromHandle(window));
-    if (panel == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-
-    switch (message)
-    {
-    case WM_PAINT:
-        panel->OnPaint();
-        break;
-    case WM_SETFOCUS:
-    {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        if (panel->m_inputField != nullptr && !panel->m_inputField->IsNull())
-            SetFocus(panel->m_inputField->GetHandle());
-        return result;
-    }
-    default:
-        break;
-    }
-    return CBaseWindow::PanelDefaultProc(window, message, wParam, lParam);
+    const LRESULT result = CGradientControl::HandleMessage(message, wParam, lParam);
+    if (message == WM_SETFOCUS && m_inputField != nullptr && !m_inputField->IsNull())
+        SetFocus(m_inputField->GetHandle());
+    return result;
 }
 
-// The input field's object is looked up on every message rather than kept from the first one:
-// a kept object would dangle once its panel is deleted and another one created.
-LRESULT CALLBACK CCoolControl::InputFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CReferenceField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CBaseWindow* field = CBaseWindow::FromHandle(window);
-    if (field == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    WNDPROC previous = field->GetPreviousWindowProc();
-
-    if (message == WM_CHAR && wParam == EnterCharacter)
-    {
-        CCoolControl* panel = dynamic_cast<CCoolControl*>(CBaseWindow::GetBoundParent(field));
-        CBaseWindow* mainWindow = CApplication::GetMainWindow();
-        if (panel != nullptr && mainWindow != nullptr)
-            ::PostMessageW(mainWindow->GetHandle(), WM_COMPARE_REQUEST, 0,
-                         reinterpret_cast<LPARAM>(panel->GetHandle()));
-        return 0;
-    }
-    if (previous == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    const LRESULT result = CallWindowProcW(previous, window, message, wParam, lParam);
-    if (message == WM_NCDESTROY)
-        CBaseWindow::DetachDestroyedWindow(window);
-    return result;
+    if (message != WM_CHAR || wParam != EnterCharacter)
+        return CEditText::HandleMessage(message, wParam, lParam);
+    CBaseWindow* mainWindow = CApplication::GetMainWindow();
+    if (GetParentWindow() != nullptr && mainWindow != nullptr)
+        ::PostMessageW(mainWindow->GetHandle(), WM_COMPARE_REQUEST, 0,
+                       reinterpret_cast<LPARAM>(GetParentWindow()->GetHandle()));
+    return 0;
 }

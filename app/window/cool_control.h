@@ -9,9 +9,19 @@
 
 #include <windows.h>
 
+#include <memory>
+
 // Posted to the main window when Enter is typed in the input field: wParam 0, lParam the drop
 // panel's window. The main window then compares the two digests.
 const UINT WM_COMPARE_REQUEST = WM_USER + 0x101;
+
+// The field the user types the reference digest into: Enter asks the main window for a
+// comparison instead of reaching the edit control.
+class CReferenceField : public vrok::user::controls::text::CEditText
+{
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
 
 // The panel in the middle of the main window: a gradient panel titled with the language's
 // window text, holding the input field for the reference digest, the read-only digest field
@@ -22,30 +32,30 @@ class CCoolControl : public vrok::user::controls::panel::CGradientControl
 public:
     static constexpr int CompareButtonId = 102;
 
-    CCoolControl();
+    CCoolControl() = default;
     ~CCoolControl() override;
 
     // Builds the three children.
     void OnCreate() override;
 
-    vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField; }
-    vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField; }
-    vrok::user::controls::button::CButton* GetCompareButton() const { return m_compareButton; }
+    vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField.get(); }
+    vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField.get(); }
+    vrok::user::controls::button::CButton* GetCompareButton() const { return m_compareButton.get(); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK InputFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
     void CreateInputField();
     void CreateDigestField();
     void CreateCompareButton();
     void AttachFieldFont(HWND field);
 
-    vrok::user::controls::text::CEditText* m_inputField;
-    vrok::user::controls::text::CStaticText* m_digestField;
-    vrok::user::controls::button::CButton* m_compareButton;
-    // Shown by both fields; the panel owns it and deletes it once, after the fields are gone.
+    // Shown by both fields; declared first, so that it goes after them.
     vrok::user::graphics::CFont m_fieldFont;
+    std::unique_ptr<CReferenceField> m_inputField;
+    std::unique_ptr<vrok::user::controls::text::CStaticText> m_digestField;
+    std::unique_ptr<vrok::user::controls::button::CButton> m_compareButton;
 };
 
 #endif

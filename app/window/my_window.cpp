@@ -25,7 +25,6 @@
 #include <memory>
 #include <new>
 #include <string>
-#include <typeinfo>
 
 using vrok::data::type::string::CString;
 using vrok::persistence::file::CVirtualFile;
@@ -85,8 +84,6 @@ std::wstring CopyClipboardText(HGLOBAL data, const wchar_t* text)
 }
 
 OMyWindow::OMyWindow(const CString* path)
-    : CStdMainWindow(&OMyWindow::WindowProc), m_menu(nullptr), m_statusBar(nullptr), m_notifyWindow(nullptr),
-      m_aboutWindow(nullptr), m_dropPanel(nullptr)
 {
     if (path != nullptr)
         m_filePath = *path;
@@ -94,17 +91,7 @@ OMyWindow::OMyWindow(const CString* path)
 
 OMyWindow::~OMyWindow()
 {
-    m_listWindows.clear();
-    delete m_aboutWindow;
-    m_aboutWindow = nullptr;
-    delete m_dropPanel;
-    m_dropPanel = nullptr;
-    delete m_notifyWindow;
-    m_notifyWindow = nullptr;
-    delete m_statusBar;
-    m_statusBar = nullptr;
-    delete m_menu;
-    m_menu = nullptr;
+    DestroyUnheard();
 }
 
 const wchar_t* OMyWindow::ProgramFolder() const
@@ -141,12 +128,12 @@ void OMyWindow::OnCreate()
     SetLastError(0);
     CreateDropPanel(languageFilePath.c_str());
     ShowStartFile();
-    m_menu = BuildMenuBar(*this, ProgramFolder());
+    m_menu.reset(BuildMenuBar(*this, ProgramFolder()));
 }
 
 void OMyWindow::CreateStatusBar()
 {
-    m_statusBar = new CStdStatusBar();
+    m_statusBar.reset(new CStdStatusBar());
     m_statusBar->Create(this, StatusBarIdentifier);
     m_statusBar->AddPart(80, L"md5");
     m_statusBar->AddPart(-1, L" ");
@@ -158,7 +145,7 @@ void OMyWindow::CreateNotifyWindow()
     int width = 0;
     int height = 0;
     GetClientSize(width, height);
-    m_notifyWindow = new CNotifyWindow();
+    m_notifyWindow.reset(new CNotifyWindow());
     m_notifyWindow->Create(this, 0, 0, width, StripHeight, 0, WS_BORDER);
 }
 
@@ -167,11 +154,10 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
 {
     const std::wstring title = ReadProfileString(languageFilePath, profile::SectionWindowText, profile::KeyText,
                                                  profile::ControlTextBufferLength);
-    m_dropPanel = new CCoolControl();
+    m_dropPanel.reset(new CCoolControl());
     if (!m_dropPanel->Create(this, title.c_str(), DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
     {
-        delete m_dropPanel;
-        m_dropPanel = nullptr;
+        m_dropPanel.reset();
         return;
     }
     const std::wstring buttonText = ReadProfileString(languageFilePath, profile::SectionButtonCompare,
@@ -354,13 +340,9 @@ void OMyWindow::OnAbout()
         return;
     }
     // A window closed without telling (destroyed some other way) leaves its object behind.
-    delete m_aboutWindow;
-    m_aboutWindow = new CAboutWindow();
+    m_aboutWindow.reset(new CAboutWindow());
     if (!m_aboutWindow->OpenOver(this))
-    {
-        delete m_aboutWindow;
-        m_aboutWindow = nullptr;
-    }
+        m_aboutWindow.reset();
 }
 
 // The dialog is owned by the main window, as the open dialog is.
@@ -391,20 +373,18 @@ bool OMyWindow::OpenListWindow(const wchar_t* listPath)
 // The closed object is recognised by its address, never read: other controls may already be
 // gone when their notice arrives. An About window whose window still lives is a newer one that
 // happens to sit at the same address, and stays.
-void OMyWindow::OnControlClosed(WPARAM object)
+void OMyWindow::OnControlClosed(const CBaseWindow* closed)
 {
-    CBaseWindow* closed = reinterpret_cast<CBaseWindow*>(object);
     m_listWindows.erase(std::remove_if(m_listWindows.begin(), m_listWindows.end(),
                                        [closed](const std::unique_ptr<CListWindow>& window) {
                                            return static_cast<CBaseWindow*>(window.get()) == closed && window->IsNull();
                                        }),
                         m_listWindows.end());
-    if (m_aboutWindow == nullptr || closed != static_cast<CBaseWindow*>(m_aboutWindow))
+    if (m_aboutWindow == nullptr || closed != m_aboutWindow.get())
         return;
     if (!m_aboutWindow->IsNull())
         return;
-    delete m_aboutWindow;
-    m_aboutWindow = nullptr;
+    m_aboutWindow.reset();
 }
 
 // A popup position outside the menu bar (a broken md5_global.ini) ends the command; the menus
@@ -419,7 +399,7 @@ void OMyWindow::RunCommand(unsigned short command)
         if (commands::IsLanguageCommand(command))
         {
             if (m_menu != nullptr)
-                SwitchLanguage(command, *this, *m_menu, m_dropPanel, ProgramFolder());
+                SwitchLanguage(command, *this, *m_menu, m_dropPanel.get(), ProgramFolder());
             return;
         }
         switch (command)
@@ -452,23 +432,20 @@ void OMyWindow::RunCommand(unsigned short command)
 }
 
 // Menu items arrive with no control and code 0; the compare button's click comes posted on by
-// the drop panel, and is told from the other controls by its exact type. Code 1 (accelerators)
-// and controls that are not the program's own go to the default processing: false.
-bool OMyWindow::OnCommand(WPARAM wParam, LPARAM lParam)
+// the drop panel. Accelerators (code 1) and other controls go to the default processing.
+bool OMyWindow::OnCommand(int id, int code, HWND from)
 {
-    const WORD code = HIWORD(wParam);
-    if (lParam == 0 && code == 0)
+    if (from == nullptr && code == 0)
     {
-        RunCommand(LOWORD(wParam));
+        RunCommand(static_cast<unsigned short>(id));
         return true;
     }
-    if (code == 1 || lParam == 0)
+    if (from == nullptr || code == 1 || m_dropPanel == nullptr)
         return false;
-    CBaseWindow* sender = CBaseWindow::FromHandle(reinterpret_cast<HWND>(lParam));
-    if (sender == nullptr)
+    const CButton* button = m_dropPanel->GetCompareButton();
+    if (button == nullptr || button->IsNull() || from != button->GetHandle())
         return false;
-    if (typeid(*sender) == typeid(CButton))
-        CompareDigests();
+    CompareDigests();
     return true;
 }
 
@@ -498,50 +475,40 @@ void OMyWindow::OnLeftButtonDown()
         m_notifyWindow->Show(true);
 }
 
-LRESULT CALLBACK OMyWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    OMyWindow* myWindow = dynamic_cast<OMyWindow*>(CBaseWindow::FromHandle(window));
-    if (myWindow == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
     switch (message)
     {
-    case WM_DESTROY:
-        if (!myWindow->OnDestroy())
-            DefWindowProcW(window, message, wParam, lParam);
-        return 0;
     case WM_SIZE:
-        DefWindowProcW(window, message, wParam, lParam);
-        myWindow->OnSize();
+        DefaultProcessing(message, wParam, lParam);
+        OnSize();
         return 0;
     case WM_SETFOCUS:
-        DefWindowProcW(window, message, wParam, lParam);
-        myWindow->OnSetFocus();
+        DefaultProcessing(message, wParam, lParam);
+        OnSetFocus();
         return 0;
     case WM_COMMAND:
-        if (myWindow->OnCommand(wParam, lParam))
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
             return 0;
         break;
     case WM_LBUTTONDOWN:
-        myWindow->OnLeftButtonDown();
+        OnLeftButtonDown();
         return 0;
     case WM_RBUTTONDOWN:
         if (!CModalScope::IsAnyOpen())
-            ShowContextMenu(*myWindow, myWindow->ProgramFolder());
+            ShowContextMenu(*this, ProgramFolder());
         return 0;
     case WM_DROPFILES:
-        myWindow->OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_CONTROL_CLOSED:
-        myWindow->OnControlClosed(wParam);
+        OnControlClosed(reinterpret_cast<const CBaseWindow*>(wParam));
         return 0;
     case WM_COMPARE_REQUEST:
-        myWindow->CompareDigests();
+        CompareDigests();
         return 0;
-    case WM_NCDESTROY:
-        CBaseWindow::DetachDestroyedWindow(window);
-        break;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return CStdMainWindow::HandleMessage(message, wParam, lParam);
 }

@@ -53,11 +53,11 @@ public:
     // Judges the reference field against the digest field and shows the verdict in the strip.
     void CompareDigests();
 
-    vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar; }
-    vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow; }
-    CCoolControl* GetDropPanel() const { return m_dropPanel; }
-    vrok::user::menu::CMenu* GetMenu() const { return m_menu; }
-    CAboutWindow* GetAboutWindow() const { return m_aboutWindow; }
+    vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar.get(); }
+    vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow.get(); }
+    CCoolControl* GetDropPanel() const { return m_dropPanel.get(); }
+    vrok::user::menu::CMenu* GetMenu() const { return m_menu.get(); }
+    CAboutWindow* GetAboutWindow() const { return m_aboutWindow.get(); }
     const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
     const wchar_t* GetCaption() const { return m_caption.Text(); }
 
@@ -66,7 +66,8 @@ public:
     bool OpenListWindow(const wchar_t* listPath);
     const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_listWindows; }
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     const wchar_t* ProgramFolder() const;
@@ -78,14 +79,14 @@ private:
 
     void OnSize();
     void OnSetFocus();
-    bool OnCommand(WPARAM wParam, LPARAM lParam);
+    bool OnCommand(int id, int code, HWND from);
     void RunCommand(unsigned short command);
     void OnDropFiles(HDROP drop);
     void OnOpen();
     void OnPaste();
     void OnAbout();
     void OnCheckList();
-    void OnControlClosed(WPARAM object);
+    void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
     // Shows a newly chosen file: its path line in the strip (no icon), its digest or nothing.
@@ -94,11 +95,11 @@ private:
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
 
-    vrok::user::menu::CMenu* m_menu;
-    vrok::user::controls::statusbar::CStdStatusBar* m_statusBar;
-    vrok::user::controls::panel::CNotifyWindow* m_notifyWindow;
-    CAboutWindow* m_aboutWindow;
-    CCoolControl* m_dropPanel;
+    std::unique_ptr<vrok::user::menu::CMenu> m_menu;
+    std::unique_ptr<vrok::user::controls::statusbar::CStdStatusBar> m_statusBar;
+    std::unique_ptr<vrok::user::controls::panel::CNotifyWindow> m_notifyWindow;
+    std::unique_ptr<CAboutWindow> m_aboutWindow;
+    std::unique_ptr<CCoolControl> m_dropPanel;
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;

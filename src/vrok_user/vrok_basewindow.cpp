@@ -1,9 +1,11 @@
 #include "vrok_user/vrok_basewindow.h"
 
+#include "vrok_user/vrok_messagebox.h"
 #include "vrok_user/vrok_windowsexception.h"
 
 #include <cstring>
-#include <new>
+#include <exception>
+#include <string>
 
 namespace vrok { namespace user { namespace basewindow {
 
@@ -12,12 +14,26 @@ using windowsexception::CWindowsException;
 const wchar_t WindowPropertyName[] = L"VYMP_WINDOW_PROPERTY";
 
 namespace {
+
 const char SourcePath[] = "..\\src\\vrok_user\\vrok_basewindow";
+
+std::wstring Widen(const char* text)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 1)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
 }
 
 CWindowClass::CWindowClass() : WNDCLASSEXW()
 {
     std::memset(static_cast<WNDCLASSEXW*>(this), 0, sizeof(WNDCLASSEXW));
+    lpfnWndProc = CBaseWindow::WindowProc;
 }
 
 ATOM CWindowClass::Register()
@@ -28,40 +44,26 @@ ATOM CWindowClass::Register()
     return RegisterClassExW(this);
 }
 
-CBaseWindow::CBaseWindow(WNDPROC windowProc)
-    : m_parent(nullptr), m_windowProc(windowProc != nullptr ? windowProc : DefWindowProcW),
-      m_previousWindowProc(nullptr), m_binding(nullptr)
+CBaseWindow::CBaseWindow() : m_parent(nullptr), m_controlProc(nullptr), m_failed(false)
 {
 }
 
-// The property goes first, so that the messages of the destruction no longer reach an object
-// that is half destroyed; a window that is gone already (destroyed with its parent) is left alone.
 CBaseWindow::~CBaseWindow()
 {
-    const bool live = OwnsLiveWindow();
-    ReleaseBinding();
-    if (live)
-    {
-        if (m_previousWindowProc != nullptr)
-            SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousWindowProc));
-        DestroyWindow(m_handle);
-    }
-    m_previousWindowProc = nullptr;
-    m_windowProc = nullptr;
-    m_handle = nullptr;
+    DestroyUnheard();
+}
+
+void CBaseWindow::DestroyUnheard()
+{
+    HWND window = m_handle;
+    Unbind();
+    if (window != nullptr)
+        DestroyWindow(window);
 }
 
 bool CBaseWindow::Close()
 {
-    return DestroyOwnWindow();
-}
-
-bool CBaseWindow::DestroyOwnWindow()
-{
-    const BOOL destroyed = DestroyWindow(m_handle);
-    ReleaseBinding();
-    m_handle = nullptr;
-    return destroyed == 1;
+    return DestroyWindow(m_handle) == 1;
 }
 
 int CBaseWindow::Show(bool show)
@@ -83,11 +85,6 @@ BOOL CBaseWindow::GetWindowRect(RECT& rect)
     return ::GetWindowRect(m_handle, &rect);
 }
 
-BOOL CBaseWindow::WaitMessage()
-{
-    return ::WaitMessage();
-}
-
 bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar_t* className,
                                  const wchar_t* windowName, DWORD style, int x, int y, int width,
                                  int height, HMENU identifierOrMenu)
@@ -95,12 +92,8 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
     if (m_handle != nullptr)
         throw CWindowsException(SourcePath, "The window has been created before !", 211);
 
-    HWND parentHandle = nullptr;
-    if (parent != nullptr)
-    {
-        parentHandle = parent->GetHandle();
-        m_parent = parent;
-    }
+    m_parent = parent;
+    HWND parentHandle = parent != nullptr ? parent->GetHandle() : nullptr;
     if (width == 0 || height == 0)
     {
         width = GetSystemMetrics(SM_CXMAXIMIZED);
@@ -116,18 +109,15 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
     }
 
     SetLastError(0);
-    m_handle = ::CreateWindowExW(exStyle, className, windowName, style | WS_VISIBLE, x, y, width, height,
-                                 parentHandle, identifierOrMenu, GetModuleHandleW(nullptr), nullptr);
-    if (m_handle == nullptr)
+    HWND window = ::CreateWindowExW(exStyle, className, windowName, style | WS_VISIBLE, x, y, width, height,
+                                    parentHandle, identifierOrMenu, GetModuleHandleW(nullptr), this);
+    if (window == nullptr)
         return false;
-
-    m_binding = new (std::nothrow) CWindowStruct(this);
-    if (m_binding == nullptr || !SetPropW(m_handle, WindowPropertyName, m_binding))
+    // A system control's procedure knows nothing of the object: it is bound by subclassing.
+    if (FromHandle(window) != this && !Subclass(window))
     {
-        delete m_binding;
-        m_binding = nullptr;
-        Close();
-        m_handle = nullptr;
+        Unbind();
+        DestroyWindow(window);
         throw CWindowsException(SourcePath,
                                 "CBaseWindow::CreateWindowEx : Registering the window message handler failed !",
                                 259);
@@ -144,89 +134,104 @@ void CBaseWindow::GetClientSize(int& width, int& height)
     height = rect.bottom - rect.top;
 }
 
-bool CBaseWindow::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ::PostMessageW(m_handle, message, wParam, lParam) != 0;
-}
-
-void CBaseWindow::Subclass(WNDPROC windowProc)
-{
-    if (m_previousWindowProc != nullptr)
-        return;
-    m_previousWindowProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_handle, GWLP_WNDPROC));
-    SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
-}
-
-CWindowStruct* CBaseWindow::FindBinding(HWND window)
-{
-    if (window == nullptr)
-        return nullptr;
-    return static_cast<CWindowStruct*>(GetPropW(window, WindowPropertyName));
-}
-
 CBaseWindow* CBaseWindow::FromHandle(HWND window)
 {
-    CWindowStruct* binding = FindBinding(window);
-    return binding != nullptr ? binding->window : nullptr;
-}
-
-CBaseWindow* CBaseWindow::GetBoundParent(const CBaseWindow* window)
-{
     if (window == nullptr)
         return nullptr;
-    CWindowStruct* binding = FindBinding(window->GetHandle());
-    return binding != nullptr ? binding->parent : nullptr;
+    return static_cast<CBaseWindow*>(GetPropW(window, WindowPropertyName));
 }
 
-void CBaseWindow::DetachDestroyedWindow(HWND window)
+LRESULT CBaseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWindowStruct* binding = FindBinding(window);
-    if (binding == nullptr || binding->window == nullptr)
-        return;
-    CBaseWindow* object = binding->window;
-    object->ReleaseBinding();
-    object->m_previousWindowProc = nullptr;
-    object->m_handle = nullptr;
+    return DefaultProcessing(message, wParam, lParam);
 }
 
-LRESULT CBaseWindow::PanelDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CBaseWindow::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND)
+    if (m_controlProc != nullptr)
+        return CallWindowProcW(m_controlProc, m_handle, message, wParam, lParam);
+    return DefWindowProcW(m_handle, message, wParam, lParam);
+}
+
+// The object arrives with the window's first message, so that WM_CREATE and the first WM_SIZE
+// reach it too. A window whose binding cannot be attached is refused.
+LRESULT CALLBACK CBaseWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
     {
-        if (CBaseWindow* parent = GetBoundParent(FromHandle(window)))
-            ::PostMessageW(parent->GetHandle(), WM_COMMAND, wParam, lParam);
+        const CREATESTRUCTW* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        CBaseWindow* object = static_cast<CBaseWindow*>(creation->lpCreateParams);
+        if (object != nullptr && !object->Bind(window))
+            return FALSE;
     }
-    const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+    CBaseWindow* object = FromHandle(window);
+    if (object == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = object->m_failed ? object->DefaultProcessing(message, wParam, lParam)
+                                            : object->HandleGuarded(message, wParam, lParam);
     if (message == WM_NCDESTROY)
-        DetachDestroyedWindow(window);
+        object->Unbind();
     return result;
 }
 
-BOOL CALLBACK CBaseWindow::ShowChildWindowProc(HWND child, LPARAM)
+// The platform does not promise to unwind through its own frames: nothing thrown by a handler
+// goes past this point.
+LRESULT CBaseWindow::HandleGuarded(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    InvalidateRect(child, nullptr, TRUE);
-    ShowWindow(child, SW_SHOW);
-    return TRUE;
+    try
+    {
+        return HandleMessage(message, wParam, lParam);
+    }
+    catch (const std::exception& exception)
+    {
+        return Fail(exception.what(), message, wParam, lParam);
+    }
+    catch (...)
+    {
+        return Fail(nullptr, message, wParam, lParam);
+    }
 }
 
-void CBaseWindow::ReleaseBinding()
+// The window keeps only its default processing, so that a failed painting is not asked for
+// again and again while the box is open. The quit message goes after the box, which would
+// otherwise close at once.
+LRESULT CBaseWindow::Fail(const char* reason, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_binding == nullptr)
-        return;
-    if (m_handle != nullptr && FindBinding(m_handle) == m_binding)
-        RemovePropW(m_handle, WindowPropertyName);
-    delete m_binding;
-    m_binding = nullptr;
+    m_failed = true;
+    const std::wstring text = reason != nullptr ? Widen(reason) : std::wstring();
+    messagebox::ShowErrorMessage(L"The program met an internal error and ends.\n%s", text.c_str());
+    PostQuitMessage(FailureExitCode);
+    return DefaultProcessing(message, wParam, lParam);
 }
 
-// True when the handle still names a window bound to this very object, and not a destroyed
-// window whose handle value the platform may have given to another window since.
-bool CBaseWindow::OwnsLiveWindow() const
+bool CBaseWindow::Bind(HWND window)
 {
-    if (m_handle == nullptr || !IsWindow(m_handle))
+    if (!SetPropW(window, WindowPropertyName, this))
         return false;
-    CWindowStruct* binding = FindBinding(m_handle);
-    return binding != nullptr && binding == m_binding;
+    m_handle = window;
+    return true;
+}
+
+bool CBaseWindow::Subclass(HWND window)
+{
+    const WNDPROC own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    if (own == nullptr || own == WindowProc || !Bind(window))
+        return false;
+    m_controlProc = own;
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    return true;
+}
+
+void CBaseWindow::Unbind()
+{
+    if (m_handle == nullptr)
+        return;
+    if (FromHandle(m_handle) == this)
+        RemovePropW(m_handle, WindowPropertyName);
+    if (m_controlProc != nullptr)
+        SetWindowLongPtrW(m_handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_controlProc));
+    m_controlProc = nullptr;
+    m_handle = nullptr;
 }
 
 }}}

@@ -7,7 +7,7 @@
 
 namespace vrok { namespace user { namespace basewindow {
 
-// Name of the window property that binds a platform window to its CWindowStruct.
+// Name of the window property that binds a platform window to its object.
 extern const wchar_t WindowPropertyName[];
 
 // Owner of one window handle.
@@ -18,24 +18,8 @@ protected:
     ~CWindowHandle() = default;
 };
 
-class CBaseWindow;
-
-// The binding record attached to every framework window: its object and its parent's object.
-// The window object owns it; it lives until the window is destroyed or the object goes.
-class CWindowStruct
-{
-public:
-    explicit CWindowStruct(CBaseWindow* window) : window(window), parent(nullptr) {}
-    virtual ~CWindowStruct() = default;
-    CWindowStruct(const CWindowStruct&) = delete;
-    CWindowStruct& operator=(const CWindowStruct&) = delete;
-
-    CBaseWindow* window;
-    CBaseWindow* parent;
-};
-
-// A window class description, zeroed at construction; Register completes the size and the
-// module and registers it.
+// A window class description, zeroed at construction, whose procedure is the framework's one
+// window procedure; Register completes the size and the module and registers it.
 class CWindowClass : public WNDCLASSEXW
 {
 public:
@@ -49,15 +33,23 @@ public:
     ATOM Register();
 };
 
-// Root of every framework window. The window is created through CreateWindowEx, which binds
-// the handle to the object with the property WindowPropertyName; window procedures find the
-// object again through FromHandle.
+// Root of every framework window. A window of one of the framework's own classes is bound to
+// its object while it is being made (the object travels in CreateWindowEx's creation data), a
+// window of a system class (edit field, button, status bar) right after, by subclassing; the
+// binding goes with the window's last message. Every message of a bound window reaches the
+// object's HandleMessage; what a class does not handle goes on to its default processing.
+//
+// No exception leaves a window procedure: a handler that throws is reported in an error box,
+// the window gets only its default processing from then on, and the message loop ends with
+// FailureExitCode.
 class CBaseWindow : public CWindowHandle
 {
 public:
-    explicit CBaseWindow(WNDPROC windowProc = nullptr);
-    // Virtual so that an owner holding a base pointer (the application and its main window)
-    // destroys the whole object.
+    static const int FailureExitCode = 3;
+
+    CBaseWindow();
+    // Virtual so that an owner holding a base pointer destroys the whole object. A window that
+    // still exists is unbound first and then destroyed, without its object hearing of it.
     virtual ~CBaseWindow();
 
     // DestroyWindow; true when the platform returned 1.
@@ -66,7 +58,6 @@ public:
     virtual int Show(bool show);
     virtual BOOL GetClientRect(RECT& rect);
     virtual BOOL GetWindowRect(RECT& rect);
-    virtual BOOL WaitMessage();
     // Runs once the window exists and is bound to the object.
     virtual void OnCreate() {}
 
@@ -78,44 +69,36 @@ public:
                         HMENU identifierOrMenu);
 
     void GetClientSize(int& width, int& height);
-    bool PostMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // Replaces the window procedure of a system control; the first saved procedure is kept and
-    // put back when the object goes.
-    void Subclass(WNDPROC windowProc);
 
     CBaseWindow* GetParentWindow() const { return m_parent; }
-    WNDPROC GetWindowProc() const { return m_windowProc; }
-    WNDPROC GetPreviousWindowProc() const { return m_previousWindowProc; }
 
     // The object bound to a window, or null for a window that the framework did not create.
     static CBaseWindow* FromHandle(HWND window);
-    // The parent recorded in a window's binding (controls), or null (top-level windows).
-    static CBaseWindow* GetBoundParent(const CBaseWindow* window);
-    // Framework window procedures call this on WM_NCDESTROY: the binding is released and the
-    // object forgets the handle of its destroyed window.
-    static void DetachDestroyedWindow(HWND window);
-    // The common end of a panel's window procedure: a child's WM_COMMAND goes on to the panel's
-    // parent, WM_NCDESTROY detaches the object, and everything goes to DefWindowProcW.
-    static LRESULT PanelDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // EnumChildWindows callback of the panels: repaint and show every child.
-    static BOOL CALLBACK ShowChildWindowProc(HWND child, LPARAM);
+    // The one window procedure of every framework window class and every subclassed control.
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    // DestroyWindow of the own window, then the binding is released and the handle cleared.
-    bool DestroyOwnWindow();
-
-    static CWindowStruct* FindBinding(HWND window);
+    // Every message of the window. Overrides handle what their window needs and hand the rest
+    // to their base class; this base version gives the default processing.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The processing of the window's class: DefWindowProcW, or the system control's own
+    // procedure for a subclassed control.
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
+    // Unbinds and destroys the window without the object hearing of it: the destructor of a
+    // window that owns child objects calls it first, while those objects are still whole.
+    void DestroyUnheard();
 
 private:
-    void ReleaseBinding();
-    bool OwnsLiveWindow() const;
+    bool Bind(HWND window);
+    bool Subclass(HWND window);
+    void Unbind();
+    LRESULT HandleGuarded(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Fail(const char* reason, UINT message, WPARAM wParam, LPARAM lParam);
 
     CBaseWindow* m_parent;
-    WNDPROC m_windowProc;
-    WNDPROC m_previousWindowProc;
-    CWindowStruct* m_binding;
+    WNDPROC m_controlProc;   // the system control's procedure while the window is subclassed
+    bool m_failed;
 };
 
 }}}

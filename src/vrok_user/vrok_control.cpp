@@ -4,7 +4,6 @@ namespace vrok { namespace user { namespace controls {
 
 using basewindow::CBaseWindow;
 using basewindow::CWindowClass;
-using basewindow::CWindowStruct;
 
 namespace {
 
@@ -21,13 +20,8 @@ bool CControl::Create(CBaseWindow* parent, const wchar_t* className, int identif
 {
     if (parent == nullptr)
         throw CExceptionNoParent();
-    if (!CreateWindowEx(parent, exStyle, className, text, style, x, y, width, height,
-                        AsChildIdentifier(identifier)))
-        return false;
-    CWindowStruct* binding = FindBinding(m_handle);
-    if (binding != nullptr)
-        binding->parent = parent;
-    return true;
+    return CreateWindowEx(parent, exStyle, className, text, style, x, y, width, height,
+                          AsChildIdentifier(identifier));
 }
 
 void CControl::NotifyParentOfClose(LPARAM code)
@@ -37,10 +31,27 @@ void CControl::NotifyParentOfClose(LPARAM code)
         ::PostMessageW(parent->GetHandle(), WM_CONTROL_CLOSED, reinterpret_cast<WPARAM>(this), code);
 }
 
+LRESULT CControl::ForwardCommands(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && GetParentWindow() != nullptr)
+        ::PostMessageW(GetParentWindow()->GetHandle(), WM_COMMAND, wParam, lParam);
+    return DefaultProcessing(message, wParam, lParam);
+}
+
+LRESULT CUserChildControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ForwardCommands(message, wParam, lParam);
+}
+
+LRESULT CUserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ForwardCommands(message, wParam, lParam);
+}
+
 bool CChildControl::Close()
 {
     NotifyParentOfClose(ControlClosedChild);
-    return DestroyOwnWindow();
+    return CBaseWindow::Close();
 }
 
 bool CChildControl::Create(CBaseWindow* parent, const wchar_t* className, int identifier,
@@ -64,14 +75,13 @@ bool CUserChildControl::Close()
 {
     NotifyParentOfClose(ControlClosedUserChild);
     NotifyParentOfClose(ControlClosedChild);
-    return DestroyOwnWindow();
+    return CBaseWindow::Close();
 }
 
 void CUserChildControl::PrepareWindowClass(CWindowClass& windowClass)
 {
     windowClass.lpszClassName = DefaultClassName;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpfnWndProc = GetWindowProc();
     windowClass.style = CS_DBLCLKS;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     FillWindowClass(windowClass);

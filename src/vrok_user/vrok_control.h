@@ -21,7 +21,7 @@ class CControl : public basewindow::CBaseWindow
 public:
     class CExceptionNoParent {};
 
-    explicit CControl(WNDPROC windowProc = nullptr) : CBaseWindow(windowProc) {}
+    CControl() = default;
     ~CControl() override = default;
 
     virtual bool Create(CBaseWindow* parent, const wchar_t* className, int identifier,
@@ -31,13 +31,16 @@ public:
 protected:
     // Posts WM_CONTROL_CLOSED with the code to the parent's window, when there is a parent.
     void NotifyParentOfClose(LPARAM code);
+    // The panels' handling: a child's WM_COMMAND goes on to the parent (posted), then to the
+    // default processing.
+    LRESULT ForwardCommands(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // A child window of a system class (edit field, button, status bar).
 class CChildControl : public CControl
 {
 public:
-    explicit CChildControl(WNDPROC windowProc = nullptr) : CControl(windowProc) {}
+    CChildControl() = default;
 
     // Posts WM_CONTROL_CLOSED (102) to the parent, then destroys the window.
     bool Close() override;
@@ -56,7 +59,7 @@ class CUserChildControl : public CChildControl
 public:
     static const wchar_t DefaultClassName[];
 
-    explicit CUserChildControl(WNDPROC windowProc = nullptr) : CChildControl(windowProc) {}
+    CUserChildControl() = default;
 
     // Posts WM_CONTROL_CLOSED with 100 and then 102 to the parent, then destroys the window.
     bool Close() override;
@@ -69,8 +72,11 @@ public:
     bool Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x, int y,
                 int width, int height, DWORD exStyle, DWORD style) override;
 
-    // Completes the class description: at least its name, and usually its procedure and brush.
+    // Completes the class description: at least its name, and usually its brush.
     virtual bool FillWindowClass(basewindow::CWindowClass& windowClass) = 0;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void PrepareWindowClass(basewindow::CWindowClass& windowClass);
@@ -82,8 +88,8 @@ private:
 // A control that is not a child window (tool windows).
 class CUserControl : public CControl
 {
-public:
-    explicit CUserControl(WNDPROC windowProc = nullptr) : CControl(windowProc) {}
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }}}

@@ -37,10 +37,18 @@ BYTE Interpolate(COLOR16 from, COLOR16 to, int step, int steps)
     return static_cast<BYTE>(first + (last - first) * step / (steps - 1));
 }
 
+// The children are drawn again over the box.
+BOOL CALLBACK RepaintAndShowChild(HWND child, LPARAM)
+{
+    InvalidateRect(child, nullptr, TRUE);
+    ShowWindow(child, SW_SHOW);
+    return TRUE;
 }
 
-CGradientControl::CGradientControl(WNDPROC windowProc)
-    : CUserChildControl(windowProc), m_startRed(0x2700), m_startGreen(0x3100), m_startBlue(0x9700),
+}
+
+CGradientControl::CGradientControl()
+    : m_startRed(0x2700), m_startGreen(0x3100), m_startBlue(0x9700),
       m_endRed(0xFF00), m_endGreen(0xFF00), m_endBlue(0xFF00), m_textColour(RGB(255, 255, 255)),
       m_outlineColour(RGB(39, 49, 151))
 {
@@ -58,6 +66,13 @@ bool CGradientControl::Create(CBaseWindow* parent, const wchar_t* text, int x, i
 {
     return CUserChildControl::Create(parent, ClassName, text, x, y, width, height, exStyle,
                                      style | WS_CHILD | WS_VISIBLE);
+}
+
+LRESULT CGradientControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT)
+        OnPaint();
+    return CUserChildControl::HandleMessage(message, wParam, lParam);
 }
 
 bool CGradientControl::OnPaint()
@@ -91,7 +106,7 @@ bool CGradientControl::OnPaint()
     LineTo(context, 11, 0);
 
     DrawTitle(graphic);
-    EnumChildWindows(m_handle, CBaseWindow::ShowChildWindowProc, 0);
+    EnumChildWindows(m_handle, RepaintAndShowChild, 0);
 
     graphic.EndPaint();
     return false;

@@ -10,8 +10,6 @@ namespace vrok { namespace user { namespace controls { namespace panel {
 
 // A child panel that paints a white rounded box outlined in dark blue, a title strip across
 // its top fading from dark blue to white, and its window text in white on the strip.
-// It does not paint by itself: a derived class hands its window procedure to the constructor,
-// and that procedure calls OnPaint on WM_PAINT.
 class CGradientControl : public CUserChildControl
 {
 public:
@@ -19,7 +17,7 @@ public:
     // The class background around the box.
     static constexpr COLORREF BackgroundColour = RGB(133, 154, 237);
 
-    explicit CGradientControl(WNDPROC windowProc = nullptr);
+    CGradientControl();
     ~CGradientControl() override = default;
 
     bool FillWindowClass(basewindow::CWindowClass& windowClass) override;
@@ -30,12 +28,15 @@ public:
                         DWORD exStyle, DWORD style);
 
     // Paints box, strip, strokes and title, then has the children paint again over them.
-    // Returns false: the window procedure passes WM_PAINT on to DefWindowProcW as well.
+    // Returns false: WM_PAINT goes on to the default processing as well.
     bool OnPaint();
 
     // The strip without GradientFill (Msimg32.dll missing): one solid column per pixel,
     // each of the colour that GradientFill would give it.
     static void FillStripByHand(HDC context, const TRIVERTEX& left, const TRIVERTEX& right);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FillStrip(graphics::CGraphic& graphic, const RECT& client);

@@ -40,7 +40,6 @@ CNotifyWindow::~CNotifyWindow()
 bool CNotifyWindow::FillWindowClass(CWindowClass& windowClass)
 {
     windowClass.lpszClassName = ClassName;
-    windowClass.lpfnWndProc = WindowProc;
     windowClass.hbrBackground = graphics::ClassBackgroundBrush(ClassName, BackgroundColour);
     return true;
 }
@@ -150,21 +149,11 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
         graphic.DrawBitmap(*m_icon, IconLeft, IconTop);
 }
 
-LRESULT CALLBACK CNotifyWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CNotifyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CNotifyWindow* strip = dynamic_cast<CNotifyWindow*>(CBaseWindow::FromHandle(window));
-    if (strip == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-
-    switch (message)
-    {
-    case WM_PAINT:
-        strip->OnPaint();
-        break;
-    default:
-        break;
-    }
-    return CBaseWindow::PanelDefaultProc(window, message, wParam, lParam);
+    if (message == WM_PAINT)
+        OnPaint();
+    return CUserChildControl::HandleMessage(message, wParam, lParam);
 }
 
 }}}}

@@ -54,9 +54,10 @@ public:
 
     void DrawContent(graphics::CGraphic& graphic);
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+private:
     void ResizeToParentWidth(int height);
     void DeleteIcon();
 

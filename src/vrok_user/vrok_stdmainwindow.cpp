@@ -16,11 +16,6 @@ const int MainWindowWidth = 420;
 const int MainWindowHeight = 300;
 }
 
-CStdMainWindow::CStdMainWindow(WNDPROC windowProc)
-    : CBaseWindow(windowProc != nullptr ? windowProc : &CStdMainWindow::StandardWindowProc)
-{
-}
-
 int CStdMainWindow::Show(bool show)
 {
     if (!show)
@@ -47,7 +42,6 @@ bool CStdMainWindow::Create()
     CWindowClass windowClass;
     windowClass.lpszClassName = ClassName;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = GetWindowProc();
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
     OnRegisterClass(windowClass);
@@ -57,22 +51,11 @@ bool CStdMainWindow::Create()
                           MainWindowTop, MainWindowWidth, MainWindowHeight, nullptr);
 }
 
-LRESULT CALLBACK CStdMainWindow::StandardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CStdMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CStdMainWindow* mainWindow = dynamic_cast<CStdMainWindow*>(CBaseWindow::FromHandle(window));
-    if (mainWindow == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    switch (message)
-    {
-    case WM_DESTROY:
-        if (mainWindow->OnDestroy())
-            return 0;
-        break;
-    case WM_NCDESTROY:
-        CBaseWindow::DetachDestroyedWindow(window);
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_DESTROY && OnDestroy())
+        return 0;
+    return CBaseWindow::HandleMessage(message, wParam, lParam);
 }
 
 }}}

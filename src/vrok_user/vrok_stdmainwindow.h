@@ -17,8 +17,7 @@ public:
     static const wchar_t ClassName[];
     static const wchar_t Title[];
 
-    // windowProc is the procedure of the main window class; the standard one when none is given.
-    explicit CStdMainWindow(WNDPROC windowProc = nullptr);
+    CStdMainWindow() = default;
 
     // Shown: also in the foreground with the keyboard focus.
     int Show(bool show) override;
@@ -31,9 +30,8 @@ public:
     // Registers the class and creates the window; false when the platform made no window.
     bool Create();
 
-    // A procedure for main windows without messages of their own: WM_DESTROY goes to OnDestroy,
-    // WM_NCDESTROY releases the binding, everything else to DefWindowProcW.
-    static LRESULT CALLBACK StandardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }}}

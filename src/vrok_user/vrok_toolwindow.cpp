@@ -9,7 +9,7 @@ const wchar_t CToolWindow::ClassName[] = L"VYMP_TOOL_WINDOW_CLASSNAME";
 bool CToolWindow::Close()
 {
     NotifyParentOfClose(ControlClosedToolWindow);
-    return DestroyOwnWindow();
+    return CBaseWindow::Close();
 }
 
 bool CToolWindow::Create(CBaseWindow* parent, const wchar_t* text, int x, int y, int width, int height,
@@ -18,7 +18,6 @@ bool CToolWindow::Create(CBaseWindow* parent, const wchar_t* text, int x, int y,
     CWindowClass windowClass;
     windowClass.lpszClassName = ClassName;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpfnWndProc = GetWindowProc();
     windowClass.style = CS_DROPSHADOW | CS_DBLCLKS;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     windowClass.Register();

@@ -6,13 +6,11 @@
 namespace vrok { namespace user { namespace controls { namespace toolwindow {
 
 // An owned top-level tool window (topmost, with a drop shadow) of the class
-// "VYMP_TOOL_WINDOW_CLASSNAME", whose procedure is the object's window procedure.
+// "VYMP_TOOL_WINDOW_CLASSNAME".
 class CToolWindow : public CUserControl
 {
 public:
     static const wchar_t ClassName[];
-
-    explicit CToolWindow(WNDPROC windowProc = nullptr) : CUserControl(windowProc) {}
 
     // Posts WM_CONTROL_CLOSED (101) to the parent, then destroys the window.
     bool Close() override;

@@ -14,6 +14,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -83,7 +85,6 @@ TEST(CreateWindowEx, IsAlwaysVisibleAndAZeroWidthTakesTheMaximisedSizeLessThePos
         GetWindowRect(window.GetHandle(), &rect);
         EXPECT_TRUE(EqualRect(&row.expected, &rect)) << rect.left << "," << rect.top << " " << rect.right << ","
                                                      << rect.bottom;
-        EXPECT_EQ(&window, CBaseWindow::FromHandle(window.GetHandle()));
     }
 }
 
@@ -102,53 +103,83 @@ TEST(CreateWindowEx, SecondCreationThrowsWithItsMessageAndLineAndKeepsTheWindow)
     EXPECT_EQ(first, window.GetHandle());
 }
 
-TEST(Binding, ForeignWindowsHaveNoObjectAndOnlyControlsHaveABoundParent)
+// Records the messages that reach the object; paints fail when told to.
+class CRecordingPanel : public CTestPanel
+{
+public:
+    std::vector<UINT> seen;
+    bool failPainting = false;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        seen.push_back(message);
+        if (message == WM_PAINT && failPainting)
+            throw std::runtime_error("no pen for the frame");
+        return CTestPanel::HandleMessage(message, wParam, lParam);
+    }
+};
+
+bool Saw(const std::vector<UINT>& seen, UINT message)
+{
+    return std::find(seen.begin(), seen.end(), message) != seen.end();
+}
+
+TEST(Binding, TheObjectHearsItsWindowFromCreationToItsLastMessage)
 {
     HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(nullptr, CBaseWindow::FromHandle(foreign));
     DestroyWindow(foreign);
 
-    CTestWindow parent;
-    CTestPanel panel;
-    ASSERT_TRUE(parent.Create(0, 0, 300, 200) && panel.Create(&parent, L"", L"panel", 5, 5, 100, 50, 0, 0));
-    EXPECT_EQ(nullptr, CBaseWindow::GetBoundParent(&parent));
-    EXPECT_EQ(&parent, CBaseWindow::GetBoundParent(&panel));
+    CTestWindow window;
+    CRecordingPanel panel;
+    ASSERT_TRUE(window.Create(0, 0, 300, 200) && panel.Create(&window, L"", L"panel", 5, 5, 100, 50, 0, 0));
+    EXPECT_TRUE(Saw(panel.seen, WM_CREATE) && Saw(panel.seen, WM_SIZE)) << "sent while the window is made";
+    EXPECT_EQ(&window, panel.GetParentWindow());
+    const HWND handle = panel.GetHandle();
+    EXPECT_EQ(&panel, CBaseWindow::FromHandle(handle));
+    EXPECT_TRUE(window.Close());
+    EXPECT_TRUE(Saw(panel.seen, WM_NCDESTROY));
+    EXPECT_TRUE(window.IsNull() && panel.IsNull()) << "the objects forget their destroyed windows";
+    EXPECT_EQ(nullptr, CBaseWindow::FromHandle(handle));
 }
 
-// Passes all on to the procedure saved by the first Subclass and counts the WM_DESTROY it sees.
-WNDPROC g_saved = nullptr;
-int g_destroysSeen = 0;
-LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The handler's exception stops at the window procedure: the user is told once, the window
+// gets only its default processing, and the message loop ends with the failure's exit code.
+TEST(WindowProcedure, AFailedPaintingIsToldOnceAndEndsTheLoopWithTheFailureCode)
 {
-    g_destroysSeen += message == WM_DESTROY;
-    return CallWindowProcW(g_saved, window, message, wParam, lParam);
+    testsupport::CModalWatcher watcher;
+    CTestWindow parent;
+    CRecordingPanel window;
+    window.failPainting = true;
+    ASSERT_TRUE(parent.Create(0, 0, 200, 100) && window.Create(&parent, L"", L"", 0, 0, 200, 100, 0, 0));
+    InvalidateRect(window.GetHandle(), nullptr, TRUE);
+    MSG message = {};
+    const DWORD start = GetTickCount();
+    while (message.message != WM_QUIT && GetTickCount() - start < 5000) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT)
+            DispatchMessageW(&message);
+    }
+    ASSERT_EQ(UINT(WM_QUIT), message.message);
+    EXPECT_EQ(WPARAM(CBaseWindow::FailureExitCode), message.wParam);
+    EXPECT_EQ(1, std::count(window.seen.begin(), window.seen.end(), UINT(WM_PAINT)));
+    ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(UINT(MB_ICONERROR), watcher.Boxes()[0].icon);
+    EXPECT_NE(std::wstring::npos, watcher.Boxes()[0].text.find(L"no pen for the frame"));
 }
 
-TEST(Controls, TypingClosingNoticesAndSubclassing)
+TEST(Controls, TypingAndClosingNotices)
 {
     CTestWindow parent;
     ASSERT_TRUE(parent.Create(0, 0, 400, 300));
-    auto* edit = new controls::text::CEditText();
+    controls::text::CEditText edit;
     controls::text::CStaticText readOnly;
-    ASSERT_TRUE(edit->Create(&parent, L"", 10, 10, 200, 24, 0, 0));
+    ASSERT_TRUE(edit.Create(&parent, L"", 10, 10, 200, 24, 0, 0));
     ASSERT_TRUE(readOnly.Create(&parent, L"d41d8cd98f00b204e9800998ecf8427e", 10, 40, 300, 24, 0, 0));
-    Type(edit->GetHandle(), L"ABC Def");
+    Type(edit.GetHandle(), L"ABC Def");
     Type(readOnly.GetHandle(), L"XYZ");
-    EXPECT_EQ(L"abc def", WindowText(edit->GetHandle()));
+    EXPECT_EQ(L"abc def", WindowText(edit.GetHandle()));
     EXPECT_EQ(L"d41d8cd98f00b204e9800998ecf8427e", WindowText(readOnly.GetHandle()));
-
-    // A second Subclass keeps the first saved procedure; destruction puts the control's own back.
-    const HWND handle = edit->GetHandle();
-    const WNDPROC own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC));
-    edit->Subclass(CountingProc);
-    g_saved = edit->GetPreviousWindowProc();
-    edit->Subclass(DefWindowProcW);
-    EXPECT_EQ(own, edit->GetPreviousWindowProc());
-    Type(handle, L"Q");
-    EXPECT_EQ(L"abc defq", WindowText(handle)) << "the first replacement and the saved procedure still work";
-    g_destroysSeen = 0;
-    delete edit;
-    EXPECT_EQ(0, g_destroysSeen) << "the control's own procedure is back before destruction";
 
     CTestPanel panel;
     controls::toolwindow::CToolWindow tool;
@@ -206,7 +237,6 @@ TEST(MainWindow, StatusBarHasTwoPartsSentOnceAndStaysAtTheBottom)
     testsupport::CModalWatcher watcher;  // no profile files beside the tests: a box says so
     ASSERT_EQ(0, application.Start(arguments));
     auto* window = static_cast<OMyWindow*>(vrok::main::CApplication::GetMainWindow());
-    EXPECT_EQ(nullptr, CBaseWindow::GetBoundParent(window));
     window->GetStatusBar()->AddPart(200, L"late");
     window->GetStatusBar()->Display();
 

@@ -27,12 +27,16 @@ const COLORREF White = RGB(255, 255, 255), DarkBlue = RGB(39, 49, 151);
 // WM_COMMAND and the posted notifications (WM_USER on) that reached the main window.
 std::vector<MSG> g_received;
 
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+class CRecordingMainWindow : public vrok::user::mainwindow::CStdMainWindow
 {
-    if (message == WM_COMMAND || message >= WM_USER)
-        g_received.push_back({window, message, wParam, lParam, 0, {}});
-    return DefWindowProcW(window, message, wParam, lParam);
-}
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND || message >= WM_USER)
+            g_received.push_back({GetHandle(), message, wParam, lParam, 0, {}});
+        return CStdMainWindow::HandleMessage(message, wParam, lParam);
+    }
+};
 
 // The (wParam, lParam) of each recorded message of the kind.
 using Params = std::vector<std::pair<WPARAM, LPARAM>>;
@@ -50,7 +54,7 @@ Params Received(UINT message)
 vrok::user::basewindow::CBaseWindow* Main()
 {
     struct CTestApplication : vrok::main::CApplication {
-        CTestApplication() { OpenMainWindow(new vrok::user::mainwindow::CStdMainWindow(RecordingProc)); }
+        CTestApplication() { OpenMainWindow(new CRecordingMainWindow()); }
     };
     if (vrok::main::CApplication::GetMainWindow() == nullptr)
         new CTestApplication();

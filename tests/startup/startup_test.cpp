@@ -47,11 +47,15 @@ TEST(Startup, ProgramOpensItsWindowAndEndsWithZeroWhenClosed)
     CloseHandle(process.hProcess);
 }
 
-// The main window's class procedure refuses creation: the window cannot be made.
-LRESULT CALLBACK RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// A main window that refuses its own creation: the window cannot be made.
+class CRefusingWindow : public vrok::user::mainwindow::CStdMainWindow
 {
-    return message == WM_NCCREATE ? FALSE : DefWindowProcW(window, message, wParam, lParam);
-}
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return message == WM_CREATE ? -1 : CStdMainWindow::HandleMessage(message, wParam, lParam);
+    }
+};
 
 TEST(Startup, WithoutApplicationObjectOrMainWindowTheUserIsToldAndTheProgramEnds)
 {
@@ -60,7 +64,7 @@ TEST(Startup, WithoutApplicationObjectOrMainWindowTheUserIsToldAndTheProgramEnds
     struct CUnluckyApplication : CApplication {
         int Start(vrok::main::CArgumentList&) override
         {
-            return OpenMainWindow(new vrok::user::mainwindow::CStdMainWindow(RefuseCreation));
+            return OpenMainWindow(new CRefusingWindow());
         }
     } application;
     EXPECT_NE(0, RunProgram(CApplication::GetInstance(), L"")) << "and no loop waiting for a window";

@@ -9,7 +9,7 @@ cd "$out/digest"
 # Every tail length around the padding boundaries (0, 55, 56, 63, 64 bytes after whole blocks),
 # odd lengths, and files that span several 64 KiB windows of the windowed reader.
 for length in 0 1 2 3 54 55 56 57 62 63 64 65 119 120 121 127 128 129 183 184 191 192 1000 4095 4096 \
-              65535 65536 65537 131071 131072 196665 1048577 3145728 4194299; do
+              65535 65536 65537 131071 131072 196665 1048577 3145728 4194299 9437187; do
     name="len_$length.bin"
     if [ ! -f "$name" ]; then
         head -c "$length" /dev/urandom > "$name.tmp"

@@ -1,5 +1,6 @@
 #include "vrok_business/vrok_md5block.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace vrok { namespace business { namespace md5 {
@@ -159,6 +160,24 @@ void CMd5Block::SetBitLength(unsigned long long byteCount)
 void CMd5Block::Transform(CMd5State& state) const
 {
     Compress(m_items, state);
+}
+
+// The words are read in place where the data is aligned for them (the blocks of a large buffer),
+// through a copy otherwise; all targets are little-endian, as the words are.
+void CompressBlocks(const unsigned char* data, size_t count, CMd5State& state)
+{
+    CMd5State local = state;
+    if (reinterpret_cast<uintptr_t>(data) % alignof(unsigned int) == 0) {
+        for (size_t i = 0; i < count; ++i)
+            Compress(reinterpret_cast<const unsigned int*>(data + i * CMd5Block::Size), local);
+    } else {
+        unsigned int words[16];
+        for (size_t i = 0; i < count; ++i) {
+            std::memcpy(words, data + i * CMd5Block::Size, CMd5Block::Size);
+            Compress(words, local);
+        }
+    }
+    state = local;
 }
 
 }}}

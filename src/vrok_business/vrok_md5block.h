@@ -4,6 +4,8 @@
 #include "vrok_business/vrok_md5array.h"
 #include "vrok_business/vrok_md5state.h"
 
+#include <cstddef>
+
 namespace vrok { namespace business { namespace md5 {
 
 // One 64-byte message block as 16 little-endian words, with the count of bytes filled.
@@ -32,6 +34,10 @@ private:
 
     unsigned m_filled;
 };
+
+// MD5 compressions of `count` consecutive 64-byte blocks at `data` into the state, the chaining
+// words kept in registers from one block to the next.
+void CompressBlocks(const unsigned char* data, size_t count, CMd5State& state);
 
 }}}
 

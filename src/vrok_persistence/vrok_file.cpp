@@ -14,14 +14,14 @@ CFile::~CFile()
     m_path.clear();
 }
 
-bool CFile::OpenForReading(const wchar_t* path)
+bool CFile::OpenForReading(const wchar_t* path, bool sequential)
 {
     if (m_handle != nullptr || path == nullptr)
         return false;
     // The long form opens paths of any length, the short ones alike.
     const std::wstring longPath = ToLongPathForm(path);
-    HANDLE handle = CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD flags = sequential ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_ATTRIBUTE_NORMAL;
+    HANDLE handle = CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     m_handle = handle;

@@ -16,7 +16,9 @@ public:
     ~CFile();
 
     // CreateFileW for reading, others allowed to read only; false when the file cannot be opened.
-    bool OpenForReading(const wchar_t* path);
+    // Every file this program reads is opened here. `sequential` tells the system that the file
+    // will be read once from start to end, so it reads ahead further.
+    bool OpenForReading(const wchar_t* path, bool sequential = false);
 
     // CloseHandle; the path is forgotten with the handle.
     bool Close() override;

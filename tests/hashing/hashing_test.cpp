@@ -1,0 +1,148 @@
+// The file hasher and the hashing job on their own: digests across several read buffers,
+// progress, stops, replaced jobs and the outcomes of files that cannot be hashed.
+#include "hashing/file_hasher.h"
+#include "hashing/hash_job.h"
+
+#include "reference_digests.h"
+#include "test_files.h"
+#include "window_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using hashing::Outcome;
+using testsupport::CTemporaryFolder;
+
+namespace {
+
+// 9 MiB and 3 bytes: more buffers than the reader holds at once, and a partial block at the end.
+const wchar_t MultiBufferFile[] = L"digest\\len_9437187.bin";
+
+// Records every progress report; asks to stop once `stopAfter` reports came (0: never).
+struct CRecordingObserver : hashing::IHashObserver
+{
+    explicit CRecordingObserver(size_t stopAfter = 0) : stopAfter(stopAfter) {}
+    bool ShouldStop() override { return stopAfter != 0 && reports.size() >= stopAfter; }
+    void OnProgress(unsigned long long done, unsigned long long total) override
+    {
+        reports.push_back(done);
+        totals.push_back(total);
+    }
+    size_t stopAfter;
+    std::vector<unsigned long long> reports;
+    std::vector<unsigned long long> totals;
+};
+
+// A window of this thread that only receives the job's posted messages.
+struct CMessageWindow
+{
+    HWND handle = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ~CMessageWindow() { DestroyWindow(handle); }
+
+    // Takes the job's messages off the queue until one of `kind` for `job` arrives or 10 s pass.
+    bool WaitFor(UINT kind, unsigned job, std::vector<unsigned>* finishedJobs = nullptr)
+    {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 10000) {
+            MSG message;
+            while (PeekMessageW(&message, handle, hashing::WM_HASH_PROGRESS, hashing::WM_HASH_FINISHED, PM_REMOVE)) {
+                if (message.message == hashing::WM_HASH_FINISHED && finishedJobs != nullptr)
+                    finishedJobs->push_back(static_cast<unsigned>(message.wParam));
+                if (message.message == kind && message.wParam == job)
+                    return true;
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_POSTMESSAGE);
+        }
+        return false;
+    }
+};
+
+}
+
+TEST(Hashing, MultiBufferFileGetsMd5sumsDigestWithGrowingProgress)
+{
+    CRecordingObserver observer;
+    std::wstring digest;
+    ASSERT_EQ(Outcome::Digest, hashing::HashFile(MultiBufferFile, observer, digest));
+    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_9437187.bin"), digest);
+    ASSERT_GE(observer.reports.size(), 3u);
+    for (size_t i = 1; i < observer.reports.size(); ++i)
+        EXPECT_LT(observer.reports[i - 1], observer.reports[i]);
+    EXPECT_EQ(9437187u, observer.reports.back());
+    for (unsigned long long total : observer.totals)
+        EXPECT_EQ(9437187u, total);
+}
+
+TEST(Hashing, StopBetweenBuffersEndsWithoutDigest)
+{
+    CRecordingObserver observer(1);
+    std::wstring digest;
+    EXPECT_EQ(Outcome::Stopped, hashing::HashFile(MultiBufferFile, observer, digest));
+    EXPECT_EQ(1u, observer.reports.size());
+    EXPECT_TRUE(digest.empty());
+}
+
+TEST(Hashing, FilesThatCannotBeHashedGiveTheirOutcome)
+{
+    CTemporaryFolder folder;
+    const struct { std::wstring path; Outcome outcome; } rows[] = {
+        { folder.WriteFile(L"empty.bin", ""), Outcome::EmptyFile },
+        { folder.PathOf(L"missing.bin"), Outcome::OpenFailed },
+        { folder.Path(), Outcome::OpenFailed },
+    };
+    for (const auto& row : rows) {
+        CRecordingObserver observer;
+        std::wstring digest;
+        EXPECT_EQ(row.outcome, hashing::HashFile(row.path, observer, digest)) << testsupport::Narrow(row.path);
+        EXPECT_TRUE(digest.empty());
+    }
+}
+
+TEST(Hashing, JobPostsItsDigestToTheWindow)
+{
+    CMessageWindow window;
+    hashing::CHashJob job;
+    const unsigned number = job.Start(window.handle, MultiBufferFile);
+    ASSERT_NE(0u, number);
+    EXPECT_TRUE(job.IsRunning());
+    ASSERT_TRUE(window.WaitFor(hashing::WM_HASH_FINISHED, number));
+    ASSERT_TRUE(job.IsCurrent(number));
+    std::wstring digest;
+    EXPECT_EQ(Outcome::Digest, job.TakeOutcome(digest));
+    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_9437187.bin"), digest);
+    EXPECT_FALSE(job.IsRunning());
+    EXPECT_EQ(9437187u, job.GetProgress().bytesDone);
+}
+
+// The first job's thread ends without posting its result; only the second job is current.
+TEST(Hashing, NewJobReplacesTheRunningOne)
+{
+    CMessageWindow window;
+    hashing::CHashJob job;
+    const unsigned first = job.Start(window.handle, L"large\\sparse.bin");
+    const unsigned second = job.Start(window.handle, L"digest\\len_1000.bin");
+    ASSERT_NE(first, second);
+    EXPECT_FALSE(job.IsCurrent(first));
+    std::vector<unsigned> finished;
+    ASSERT_TRUE(window.WaitFor(hashing::WM_HASH_FINISHED, second, &finished));
+    std::wstring digest;
+    EXPECT_EQ(Outcome::Digest, job.TakeOutcome(digest));
+    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_1000.bin"), digest);
+    EXPECT_EQ(std::vector<unsigned>{ second }, finished);
+}
+
+TEST(Hashing, StoppedJobEndsPromptlyAndPostsNothing)
+{
+    CMessageWindow window;
+    hashing::CHashJob job;
+    const unsigned number = job.Start(window.handle, L"large\\sparse.bin");
+    ASSERT_TRUE(window.WaitFor(hashing::WM_HASH_PROGRESS, number));
+    job.Stop();
+    EXPECT_FALSE(job.IsRunning());
+    EXPECT_FALSE(job.IsCurrent(number));
+    EXPECT_TRUE(job.Join(1000));
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, window.handle, hashing::WM_HASH_FINISHED, hashing::WM_HASH_FINISHED, PM_REMOVE));
+    EXPECT_LT(job.GetProgress().bytesDone, job.GetProgress().bytesTotal);
+}

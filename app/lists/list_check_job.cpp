@@ -222,16 +222,13 @@ DWORD WINAPI RunCheckThread(void* parameter)
 
 }
 
-CListCheckJob::CListCheckJob() : m_thread(nullptr)
-{
-}
+CListCheckJob::CListCheckJob() = default;
 
+// A worker still inside a read that hangs runs on with its own share of the state.
 CListCheckJob::~CListCheckJob()
 {
     Stop();
     WaitForEnd(StopWaitMs);
-    if (m_thread != nullptr)
-        CloseHandle(m_thread);
 }
 
 bool CListCheckJob::Start(const std::vector<ListEntry>& entries, HWND window, UINT notice, WPARAM jobNumber)
@@ -250,8 +247,7 @@ bool CListCheckJob::Start(const std::vector<ListEntry>& entries, HWND window, UI
     shared->notice = notice;
     shared->number = jobNumber;
     std::shared_ptr<CShared>* threadShare = new std::shared_ptr<CShared>(shared);
-    m_thread = CreateThread(nullptr, 0, RunCheckThread, threadShare, 0, nullptr);
-    if (m_thread == nullptr) {
+    if (!m_thread.Start(RunCheckThread, threadShare)) {
         delete threadShare;
         return false;
     }
@@ -267,7 +263,7 @@ void CListCheckJob::Stop()
 
 bool CListCheckJob::WaitForEnd(DWORD timeoutMs)
 {
-    return m_thread == nullptr || WaitForSingleObject(m_thread, timeoutMs) == WAIT_OBJECT_0;
+    return m_thread.Join(timeoutMs);
 }
 
 std::vector<CheckedFile> CListCheckJob::TakeResults()

@@ -2,6 +2,7 @@
 #define VESTIGON_LIST_CHECK_JOB_H
 
 #include "lists/list_results.h"
+#include "vrok_system/vrok_thread.h"
 
 #include <windows.h>
 
@@ -62,7 +63,7 @@ public:
 
 private:
     std::shared_ptr<CShared> m_shared;
-    HANDLE m_thread;
+    vrok::system::thread::CThread m_thread;
 };
 
 }

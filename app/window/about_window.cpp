@@ -39,23 +39,25 @@ void MakeFont(CFont& font, int height)
 
 }
 
-POINT CAboutWindow::PlaceOver(const RECT& ownerRect)
+POINT CAboutWindow::PlaceOver(const RECT& ownerRect, int dpi)
 {
+    using vrok::user::dpi::Scale;
     const int ownerWidth = ownerRect.right - ownerRect.left;
     const int ownerHeight = ownerRect.bottom - ownerRect.top;
     POINT corner;
-    corner.x = ownerRect.left + (ownerWidth - Width) / 2 + PlacementShift;
-    corner.y = ownerRect.top + (ownerHeight - Height) / 2 + PlacementShift;
+    corner.x = ownerRect.left + (ownerWidth - Scale(Width, dpi)) / 2 + Scale(PlacementShift, dpi);
+    corner.y = ownerRect.top + (ownerHeight - Scale(Height, dpi)) / 2 + Scale(PlacementShift, dpi);
     return corner;
 }
 
-bool CAboutWindow::OpenOver(CBaseWindow* owner)
+bool CAboutWindow::OpenOver(CBaseWindow* owner, int dpi)
 {
+    m_dpi = dpi;
     RECT ownerRect = {};
     if (owner != nullptr)
         owner->GetWindowRect(ownerRect);
-    const POINT corner = PlaceOver(ownerRect);
-    if (!Create(owner, L"About", corner.x, corner.y, Width, Height, 0, 0))
+    const POINT corner = PlaceOver(ownerRect, dpi);
+    if (!Create(owner, L"About", corner.x, corner.y, Scaled(Width), Scaled(Height), 0, 0))
         return false;
     Show(true);
     return true;
@@ -72,12 +74,12 @@ bool CAboutWindow::OnPaint()
     // The drawing objects outlive the graphic, which takes them out of the device context
     // before they are deleted.
     CFont textFont;
-    MakeFont(textFont, TextFontHeight);
+    MakeFont(textFont, Scaled(TextFontHeight));
     CFont titleFont;
-    MakeFont(titleFont, TitleFontHeight);
+    MakeFont(titleFont, Scaled(TitleFontHeight));
     CSolidBrush ground(GroundColour);
     ground.Create();
-    CPen frame(FrameColour, 1, PS_SOLID);
+    CPen frame(FrameColour, Scaled(1), PS_SOLID);
     frame.Create();
     CBitmap picture;
 
@@ -87,20 +89,20 @@ bool CAboutWindow::OnPaint()
     graphic.SelectPen(frame);
     Rectangle(graphic.GetHandle(), 0, 0, width, height);
 
-    picture.LoadFromResource(MAKEINTRESOURCEW(PictureId), 0);
-    graphic.DrawBitmap(picture, PictureLeft, PictureTop);
+    picture.LoadForDpi(PictureId, m_dpi);
+    graphic.DrawBitmap(picture, Scaled(PictureLeft), Scaled(PictureTop));
 
     graphic.SetBkMode(TRANSPARENT);
     graphic.SetTextColor(TitleColour);
     graphic.SelectFont(titleFont);
-    graphic.TextOut(46, 10, TitleText);
+    graphic.TextOut(Scaled(46), Scaled(10), TitleText);
 
     graphic.SelectFont(textFont);
     graphic.SetTextColor(TextColour);
-    graphic.TextOut(26, 46, PurposeText);
-    graphic.TextOut(26, 66, FirstSystemText);
-    graphic.TextOut(26, 86, SecondSystemText);
-    graphic.TextOut(NoticeLeft, height - NoticeAboveBottom, NoticeText);
+    graphic.TextOut(Scaled(26), Scaled(46), PurposeText);
+    graphic.TextOut(Scaled(26), Scaled(66), FirstSystemText);
+    graphic.TextOut(Scaled(26), Scaled(86), SecondSystemText);
+    graphic.TextOut(Scaled(NoticeLeft), height - Scaled(NoticeAboveBottom), NoticeText);
 
     graphic.EndPaint();
     return false;

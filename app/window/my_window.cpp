@@ -10,6 +10,7 @@
 #include "settings/menu_builder.h"
 #include "settings/profile_files.h"
 #include "vrok_persistence/vrok_file.h"
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_graphic.h"
 #include "vrok_user/vrok_menu.h"
 #include "vrok_user/vrok_messagebox.h"
@@ -17,6 +18,7 @@
 #include "vrok_user/vrok_statusbar.h"
 #include "vrok_user/vrok_stddialog.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -47,6 +49,8 @@ const COLORREF BackgroundColour = RGB(133, 154, 237);
 const wchar_t CannotOpenIniMessage[] = L"Cannot open initialization file";
 // One pair of display name and pattern, ended by an empty pair.
 const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
+// Sent when the window is moved to a monitor of another density (unknown to XP's headers).
+const UINT DpiChangedMessage = 0x02E0;
 
 // A text that the profile helpers or the digest operation allocated.
 typedef std::unique_ptr<wchar_t[]> COwnedText;
@@ -123,6 +127,7 @@ void OMyWindow::OnCreate()
     if (!IsExistingFile(languageFilePath.c_str()))
         ShowInfoMessage(CannotOpenIniMessage);
 
+    m_dpi = vrok::user::dpi::DpiOfWindow(GetHandle());
     CreateStatusBar();
     CreateNotifyWindow();
     SetLastError(0);
@@ -135,7 +140,7 @@ void OMyWindow::CreateStatusBar()
 {
     m_statusBar.reset(new CStdStatusBar());
     m_statusBar->Create(this, StatusBarIdentifier);
-    m_statusBar->AddPart(80, L"md5");
+    m_statusBar->AddPart(Scaled(StatusPartWidth), L"md5");
     m_statusBar->AddPart(-1, L" ");
     m_statusBar->Display();
 }
@@ -146,7 +151,8 @@ void OMyWindow::CreateNotifyWindow()
     int height = 0;
     GetClientSize(width, height);
     m_notifyWindow.reset(new CNotifyWindow());
-    m_notifyWindow->Create(this, 0, 0, width, StripHeight, 0, WS_BORDER);
+    m_notifyWindow->SetDpi(m_dpi);
+    m_notifyWindow->Create(this, 0, 0, width, Scaled(StripHeight), 0, WS_BORDER);
 }
 
 // A panel that cannot be created is dropped: the window goes on without it.
@@ -155,7 +161,9 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
     const std::wstring title = ReadProfileString(languageFilePath, profile::SectionWindowText, profile::KeyText,
                                                  profile::ControlTextBufferLength);
     m_dropPanel.reset(new CCoolControl());
-    if (!m_dropPanel->Create(this, title.c_str(), DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
+    m_dropPanel->SetDpi(m_dpi);
+    if (!m_dropPanel->Create(this, title.c_str(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
+                             Scaled(DropPanelHeight), 0, 0))
     {
         m_dropPanel.reset();
         return;
@@ -178,11 +186,7 @@ void OMyWindow::ShowStartFile()
         COwnedText digest(ComputeFileDigest(m_filePath.c_str()));
         if (!digest)
             return;
-        CGraphic graphic(GetHandle());
-        int width = 0;
-        int height = 0;
-        GetClientSize(width, height);
-        FormatCaption(m_filePath.c_str(), graphic.GetHandle(), width - StartPathMargin);
+        FormatCaption(m_filePath.c_str());
         m_notifyWindow->SetMessage(GetCaption(), 0);
         SetDigestText(digest.get());
         return;
@@ -190,9 +194,18 @@ void OMyWindow::ShowStartFile()
     m_notifyWindow->SetMessage(GetCaption(), 0);
 }
 
-void OMyWindow::FormatCaption(const wchar_t* path, HDC context, int width)
+// Measured as the strip draws it: in the strip's font, in the width of its line less the prefix.
+void OMyWindow::FormatCaption(const wchar_t* path)
 {
-    m_caption.FormatPath(path, context, width);
+    m_shownPath = path != nullptr ? path : L"";
+    if (m_notifyWindow == nullptr)
+        return;
+    CGraphic graphic(m_notifyWindow->GetHandle());
+    if (!m_notifyWindow->GetFont().IsNull())
+        graphic.SelectFont(m_notifyWindow->GetFont());
+    SIZE prefix = {};
+    GetTextExtentPoint32W(graphic.GetHandle(), CWindowCaption::Prefix, m_caption.PrefixLength(), &prefix);
+    m_caption.FormatPath(path, graphic.GetHandle(), m_notifyWindow->GetLineWidth() - prefix.cx);
 }
 
 void OMyWindow::CompareDigests()
@@ -228,11 +241,7 @@ void OMyWindow::ShowChosenFile(const wchar_t* path)
     const COwnedText digest(ComputeFileDigest(path));
     if (IsNull() || chosen != m_chosenFiles)
         return;
-    CGraphic graphic(GetHandle());
-    int width = 0;
-    int height = 0;
-    GetClientSize(width, height);
-    FormatCaption(path, graphic.GetHandle(), width - ChosenPathMargin);
+    FormatCaption(path);
     ShowInStrip(0);
     SetDigestText(digest ? digest.get() : L"");
 }
@@ -341,7 +350,7 @@ void OMyWindow::OnAbout()
     }
     // A window closed without telling (destroyed some other way) leaves its object behind.
     m_aboutWindow.reset(new CAboutWindow());
-    if (!m_aboutWindow->OpenOver(this))
+    if (!m_aboutWindow->OpenOver(this, m_dpi))
         m_aboutWindow.reset();
 }
 
@@ -457,6 +466,44 @@ void OMyWindow::OnSize()
         m_notifyWindow->FitToParent();
 }
 
+int OMyWindow::Scaled(int value) const
+{
+    return vrok::user::dpi::Scale(value, m_dpi);
+}
+
+void OMyWindow::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    m_dpi = dpi;
+    SetWindowPos(GetHandle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutForDpi();
+}
+
+// The children at the window's density; the path line, compacted again, keeps its sentence.
+void OMyWindow::LayOutForDpi()
+{
+    if (m_statusBar != nullptr && !m_statusBar->IsNull())
+    {
+        int edges[] = {Scaled(StatusPartWidth), -1};
+        SendMessageW(m_statusBar->GetHandle(), SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    }
+    if (m_notifyWindow != nullptr)
+        m_notifyWindow->SetDpi(m_dpi);
+    if (m_dropPanel != nullptr && !m_dropPanel->IsNull())
+    {
+        m_dropPanel->SetDpi(m_dpi);
+        MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
+                   Scaled(DropPanelHeight), TRUE);
+    }
+    if (!m_shownPath.empty() && m_notifyWindow != nullptr)
+    {
+        const std::wstring sentence(GetCaption() + m_caption.PathLineEnd());
+        FormatCaption(std::wstring(m_shownPath).c_str());
+        m_caption.AppendSentence(sentence.c_str());
+        m_notifyWindow->SetMessage(GetCaption(), m_notifyWindow->GetIconId());
+    }
+}
+
 void OMyWindow::OnSetFocus()
 {
     if (!IsNull())
@@ -482,6 +529,9 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         DefaultProcessing(message, wParam, lParam);
         OnSize();
+        return 0;
+    case DpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SETFOCUS:
         DefaultProcessing(message, wParam, lParam);

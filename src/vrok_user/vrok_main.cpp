@@ -1,5 +1,6 @@
 #include "vrok_user/vrok_main.h"
 
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_messagebox.h"
 #include "vrok_user/vrok_windowsexception.h"
 
@@ -83,6 +84,8 @@ int RunProgram(CApplication* application, const wchar_t* commandLine)
         ShowInfoMessage(L"Aucune instance globale de l'objet CApplication n'a été crée\nAbandon du programme");
         return -1;
     }
+    // Before any window: the program draws itself sharp at every density.
+    user::dpi::DeclareAwareness();
     CArgumentList arguments;
     arguments.Parse(commandLine);
     const int started = application->Start(arguments);

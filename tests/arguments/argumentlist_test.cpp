@@ -22,14 +22,6 @@ Elements ElementsOf(CArgumentList& list)
     return elements;
 }
 
-// An element that counts how many of its kind are alive, to see that clearing frees them all.
-struct CCounted
-{
-    static int alive;
-    CCounted() { ++alive; }
-    ~CCounted() { --alive; }
-};
-int CCounted::alive = 0;
 
 }
 
@@ -59,33 +51,4 @@ TEST(ArgumentList, SplitsCommandLinesAsTheWorkedTableSays)
         list.Parse(row.commandLine);
         EXPECT_EQ(ElementsOf(list), row.elements);
     }
-}
-
-TEST(ArgumentList, ParseOnAFilledListChangesNothingUntilCleared)
-{
-    CArgumentList list;
-    list.Parse(L"\"first file\"");
-    list.Parse(L"\"second\" \"third\"");
-    EXPECT_EQ(ElementsOf(list), Elements{ L"first file" });
-    list.Clear();
-    EXPECT_TRUE(list.IsEmpty());
-    list.Parse(L"again");
-    EXPECT_EQ(ElementsOf(list), Elements{ L"again" });
-}
-
-TEST(ArgumentList, ClearAndDestructionFreeEveryElement)
-{
-    {
-        vrok::data::structure::linkedlist::CDoublyLinkedList<CCounted> list;
-        for (int i = 0; i < 3; ++i)
-            EXPECT_TRUE(list.Add(new CCounted));
-        EXPECT_EQ(CCounted::alive, 3);
-        list.Clear();
-        EXPECT_EQ(CCounted::alive, 0);
-        EXPECT_EQ(list.GetCount(), 0);
-        EXPECT_EQ(list.MoveFirst(), nullptr);
-        list.Add(new CCounted);
-        list.Add(new CCounted);
-    }
-    EXPECT_EQ(CCounted::alive, 0);
 }

@@ -1,7 +1,7 @@
 #include "hashing/file_digest.h"
+#include "window/digest_comparison.h"
 #include "vrok_business/vrok_md5.h"
 #include "vrok_persistence/vrok_file.h"
-#include "vrok_persistence/vrok_view.h"
 
 #include "import_hook.h"
 #include "modal_watcher.h"
@@ -21,9 +21,7 @@ using testsupport::CModalWatcher;
 using testsupport::CTemporaryFolder;
 using testsupport::Narrow;
 using vrok::business::md5::CMd5;
-using vrok::persistence::file::CFile;
 using vrok::persistence::file::CVirtualFile;
-typedef vrok::persistence::file::CView<unsigned char> CByteView;
 
 namespace {
 
@@ -226,56 +224,35 @@ TEST(Digest, NonLatinPathsAndFilesOthersReadAreHashed)
     EXPECT_TRUE(watcher.Boxes().empty());
 }
 
-TEST(Digest, CloseReleasesOnceAndObjectsLetTheirFilesGo)
+// A reference on its own, before the input field lowers it: the first verdict that applies, in
+// the order missing, length, exact equality (case counts), lower-case hexadecimal, different.
+TEST(Verdict, AReferenceGetsTheFirstVerdictThatApplies)
 {
-    CTemporaryFolder folder;
-    const std::wstring path = folder.WriteFile(L"a.bin", "abcdef");
-    EXPECT_FALSE(CFile().Close());
-    EXPECT_FALSE(CVirtualFile().Close());
-    {
-        CFile file;
-        ASSERT_TRUE(file.OpenForReading(path.c_str()));
-        EXPECT_TRUE(file.Close());
-        EXPECT_FALSE(file.Close());
-        CVirtualFile mapped;
-        ASSERT_TRUE(mapped.Open(path.c_str()));
-        EXPECT_FALSE(mapped.Open(path.c_str()));
-        EXPECT_TRUE(mapped.Close());
-        EXPECT_FALSE(mapped.Close());
-        EXPECT_EQ(0u, mapped.GetSize());
-        CMd5 md5;
-        EXPECT_FALSE(md5.Compute(mapped));
-        // The file itself is still held: nobody may write meanwhile.
-        EXPECT_EQ(INVALID_HANDLE_VALUE,
-                  CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    using namespace comparison;
+    const std::wstring digest = L"900150983cd24fb0d6963f7d28e17f72";
+    const std::wstring upper = L"900150983CD24FB0D6963F7D28E17F72";
+    const std::wstring odd = L"zz0150983cd24fb0d6963f7d28e17f72";
+    const std::wstring longer = digest + L"0", oddLonger = odd + L"!", shorter = digest.substr(1);
+    const std::wstring blank = L" " + shorter;
+    const struct { const char* name; const wchar_t *reference, *digest, *sentence; int picture; } rows[] = {
+        {"no reference", nullptr, digest.c_str(), L"string_empty_string", WarningPicture},
+        {"empty reference", L"", digest.c_str(), L"string_empty_string", WarningPicture},
+        {"no digest", digest.c_str(), L"", L"string_empty_string", WarningPicture},
+        {"33 characters", longer.c_str(), digest.c_str(), L"string_too_long", WarningPicture},
+        {"33 of anything", oddLonger.c_str(), digest.c_str(), L"string_too_long", WarningPicture},
+        {"31 characters", shorter.c_str(), digest.c_str(), L"string_too_short", WarningPicture},
+        {"equal", digest.c_str(), digest.c_str(), L"hash_equal", EqualPicture},
+        {"equal in upper case", upper.c_str(), upper.c_str(), L"hash_equal", EqualPicture},
+        {"equal, not hexadecimal", odd.c_str(), odd.c_str(), L"hash_equal", EqualPicture},
+        {"upper case of the digest", upper.c_str(), digest.c_str(), L"string_not_hexacecimal", WarningPicture},
+        {"not hexadecimal", odd.c_str(), digest.c_str(), L"string_not_hexacecimal", WarningPicture},
+        {"a blank inside", blank.c_str(), digest.c_str(), L"string_not_hexacecimal", WarningPicture},
+        {"another digest", L"f96b697d7cb7938d525a2f31aaf161d0", digest.c_str(), L"hash_different", DifferentPicture},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CVerdict verdict = JudgeReference(row.reference, row.digest);
+        EXPECT_STREQ(row.sentence, verdict.sentenceKey);
+        EXPECT_EQ(row.picture, verdict.pictureId);
     }
-    EXPECT_TRUE(DeleteFileW(path.c_str()));
-}
-
-TEST(Digest, ViewHandsOutOnlyBytesOfItsWindow)
-{
-    CTemporaryFolder folder;
-    std::string content(200000, '\0');
-    for (size_t i = 0; i < content.size(); ++i)
-        content[i] = static_cast<char>(i * 7 + i / 251);
-    CVirtualFile file;
-    ASSERT_TRUE(file.Open(folder.WriteFile(L"v.bin", content).c_str()));
-    CByteView view(file);
-    ASSERT_TRUE(view.Map(0, 65536, 100));
-    EXPECT_FALSE(view.IsEndReached());
-    EXPECT_EQ(static_cast<unsigned char>(content[65536 + 99]), *view.At(99));
-    EXPECT_THROW(view.At(100), CByteView::CExceptionOutboundValue);
-    ASSERT_TRUE(view.Map(0, 131072, ~0ull));  // shortened to the end, no wrap-around of offset + length
-    EXPECT_TRUE(view.IsEndReached());
-    EXPECT_EQ(200000u - 131072u, view.GetLength());
-    EXPECT_EQ(static_cast<unsigned char>(content[199999]), *view.At(200000 - 131072 - 1));
-    EXPECT_THROW(view.At(~0ull), CByteView::CExceptionOutboundValue);
-    EXPECT_FALSE(view.Map(0, 200000, 10));  // at the end: nothing to map
-    EXPECT_THROW(view.At(0), CByteView::CExceptionOutboundValue);
-    ASSERT_TRUE(view.Map(0, 0, 10));
-    view.Unmap();
-    EXPECT_THROW(view.At(0), CByteView::CExceptionOutboundValue);
-    CByteView unbound;
-    EXPECT_THROW(unbound.Map(0, 0, 1), CByteView::CExceptionNoFile);
-    EXPECT_THROW(unbound.At(0), CByteView::CExceptionNoFile);
 }

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <random>
 
 using namespace testsupport;
 
@@ -187,6 +189,7 @@ TEST_F(StartAndClose, WithoutArgumentTheFieldsAreEmptyAndNothingIsToCompare)
     const CMainWindowView view(Start(L""));
     ASSERT_NE(nullptr, view.window);
     EXPECT_EQ(L"Vestigon pour md5 v1.0", WindowText(view.window));
+    EXPECT_TRUE(GetWindowLongPtrW(view.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the shell drops files only there";
     ASSERT_NE(nullptr, view.input);
     EXPECT_EQ(L"", WindowText(view.digest));
     EXPECT_EQ(L"", WindowText(view.input));
@@ -228,39 +231,6 @@ TEST_F(StartAndClose, AFileThatCannotBeHashedIsToldAndTheWindowOpensEmpty)
         EXPECT_EQ(L"", WindowText(view.digest));
         EXPECT_EQ(0u, CloseAndWait(window));
     }
-}
-
-// Each row's shield differs from the previous one's, so every row shows a new verdict.
-TEST_F(ProgramRun, TheButtonAndEnterShowTheShieldOfTheVerdict)
-{
-    const std::wstring digest = Md5sumOf(L"sample.bin");
-    const CMainWindowView view(Start(L"\"" + TestFile(L"sample.bin") + L"\""));
-    ASSERT_NE(nullptr, view.window);
-    const struct
-    {
-        const char* name;
-        std::wstring reference;
-        bool withEnter;
-        bool (*hasColour)(COLORREF);
-    } rows[] = {
-        {"equal", digest, false, IsGreen},
-        {"one digit short", digest.substr(0, 31), true, IsOrange},
-        {"another file's digest", Md5sumOf(L"name with blanks.bin"), true, IsRed},
-        {"empty", L"", false, IsOrange},
-        {"equal, with Enter", digest, true, IsGreen},
-        {"one digit too many", digest + L"0", false, IsOrange},
-        {"the empty file's digest", Md5sumOf(L"empty.bin"), false, IsRed},
-        {"a letter that is no digit", L"g" + digest.substr(1), true, IsOrange},
-        {"equal again", digest, false, IsGreen},
-        {"a trailing blank", digest + L" ", true, IsOrange},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        view.Compare(row.reference, row.withEnter);
-        EXPECT_TRUE(view.ShowsShield(row.hasColour));
-        EXPECT_EQ(row.reference, WindowText(view.input)) << "the comparison leaves the field as it is";
-    }
-    EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
 TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARestart)
@@ -383,4 +353,98 @@ TEST_F(ProgramRun, ClosingWhileADialogOrBoxShowsEndsTheProgramWithZero)
             PostMessageW(view.window, WM_COMMAND, again, 0);
         EXPECT_EQ(0u, CloseAndWait(view.window));
     }
+}
+
+// A few hundred actions of a user in a seeded random order on the real program: references typed
+// and compared with the button or Enter, Esc, every menu command but Close (language switches,
+// About, help, paste, and File > Open answered in its dialog, sometimes asked again meanwhile).
+// Each action waits, with a bound, for what the program shows or for it to answer a message.
+TEST_F(ProgramRun, ALongRandomSessionLeavesTheProgramAnsweringAndEndsWithZero)
+{
+    const char* seedText = std::getenv("VESTIGON_SESSION_SEED");
+    const unsigned seed = seedText != nullptr ? static_cast<unsigned>(std::atoi(seedText)) : 20261207u;
+    SCOPED_TRACE(testing::Message() << "VESTIGON_SESSION_SEED=" << seed);
+    std::mt19937 random(seed);
+    const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+    const std::wstring sample = TestFile(L"sample.bin"), digest = Md5sumOf(L"sample.bin");
+    const wchar_t* const languages[] = {L"english.ini", L"french.ini", L"german.ini", L"spanish.ini"};
+    const CMainWindowView view(Start(L""));
+    ASSERT_NE(nullptr, view.window);
+    const auto answers = [&] {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(view.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+    };
+    // The box or dialog that a posted command opens, answered with a key, a button or a file.
+    const auto answerModal = [&](bool openDialog) {
+        HWND modal = WaitForWindow(L"#32770");
+        ASSERT_NE(nullptr, modal);
+        if (openDialog && pick(2))
+            PostMessageW(view.window, WM_COMMAND, 201, 0);  // asked again while it shows
+        HWND field = GetDlgItem(modal, 0x47C) ? GetDlgItem(modal, 0x47C) : GetDlgItem(modal, 0x480);
+        const bool choose = openDialog && field && pick(2);
+        if (choose) {
+            SendMessageW(view.input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
+            SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(sample.c_str()));
+            PostMessageW(modal, WM_COMMAND, IDOK, 0);
+        } else if (pick(2)) {
+            PostMessageW(modal, WM_KEYDOWN, VK_ESCAPE, 1);
+        } else {
+            PostMessageW(modal, WM_COMMAND, openDialog ? IDCANCEL : IDOK, 0);
+        }
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(modal); }, 10000));
+        if (choose) {
+            EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == digest && WindowText(view.input).empty(); }, 10000));
+        }
+    };
+    for (int action = 0; action < 300 && !HasFatalFailure(); ++action) {
+        switch (pick(10)) {
+        case 0: case 1: {
+            const std::wstring references[] = {digest, digest.substr(0, pick(33)), L"G" + digest.substr(1), L"", digest + L"0",
+                                               Md5sumOf(L"empty.bin")};
+            view.Compare(references[pick(6)], pick(2) != 0);
+            break;
+        }
+        case 2:
+            SendMessageW(view.input, WM_KEYDOWN, VK_ESCAPE, 1);
+            SendMessageW(view.input, WM_CHAR, 27, 1);
+            break;
+        case 3: {
+            const int language = pick(4);
+            SendMessageW(view.window, WM_COMMAND, language, 0);
+            EXPECT_EQ(Setting(languages[language], L"WINDOW_TEXT", L"text"), WindowText(view.panel));
+            break;
+        }
+        case 4: {
+            SendMessageW(view.window, WM_COMMAND, 205, 0);
+            HWND about = WaitForWindow(L"VYMP_TOOL_WINDOW_CLASSNAME");
+            ASSERT_NE(nullptr, about);
+            PostMessageW(about, pick(2) ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, 0, 0);
+            EXPECT_TRUE(PumpUntil([&] { return !IsWindow(about); }, 10000));
+            break;
+        }
+        case 5: case 6:
+            PostMessageW(view.window, WM_COMMAND, 201, 0);
+            answerModal(true);
+            break;
+        case 7:
+            ASSERT_TRUE(OpenClipboard(nullptr));
+            EmptyClipboard();
+            CloseClipboard();
+            PostMessageW(view.window, WM_COMMAND, 204, 0);
+            answerModal(false);
+            break;
+        default:
+            if (pick(20) == 0) {  // the help viewer takes seconds to open under Wine
+                PostMessageW(view.window, WM_COMMAND, 206, 0);
+                HWND viewer = WaitForWindow(L"HH Parent");
+                ASSERT_NE(nullptr, viewer);
+                PostMessageW(viewer, WM_CLOSE, 0, 0);
+            }
+            break;
+        }
+        ASSERT_TRUE(answers()) << "action " << action;
+    }
+    const std::wstring current = Setting(L"md5_global.ini", L"CURRENT_LANGUAGE", L"_ini_file");
+    EXPECT_TRUE(std::find(std::begin(languages), std::end(languages), current) != std::end(languages)) << Narrow(current);
+    EXPECT_EQ(0u, CloseAndWait(view.window));
 }

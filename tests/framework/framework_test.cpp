@@ -1,17 +1,12 @@
-// The window framework: creation and binding, controls, drawing, and the main window's status bar.
+// The window framework: creation, binding, the window procedure's boundary, and drawing.
 
 #include "modal_watcher.h"
 #include "window_testing.h"
 
-#include "window/my_window.h"
-#include "vrok_user/vrok_edittext.h"
+#include "vrok_user/vrok_control.h"
 #include "vrok_user/vrok_graphic.h"
 #include "vrok_user/vrok_main.h"
-#include "vrok_user/vrok_statictext.h"
-#include "vrok_user/vrok_toolwindow.h"
-#include "vrok_user/vrok_windowsexception.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,7 +17,6 @@
 using namespace vrok::user;
 using basewindow::CBaseWindow;
 using graphics::CGraphic;
-using testsupport::WindowText;
 
 namespace {
 
@@ -49,23 +43,6 @@ public:
     }
 };
 
-void Type(HWND control, const wchar_t* keys)
-{
-    for (; *keys != L'\0'; ++keys)
-        SendMessageW(control, WM_CHAR, *keys, 1);
-}
-
-// The (object, code) pairs of the WM_CONTROL_CLOSED messages waiting for the window, taken out.
-using Notices = std::vector<std::pair<const void*, LPARAM>>;
-Notices TakeClosedNotices(HWND window)
-{
-    Notices notices;
-    MSG m;
-    while (PeekMessageW(&m, window, controls::WM_CONTROL_CLOSED, controls::WM_CONTROL_CLOSED, PM_REMOVE))
-        notices.emplace_back(reinterpret_cast<const void*>(m.wParam), m.lParam);
-    return notices;
-}
-
 }
 
 TEST(CreateWindowEx, IsAlwaysVisibleAndAZeroWidthTakesTheMaximisedSizeLessThePosition)
@@ -86,21 +63,6 @@ TEST(CreateWindowEx, IsAlwaysVisibleAndAZeroWidthTakesTheMaximisedSizeLessThePos
         EXPECT_TRUE(EqualRect(&row.expected, &rect)) << rect.left << "," << rect.top << " " << rect.right << ","
                                                      << rect.bottom;
     }
-}
-
-TEST(CreateWindowEx, SecondCreationThrowsWithItsMessageAndLineAndKeepsTheWindow)
-{
-    CTestWindow window;
-    ASSERT_TRUE(window.Create(0, 0, 50, 50));
-    const HWND first = window.GetHandle();
-    try {
-        window.Create(0, 0, 50, 50);
-        ADD_FAILURE() << "a second creation must throw";
-    } catch (const windowsexception::CWindowsException& exception) {
-        EXPECT_STREQ("The window has been created before !", exception.what());
-        EXPECT_EQ(211, exception.GetLine());
-    }
-    EXPECT_EQ(first, window.GetHandle());
 }
 
 // Records the messages that reach the object; paints fail when told to.
@@ -168,28 +130,6 @@ TEST(WindowProcedure, AFailedPaintingIsToldOnceAndEndsTheLoopWithTheFailureCode)
     EXPECT_NE(std::wstring::npos, watcher.Boxes()[0].text.find(L"no pen for the frame"));
 }
 
-TEST(Controls, TypingAndClosingNotices)
-{
-    CTestWindow parent;
-    ASSERT_TRUE(parent.Create(0, 0, 400, 300));
-    controls::text::CEditText edit;
-    controls::text::CStaticText readOnly;
-    ASSERT_TRUE(edit.Create(&parent, L"", 10, 10, 200, 24, 0, 0));
-    ASSERT_TRUE(readOnly.Create(&parent, L"d41d8cd98f00b204e9800998ecf8427e", 10, 40, 300, 24, 0, 0));
-    Type(edit.GetHandle(), L"ABC Def");
-    Type(readOnly.GetHandle(), L"XYZ");
-    EXPECT_EQ(L"abc def", WindowText(edit.GetHandle()));
-    EXPECT_EQ(L"d41d8cd98f00b204e9800998ecf8427e", WindowText(readOnly.GetHandle()));
-
-    CTestPanel panel;
-    controls::toolwindow::CToolWindow tool;
-    ASSERT_TRUE(panel.Create(&parent, L"", L"one", 0, 0, 100, 50, 0, 0));
-    ASSERT_TRUE(tool.Create(&parent, L"About", 50, 50, 300, 200, 0, 0));
-    EXPECT_TRUE(panel.Close() && readOnly.Close() && tool.Close());
-    EXPECT_EQ((Notices{{&panel, 100}, {&panel, 102}, {&readOnly, 102}, {&tool, 101}}),
-              TakeClosedNotices(parent.GetHandle()));
-}
-
 TEST(Graphic, DestructionGivesTheContextBackItsObjectsAndAWhiteBackground)
 {
     CTestWindow parent;
@@ -225,39 +165,4 @@ TEST(Graphic, DestructionGivesTheContextBackItsObjectsAndAWhiteBackground)
     CGraphic graphic(handle);
     EXPECT_TRUE(graphic.Close());
     EXPECT_FALSE(graphic.Close()) << "released once";
-}
-
-TEST(MainWindow, StatusBarHasTwoPartsSentOnceAndStaysAtTheBottom)
-{
-    struct CTestApplication : vrok::main::CApplication
-    {
-        int Start(vrok::main::CArgumentList&) override { return OpenMainWindow(new OMyWindow(nullptr)); }
-    } application;
-    vrok::main::CArgumentList arguments;
-    testsupport::CModalWatcher watcher;  // no profile files beside the tests: a box says so
-    ASSERT_EQ(0, application.Start(arguments));
-    auto* window = static_cast<OMyWindow*>(vrok::main::CApplication::GetMainWindow());
-    window->GetStatusBar()->AddPart(200, L"late");
-    window->GetStatusBar()->Display();
-
-    const HWND bar = window->GetStatusBar()->GetHandle();
-    int edges[4] = {};
-    wchar_t texts[2][16] = {};
-    ASSERT_EQ(2, SendMessageW(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)));
-    for (int part = 0; part < 2; ++part)
-        SendMessageW(bar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(texts[part]));
-    EXPECT_EQ((std::vector<int>{80, -1}), std::vector<int>(edges, edges + 2));
-    EXPECT_STREQ(L"md5", texts[0]);
-    EXPECT_STREQ(L" ", texts[1]);
-
-    SetWindowPos(window->GetHandle(), nullptr, 0, 0, 600, 450, SWP_NOMOVE | SWP_NOZORDER);
-    testsupport::PumpMessages(50);
-    RECT client = {};
-    GetClientRect(window->GetHandle(), &client);
-    const RECT place = testsupport::ChildRect(bar);
-    EXPECT_EQ(client.bottom, place.bottom);
-    EXPECT_EQ(client.right, place.right);
-
-    PostMessageW(window->GetHandle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0, vrok::main::CApplication::Run());
 }

@@ -9,6 +9,7 @@
 #include "window/my_window.h"
 #include "vrok_user/vrok_main.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -241,6 +242,13 @@ TEST(MainWindow, WithoutAFileTheFieldsAreEmptyAndPasteTakesUnicodeTextAsItIsOrSa
     EXPECT_EQ(L"", WindowText(opened.Input()));
     EXPECT_EQ(L"", WindowText(opened.Digest()));
     EXPECT_EQ(opened.Input(), GetFocus());
+    const HWND bar = opened.My().GetStatusBar()->GetHandle();
+    wchar_t part[8] = {};
+    SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(part));
+    EXPECT_STREQ(L"md5", part) << "the status bar";
+    RECT client = {};
+    GetClientRect(opened.Handle(), &client);
+    EXPECT_EQ(client.bottom, ChildRect(bar).bottom);
 
     // Lower case: the field lowers what it receives.
     const std::wstring text = L"  \u03b1\u03b2\u03b3 \u65e5\u672c\u8a9e 900150983cd24fb0 \u00e9t\u00e9\t";

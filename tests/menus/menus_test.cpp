@@ -237,8 +237,9 @@ TEST(SwitchLanguage, AChoiceThatCannotBeStoredIsToldAndHoldsForThisRun)
         const std::string bytes = ReadWholeFile(pieces.global);
         HANDLE holder = heldOpen ? CreateFileW(pieces.global.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
-        if (!heldOpen)
+        if (!heldOpen) {
             ASSERT_TRUE(SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
         CModalWatcher watcher;
         pieces.Switch(1);
         EXPECT_EQ(French, pieces.Texts());

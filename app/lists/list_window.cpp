@@ -3,6 +3,7 @@
 #include "checksums/checksum_text.h"
 #include "settings/command_ids.h"
 #include "vrok_user/vrok_dpi.h"
+#include "vrok_user/vrok_gdiobject.h"
 #include "vrok_user/vrok_messagebox.h"
 
 #include <shlwapi.h>
@@ -11,6 +12,8 @@ using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
 using vrok::user::controls::ControlClosedToolWindow;
 using vrok::user::dpi::DpiOfWindow;
+using vrok::user::graphics::CBitmap;
+using vrok::user::graphics::CFont;
 using vrok::user::dpi::Scale;
 using vrok::user::messagebox::ShowErrorMessage;
 using namespace lists;
@@ -25,6 +28,7 @@ const int OrangeShield = 103;
 const int RedShield = 104;
 const COLORREF ShieldGround = RGB(255, 255, 225);
 const int IconSize = 16;
+const int FontHeight = 13;
 const int Margin = 6;
 const int BarHeight = 22;
 const int ButtonWidth = 120;
@@ -60,38 +64,34 @@ int ImageOf(Shade shade)
     }
 }
 
-// A shield bitmap brought down to the list's icon size, its pale ground made transparent.
-void AddShield(HIMAGELIST list, int bitmapId, int iconSize)
+struct CDcDeleter { void operator()(HDC context) const { DeleteDC(context); } };
+struct CObjectDeleter { void operator()(HGDIOBJ object) const { DeleteObject(object); } };
+typedef std::unique_ptr<std::remove_pointer<HDC>::type, CDcDeleter> CDcOwner;
+typedef std::unique_ptr<std::remove_pointer<HBITMAP>::type, CObjectDeleter> CBitmapOwner;
+
+// A shield drawn for the density, brought down to the list's icon size, its pale ground made
+// transparent. An image that cannot be made stays empty: the row shows no shield.
+void AddShield(HIMAGELIST list, int bitmapId, int dpi, int iconSize)
 {
-    HBITMAP source = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (source == nullptr) {
+    CBitmap source;
+    BITMAP size = {};
+    HDC screen = GetDC(nullptr);
+    CDcOwner from(CreateCompatibleDC(screen));
+    CDcOwner to(CreateCompatibleDC(screen));
+    CBitmapOwner small(CreateCompatibleBitmap(screen, iconSize, iconSize));
+    ReleaseDC(nullptr, screen);
+    if (!source.LoadForDpi(bitmapId, dpi) || !from || !to || !small ||
+        GetObjectW(source.GetHandle(), sizeof(size), &size) == 0) {
         ImageList_Add(list, nullptr, nullptr);
         return;
     }
-    BITMAP size = {};
-    GetObjectW(source, sizeof(size), &size);
-    HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    HBITMAP small = CreateCompatibleBitmap(screen, iconSize, iconSize);
-    HGDIOBJ oldFrom = SelectObject(from, source);
-    HGDIOBJ oldTo = SelectObject(to, small);
-    SetStretchBltMode(to, HALFTONE);
-    StretchBlt(to, 0, 0, iconSize, iconSize, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-    DeleteDC(to);
-    DeleteDC(from);
-    ReleaseDC(nullptr, screen);
-    ImageList_AddMasked(list, small, ShieldGround);
-    DeleteObject(small);
-    DeleteObject(source);
-}
-
-void SetFont(HWND control)
-{
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    HGDIOBJ oldFrom = SelectObject(from.get(), source.GetHandle());
+    HGDIOBJ oldTo = SelectObject(to.get(), small.get());
+    SetStretchBltMode(to.get(), HALFTONE);
+    StretchBlt(to.get(), 0, 0, iconSize, iconSize, from.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(from.get(), oldFrom);
+    SelectObject(to.get(), oldTo);
+    ImageList_AddMasked(list, small.get(), ShieldGround);
 }
 
 std::wstring FolderOf(const std::wstring& path)
@@ -228,12 +228,11 @@ void CListWindow::CreateChildren()
                                  0, 0, 0, 0, m_handle, nullptr, module, nullptr);
     m_statusBar = ::CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                   m_handle, nullptr, module, nullptr);
-    for (HWND control : {m_copyButton, m_currentFile, m_listView, m_statusBar})
-        SetFont(control);
+    ApplyFont();
     SendMessageW(m_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     m_shields.reset(ImageList_Create(Px(IconSize), Px(IconSize), ILC_COLOR32 | ILC_MASK, 3, 0));
     for (int shield : {GreenShield, OrangeShield, RedShield})
-        AddShield(m_shields.get(), shield, Px(IconSize));
+        AddShield(m_shields.get(), shield, m_dpi, Px(IconSize));
     SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_shields.get()));
     AddColumns();
     SendMessageW(m_listView, LVM_SETITEMCOUNT, m_entries.size(), LVSICF_NOINVALIDATEALL);
@@ -276,6 +275,20 @@ void CListWindow::Layout()
     MoveWindow(m_listView, 0, listTop, width, client.bottom - statusHeight - listTop, TRUE);
 }
 
+// The controls let go of the old font before it goes: none ever holds a deleted one.
+void CListWindow::ApplyFont()
+{
+    const HWND controls[] = {m_copyButton, m_currentFile, m_listView, m_statusBar};
+    for (HWND control : controls)
+        SendMessageW(control, WM_SETFONT, 0, FALSE);
+    m_font.reset(new CFont());
+    m_font->lfHeight = -Px(FontHeight);
+    m_font->SetFaceName(L"Tahoma");
+    m_font->Create();
+    for (HWND control : controls)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font->GetHandle()), TRUE);
+}
+
 int CListWindow::Px(int value) const
 {
     return Scale(value, m_dpi);
@@ -285,6 +298,9 @@ int CListWindow::Px(int value) const
 void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
 {
     m_dpi = dpi;
+    ApplyFont();
+    for (int column = 0; column < 4; ++column)
+        SendMessageW(m_listView, LVM_SETCOLUMNWIDTH, column, Px(ColumnWidths[column]));
     SetWindowPos(m_handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();

@@ -5,6 +5,7 @@
 #include "lists/list_results.h"
 #include "lists/list_texts.h"
 #include "vrok_user/vrok_control.h"
+#include "vrok_user/vrok_gdiobject.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -65,6 +66,7 @@ private:
     void AddColumns();
     void Layout();
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void ApplyFont();
     int Px(int value) const;
     void StartChecking();
 
@@ -96,6 +98,7 @@ private:
     HWND m_statusBar;
     CImageListOwner m_shields;
     CIconOwner m_summaryIcon;
+    std::unique_ptr<vrok::user::graphics::CFont> m_font;
 };
 
 #endif

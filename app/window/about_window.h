@@ -32,6 +32,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The box's width at the density.
+    static int WidthFor(int dpi);
     int Scaled(int value) const { return vrok::user::dpi::Scale(value, m_dpi); }
 
     int m_dpi = vrok::user::dpi::StandardDpi;

@@ -4,7 +4,7 @@
 file(GLOB_RECURSE VROK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
 add_library(vrok STATIC ${VROK_SOURCES})
 target_include_directories(vrok PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 gdi32 user32 kernel32)
+target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 ole32 gdi32 user32 kernel32)
 
 file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
 list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")

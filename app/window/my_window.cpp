@@ -4,7 +4,6 @@
 #include "settings/command_ids.h"
 #include "window/cool_control.h"
 #include "window/digest_comparison.h"
-#include "hashing/file_digest.h"
 #include "window/language_commands.h"
 #include "lists/list_window.h"
 #include "settings/menu_builder.h"
@@ -134,6 +133,7 @@ void OMyWindow::OnCreate()
     CreateDropPanel(languageFilePath.c_str());
     ShowStartFile();
     m_menu.reset(BuildMenuBar(*this, ProgramFolder()));
+    UpdateStopCommand();
 }
 
 void OMyWindow::CreateStatusBar()
@@ -143,6 +143,7 @@ void OMyWindow::CreateStatusBar()
     m_statusBar->AddPart(Scaled(StatusPartWidth), L"md5");
     m_statusBar->AddPart(-1, L" ");
     m_statusBar->Display();
+    m_hashingDisplay.Attach(GetHandle(), m_statusBar->GetHandle(), 1);
 }
 
 void OMyWindow::CreateNotifyWindow()
@@ -177,19 +178,14 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
         SetFocus(m_dropPanel->GetInputField()->GetHandle());
 }
 
-// The strip is visible since its creation: it takes the text without a new slide. When the
-// file cannot be hashed (the user has seen why), the strip stays empty.
+// The strip is visible since its creation: it takes the text without a new slide. The digest
+// follows once the file is hashed.
 void OMyWindow::ShowStartFile()
 {
     if (!m_filePath.empty())
     {
-        COwnedText digest(ComputeFileDigest(m_filePath.c_str()));
-        if (!digest)
-            return;
         FormatCaption(m_filePath.c_str());
-        m_notifyWindow->SetMessage(GetCaption(), 0);
-        SetDigestText(digest.get());
-        return;
+        StartHashing(m_filePath.c_str());
     }
     m_notifyWindow->SetMessage(GetCaption(), 0);
 }
@@ -208,10 +204,16 @@ void OMyWindow::FormatCaption(const wchar_t* path)
     m_caption.FormatPath(path, graphic.GetHandle(), m_notifyWindow->GetLineWidth() - prefix.cx);
 }
 
+// While the file is being hashed the comparison waits for its digest.
 void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
         return;
+    if (IsHashing())
+    {
+        m_compareWhenHashed = true;
+        return;
+    }
     const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
@@ -233,17 +235,13 @@ void OMyWindow::ShowInStrip(int pictureId)
     m_notifyWindow->Show(true);
 }
 
-// A file that cannot be hashed is told in a box; a file given while it shows is the one to
-// show, and a window closed meanwhile shows nothing.
+// Hashing starts before the strip slides in; the digest follows when it is ready.
 void OMyWindow::ShowChosenFile(const wchar_t* path)
 {
-    const unsigned long chosen = ++m_chosenFiles;
-    const COwnedText digest(ComputeFileDigest(path));
-    if (IsNull() || chosen != m_chosenFiles)
-        return;
     FormatCaption(path);
+    SetDigestText(L"");
+    StartHashing(path);
     ShowInStrip(0);
-    SetDigestText(digest ? digest.get() : L"");
 }
 
 void OMyWindow::SetInputText(const wchar_t* text)
@@ -401,7 +399,7 @@ void OMyWindow::OnControlClosed(const CBaseWindow* closed)
 // program may post commands that would open a second one.
 void OMyWindow::RunCommand(unsigned short command)
 {
-    if (CModalScope::IsAnyOpen() && command != commands::Close)
+    if (CModalScope::IsAnyOpen() && command != commands::Close && command != commands::StopHashing)
         return;
     try
     {
@@ -431,6 +429,9 @@ void OMyWindow::RunCommand(unsigned short command)
         case commands::CheckList:
             OnCheckList();
             break;
+        case commands::StopHashing:
+            StopHashing();
+            break;
         default:
             break;
         }
@@ -440,16 +441,16 @@ void OMyWindow::RunCommand(unsigned short command)
     }
 }
 
-// Menu items arrive with no control and code 0; the compare button's click comes posted on by
-// the drop panel. Accelerators (code 1) and other controls go to the default processing.
+// Menu items arrive with no control and code 0, keyboard shortcuts with code 1; the compare
+// button's click comes posted on by the drop panel. Other controls go to the default processing.
 bool OMyWindow::OnCommand(int id, int code, HWND from)
 {
-    if (from == nullptr && code == 0)
+    if (from == nullptr && (code == 0 || code == 1))
     {
         RunCommand(static_cast<unsigned short>(id));
         return true;
     }
-    if (from == nullptr || code == 1 || m_dropPanel == nullptr)
+    if (from == nullptr || m_dropPanel == nullptr)
         return false;
     const CButton* button = m_dropPanel->GetCompareButton();
     if (button == nullptr || button->IsNull() || from != button->GetHandle())
@@ -557,6 +558,18 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMPARE_REQUEST:
         CompareDigests();
         return 0;
+    case hashing::WM_HASH_PROGRESS:
+        OnHashProgress(wParam);
+        return 0;
+    case hashing::WM_HASH_FINISHED:
+        OnHashFinished(wParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        UpdateStopCommand();
+        break;
+    case WM_DESTROY:
+        m_hashJob.Stop();  // its thread may still post; nothing of it is taken any more
+        break;
     default:
         break;
     }

@@ -1,6 +1,8 @@
 #ifndef VESTIGON_APP_MY_WINDOW_H
 #define VESTIGON_APP_MY_WINDOW_H
 
+#include "hashing/hash_job.h"
+#include "window/hashing_display.h"
 #include "window/window_caption.h"
 #include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_dpi.h"
@@ -64,6 +66,11 @@ public:
     const wchar_t* GetCaption() const { return m_caption.Text(); }
     int GetDpi() const { return m_dpi; }
 
+    // A file is being hashed: the digest field waits for its job.
+    bool IsHashing() const { return m_hashJob.IsRunning(); }
+    hashing::CHashJob& GetHashJob() { return m_hashJob; }
+    HWND GetProgressBar() const { return m_hashingDisplay.GetProgressBar(); }
+
     // Opens a list window for the checksum list and starts checking it; false (after a box)
     // when the list cannot be read.
     bool OpenListWindow(const wchar_t* listPath);
@@ -96,11 +103,19 @@ private:
     void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
-    // Shows a newly chosen file: its path line in the strip (no icon), its digest or nothing.
+    // Shows a newly chosen file: its path line in the strip (no icon), and starts hashing it.
     void ShowChosenFile(const wchar_t* path);
     void SetInputText(const wchar_t* text);
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
+
+    void StartHashing(const wchar_t* path);
+    void StopHashing();
+    void OnHashProgress(WPARAM job);
+    void OnHashFinished(WPARAM job);
+    void UpdateStopCommand();
+    std::wstring ReadSentence(const wchar_t* key) const;
+    void ShowHashingSentence(const std::wstring& sentence);
 
     std::unique_ptr<vrok::user::menu::CMenu> m_menu;
     std::unique_ptr<vrok::user::controls::statusbar::CStdStatusBar> m_statusBar;
@@ -111,10 +126,12 @@ private:
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
     std::vector<std::unique_ptr<CListWindow>> m_listWindows;
-    unsigned long m_chosenFiles = 0;
     // The file whose path line the strip shows, compacted again when the density changes.
     std::wstring m_shownPath;
     int m_dpi = vrok::user::dpi::StandardDpi;
+    hashing::CHashJob m_hashJob;
+    CHashingDisplay m_hashingDisplay;
+    bool m_compareWhenHashed = false;
 };
 
 #endif

@@ -14,6 +14,7 @@ using user::messagebox::ShowInfoMessage;
 
 CApplication* CApplication::s_instance = nullptr;
 CStdMainWindow* CApplication::s_mainWindow = nullptr;
+user::shortcuts::CShortcutTable CApplication::s_shortcuts;
 
 CApplication::CApplication()
 {
@@ -71,10 +72,27 @@ int CApplication::Run()
         message = fetched;
         if (result == 0)
             break;
+        if (TranslateShortcut(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+bool CApplication::SetShortcuts(const ACCEL* shortcuts, int count)
+{
+    return s_shortcuts.Assign(shortcuts, count);
+}
+
+bool CApplication::TranslateShortcut(MSG& message)
+{
+    if (s_mainWindow == nullptr || s_mainWindow->IsNull())
+        return false;
+    const HWND main = s_mainWindow->GetHandle();
+    if (message.hwnd != main && !IsChild(main, message.hwnd))
+        return false;
+    return s_shortcuts.Translate(main, message);
 }
 
 int RunProgram(CApplication* application, const wchar_t* commandLine)

@@ -153,7 +153,8 @@ void OMyWindow::CreateNotifyWindow()
     GetClientSize(width, height);
     m_notifyWindow.reset(new CNotifyWindow());
     m_notifyWindow->SetDpi(m_dpi);
-    m_notifyWindow->Create(this, 0, 0, width, Scaled(StripHeight), 0, WS_BORDER);
+    if (!m_notifyWindow->Create(this, 0, 0, width, Scaled(StripHeight), 0, WS_BORDER))
+        m_notifyWindow.reset();
 }
 
 // A panel that cannot be created is dropped: the window goes on without it.
@@ -179,7 +180,8 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
 }
 
 // The strip is visible since its creation: it takes the text without a new slide. The digest
-// follows once the file is hashed.
+// follows once the file is hashed. A strip that could not be made is left out: the window goes
+// on without it.
 void OMyWindow::ShowStartFile()
 {
     if (!m_filePath.empty())
@@ -187,7 +189,8 @@ void OMyWindow::ShowStartFile()
         FormatCaption(m_filePath.c_str());
         StartHashing(m_filePath.c_str());
     }
-    m_notifyWindow->SetMessage(GetCaption(), 0);
+    if (m_notifyWindow != nullptr)
+        m_notifyWindow->SetMessage(GetCaption(), 0);
 }
 
 // Measured as the strip draws it: in the strip's font, in the width of its line less the prefix.

@@ -13,7 +13,7 @@ using user::messagebox::ShowErrorMessage;
 using user::messagebox::ShowInfoMessage;
 
 CApplication* CApplication::s_instance = nullptr;
-CStdMainWindow* CApplication::s_mainWindow = nullptr;
+std::unique_ptr<CStdMainWindow> CApplication::s_mainWindow;
 user::shortcuts::CShortcutTable CApplication::s_shortcuts;
 
 CApplication::CApplication()
@@ -23,8 +23,7 @@ CApplication::CApplication()
 
 CApplication::~CApplication()
 {
-    delete s_mainWindow;
-    s_mainWindow = nullptr;
+    s_mainWindow.reset();
     s_instance = nullptr;
 }
 
@@ -35,9 +34,8 @@ int CApplication::Start(CArgumentList&)
 
 int CApplication::OpenMainWindow(CStdMainWindow* window)
 {
-    if (s_mainWindow != window)
-        delete s_mainWindow;
-    s_mainWindow = window;
+    if (s_mainWindow.get() != window)
+        s_mainWindow.reset(window);
     if (!window->Create())
     {
         const DWORD error = GetLastError();

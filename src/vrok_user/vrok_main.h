@@ -5,6 +5,8 @@
 #include "vrok_user/vrok_shortcuts.h"
 #include "vrok_user/vrok_stdmainwindow.h"
 
+#include <memory>
+
 namespace vrok { namespace main {
 
 // The program's one application object. Its constructor registers it as the instance that the
@@ -26,7 +28,7 @@ public:
     static int Run();
 
     static CApplication* GetInstance() { return s_instance; }
-    static user::mainwindow::CStdMainWindow* GetMainWindow() { return s_mainWindow; }
+    static user::mainwindow::CStdMainWindow* GetMainWindow() { return s_mainWindow.get(); }
 
     // True when a main window was recorded but its platform window could not be made.
     static bool MainWindowFailed();
@@ -45,7 +47,7 @@ protected:
 
 private:
     static CApplication* s_instance;
-    static user::mainwindow::CStdMainWindow* s_mainWindow;
+    static std::unique_ptr<user::mainwindow::CStdMainWindow> s_mainWindow;
     static user::shortcuts::CShortcutTable s_shortcuts;
 };
 

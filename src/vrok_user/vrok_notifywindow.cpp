@@ -23,17 +23,12 @@ const UINT ResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMEC
 
 }
 
-CNotifyWindow::CNotifyWindow() : m_icon(nullptr), m_iconId(0), m_dpi(dpi::StandardDpi)
+CNotifyWindow::CNotifyWindow() : m_iconId(0), m_dpi(dpi::StandardDpi)
 {
     m_message[0] = L'\0';
     m_font.lfHeight = FontHeight;
     m_font.SetFaceName(L"Verdana");
     m_font.Create();
-}
-
-CNotifyWindow::~CNotifyWindow()
-{
-    DeleteIcon();
 }
 
 bool CNotifyWindow::FillWindowClass(CWindowClass& windowClass)
@@ -72,11 +67,10 @@ void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
 
 void CNotifyWindow::LoadStatusIcon()
 {
-    DeleteIcon();
     if (m_iconId == 0)
-        return;
-    m_icon = new CBitmap();
-    m_icon->LoadForDpi(m_iconId, m_dpi);
+        m_icon.Close();
+    else
+        m_icon.LoadForDpi(m_iconId, m_dpi);
 }
 
 void CNotifyWindow::SetDpi(int dpi)
@@ -103,14 +97,10 @@ int CNotifyWindow::GetLineWidth()
     return client.right - Scaled(TextLeft) - Scaled(TextRightMargin);
 }
 
-void CNotifyWindow::DeleteIcon()
-{
-    delete m_icon;
-    m_icon = nullptr;
-}
-
 int CNotifyWindow::Show(bool show)
 {
+    if (IsNull())
+        return 0;
     if (IsWindowVisible(m_handle))
     {
         AnimateWindow(m_handle, SlideMilliseconds, AW_HIDE | AW_SLIDE | AW_VER_NEGATIVE);
@@ -180,8 +170,8 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
     area.bottom = area.top + height;
     DrawTextW(context, m_message, -1, &area, DT_BOTTOM);
 
-    if (m_icon != nullptr)
-        graphic.DrawBitmap(*m_icon, Scaled(IconLeft), Scaled(IconTop));
+    if (!m_icon.IsNull())
+        graphic.DrawBitmap(m_icon, Scaled(IconLeft), Scaled(IconTop));
 }
 
 LRESULT CNotifyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

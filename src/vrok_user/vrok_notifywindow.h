@@ -29,7 +29,6 @@ public:
     static constexpr int TextBottomMargin = 10;
 
     CNotifyWindow();
-    ~CNotifyWindow() override;
 
     // Hides the strip with an upward slide when it is visible (otherwise sizes it to the
     // parent's width by 80 pixels at 96 DPI), then, when show is true, slides it down into view and
@@ -53,7 +52,7 @@ public:
     // window text too, where other programs (screen readers) read what the strip says.
     void SetMessage(const wchar_t* text, int bitmapId);
     const wchar_t* GetMessageText() const { return m_message; }
-    bool HasIcon() const { return m_icon != nullptr; }
+    bool HasIcon() const { return !m_icon.IsNull(); }
     int GetIconId() const { return m_iconId; }
 
     // As wide as the parent's client area, at the strip's current height.
@@ -73,13 +72,12 @@ protected:
 
 private:
     void ResizeToParentWidth(int height);
-    void DeleteIcon();
     void LoadStatusIcon();
     int Scaled(int value) const;
 
     wchar_t m_message[MessageCapacity];
     graphics::CFont m_font;
-    graphics::CBitmap* m_icon;
+    graphics::CBitmap m_icon;
     int m_iconId;
     int m_dpi;
 };

@@ -18,6 +18,8 @@ const unsigned short StopHashing = 207;
 const unsigned short CopyChecksumLine = 208;
 const unsigned short SaveChecksumFile = 209;
 const unsigned short LookForChecksumFiles = 210;
+const unsigned short CheckList = 211;
+const unsigned short CopyResults = 212;
 
 inline bool IsLanguageCommand(unsigned short id)
 {

@@ -14,6 +14,7 @@ const ACCEL MainWindow[] = {
     { FVIRTKEY | FCONTROL, 'S', commands::SaveChecksumFile },
     { FVIRTKEY | FCONTROL | FSHIFT, 'C', commands::CopyChecksumLine },
     { FVIRTKEY, VK_F1, commands::Help },
+    { FVIRTKEY | FCONTROL, 'L', commands::CheckList },
 };
 
 const int MainWindowCount = sizeof(MainWindow) / sizeof(MainWindow[0]);

@@ -98,21 +98,6 @@ private:
     bool m_withFile;
 };
 
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        if (data != nullptr && GlobalLock(data) != nullptr) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
 void EmptyTheClipboard()
 {
     ASSERT_TRUE(OpenClipboard(nullptr));

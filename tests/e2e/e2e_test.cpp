@@ -354,16 +354,7 @@ TEST_F(ProgramRun, TheChecksumLineIsCopiedAndSaved)
     EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Md5sumOf(L"sample.bin"); }, 10000));
     SendMessageW(view.window, WM_COMMAND, 208, 0);
     SendMessageW(view.window, WM_COMMAND, 209, 0);
-    std::wstring copied;
-    if (OpenClipboard(nullptr)) {
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        const wchar_t* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-        copied = text != nullptr ? text : L"";
-        if (text != nullptr)
-            GlobalUnlock(data);
-        CloseClipboard();
-    }
-    EXPECT_EQ(Md5sumOf(L"sample.bin") + L"  x.iso", copied);
+    EXPECT_EQ(Md5sumOf(L"sample.bin") + L"  x.iso", ClipboardText());
     EXPECT_EQ(Narrow(Md5sumOf(L"sample.bin")) + "  x.iso\r\n", ReadWholeFile(folder + L"\\x.iso.md5"));
     EXPECT_EQ(0u, CloseAndWait(view.window));
 }

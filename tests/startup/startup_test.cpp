@@ -4,6 +4,7 @@
 #include "modal_watcher.h"
 #include "window_testing.h"
 
+#include "settings/program_texts.h"
 #include "vrok_user/vrok_main.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,9 @@ TEST(Startup, ProgramOpensItsWindowAndEndsWithZeroWhenClosed)
 // A main window that refuses its own creation: the window cannot be made.
 class CRefusingWindow : public vrok::user::mainwindow::CStdMainWindow
 {
+public:
+    CRefusingWindow() : CStdMainWindow(programtexts::MainWindowLook) {}
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {

@@ -4,7 +4,7 @@
 file(GLOB_RECURSE VROK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
 add_library(vrok STATIC ${VROK_SOURCES})
 target_include_directories(vrok PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 gdi32 user32 kernel32)
+target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 ole32 gdi32 user32 kernel32)
 
 file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
 list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")
@@ -21,18 +21,25 @@ target_link_libraries(vestigon PRIVATE vestigon_core)
 target_link_options(vestigon PRIVATE -municode -Wl,--no-insert-timestamp -s)
 set_target_properties(vestigon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VESTIGON_RUN_DIR})
 
-# Pictures (icon and bitmaps) are drawn at build time by the project's own generator, and the
-# resource script picks them up from the build folder.
+# The version, written once in project() in CMakeLists.txt, goes into the version resource and
+# the manifest, both made into the build folder.
+set(VESTIGON_FILE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+set(VESTIGON_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${PROJECT_SOURCE_DIR}/resources/vestigon_version.h.in ${VESTIGON_GENERATED_DIR}/vestigon_version.h @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/vestigon.manifest.in ${VESTIGON_GENERATED_DIR}/vestigon.manifest @ONLY)
+set(VESTIGON_GENERATED_FILES ${VESTIGON_GENERATED_DIR}/vestigon_version.h ${VESTIGON_GENERATED_DIR}/vestigon.manifest)
+
+# Pictures (icon and bitmaps, the bitmaps at 1x, 1.5x and 2x) are drawn at build time by the
+# project's own generator, and the resource script picks them up from the build folder.
 set(VESTIGON_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
 if(EXISTS ${PROJECT_SOURCE_DIR}/resources/make_pictures.py)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
-    set(VESTIGON_PICTURES
-        ${VESTIGON_PICTURES_DIR}/vestigon.ico
-        ${VESTIGON_PICTURES_DIR}/verdict_equal.bmp
-        ${VESTIGON_PICTURES_DIR}/verdict_unknown.bmp
-        ${VESTIGON_PICTURES_DIR}/verdict_warning.bmp
-        ${VESTIGON_PICTURES_DIR}/verdict_different.bmp
-        ${VESTIGON_PICTURES_DIR}/about.bmp)
+    set(VESTIGON_PICTURES ${VESTIGON_PICTURES_DIR}/vestigon.ico)
+    foreach(scale "" _150 _200)
+        foreach(name verdict_equal verdict_unknown verdict_warning verdict_different about)
+            list(APPEND VESTIGON_PICTURES ${VESTIGON_PICTURES_DIR}/${name}${scale}.bmp)
+        endforeach()
+    endforeach()
     add_custom_command(OUTPUT ${VESTIGON_PICTURES}
         COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/resources/make_pictures.py ${VESTIGON_PICTURES_DIR}
         DEPENDS ${PROJECT_SOURCE_DIR}/resources/make_pictures.py
@@ -41,10 +48,24 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/resources/make_pictures.py)
 endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
     target_sources(vestigon PRIVATE ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
-    target_include_directories(vestigon PRIVATE ${VESTIGON_PICTURES_DIR} ${PROJECT_SOURCE_DIR}/resources)
+    target_include_directories(vestigon PRIVATE ${VESTIGON_PICTURES_DIR} ${VESTIGON_GENERATED_DIR}
+                                                ${PROJECT_SOURCE_DIR}/resources)
     if(TARGET vestigon_pictures)
         add_dependencies(vestigon vestigon_pictures)
         set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/vestigon.rc PROPERTIES
-                                    OBJECT_DEPENDS "${VESTIGON_PICTURES}")
+                                    OBJECT_DEPENDS "${VESTIGON_PICTURES};${VESTIGON_GENERATED_FILES}")
     endif()
+endif()
+
+# The 32-bit exe must start on Windows XP: after every link its imports are checked against the
+# functions XP's system libraries export (newer ones are looked up at run time instead), and its
+# manifest against the form XP accepts.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    add_custom_command(TARGET vestigon POST_BUILD
+        COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/check-xp-imports ${CMAKE_OBJDUMP}
+                $<TARGET_FILE:vestigon>
+        COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/check-manifest
+                ${VESTIGON_GENERATED_DIR}/vestigon.manifest
+        COMMENT "Checking that vestigon.exe and its manifest suit Windows XP")
 endif()

@@ -3,11 +3,13 @@
 
 Usage: python3 make_pictures.py <output folder>
 
-Writes vestigon.ico (16, 32 and 48 pixels, 32 bits with alpha), the four verdict shields
-verdict_equal.bmp, verdict_unknown.bmp, verdict_warning.bmp and verdict_different.bmp
-(30 x 30, 32 bits, on the notification strip's pale yellow) and about.bmp (336 x 450,
-a light green fingerprint on dark green). Plain Python, no third-party modules; the
-output is the same, byte for byte, on every run.
+Writes vestigon.ico (16, 20, 24, 32, 40, 48 and 64 pixels, 32 bits with alpha), the four
+verdict shields verdict_equal.bmp, verdict_unknown.bmp, verdict_warning.bmp and
+verdict_different.bmp (30 x 30, 32 bits, on the notification strip's pale yellow) and
+about.bmp (336 x 450, a light green fingerprint on dark green). Each bitmap is also drawn
+at 1.5 and 2 times its size for denser screens, as NAME_150.bmp and NAME_200.bmp: the
+shapes are described once, in the units of the 1x picture, and sampled at the finer grid.
+Plain Python, no third-party modules; the output is the same, byte for byte, on every run.
 
 Shapes are sets of points; a pixel's coverage is the share of a grid of sub-samples that
 falls inside the shape, which gives smooth edges without stray pixels. The fingerprint,
@@ -29,7 +31,11 @@ SUBSAMPLES = 8
 # ----------------------------------------------------------------------------------------
 
 class Canvas:
-    def __init__(self, width, height, background=None):
+    """A picture of width x height units of the 1x drawing, held at `scale` pixels per unit."""
+
+    def __init__(self, width, height, background=None, scale=1.0):
+        self.scale = scale
+        width, height = int(round(width * scale)), int(round(height * scale))
         self.width = width
         self.height = height
         if background is None:
@@ -54,8 +60,10 @@ class Canvas:
         """Fills the shape `inside(x, y) -> bool` (pixel centres at +0.5).
 
         colour is an (r, g, b) tuple or a function (x, y) -> (r, g, b) of the pixel centre.
+        Shapes, colours and bounds are in units of the 1x drawing.
         """
-        x0, y0, x1, y1 = bounds if bounds else (0, 0, self.width, self.height)
+        s = self.scale
+        x0, y0, x1, y1 = (b * s for b in bounds) if bounds else (0, 0, self.width, self.height)
         x0, y0 = max(0, int(math.floor(x0))), max(0, int(math.floor(y0)))
         x1, y1 = min(self.width, int(math.ceil(x1))), min(self.height, int(math.ceil(y1)))
         steps = [(i + 0.5) / SUBSAMPLES for i in range(SUBSAMPLES)]
@@ -65,10 +73,10 @@ class Canvas:
                 hits = 0
                 for sy in steps:
                     for sx in steps:
-                        if inside(x + sx, y + sy):
+                        if inside((x + sx) / s, (y + sy) / s):
                             hits += 1
                 if hits:
-                    shade = colour(x + 0.5, y + 0.5) if callable(colour) else colour
+                    shade = colour((x + 0.5) / s, (y + 0.5) / s) if callable(colour) else colour
                     self.blend(x, y, shade, opacity * hits / total)
 
     def rgba_bytes(self, x, y):
@@ -223,9 +231,9 @@ def question_mark():
                  disc(15.0, 19.4, 1.7))
 
 
-def draw_shield_bitmap(colour_name, mark):
+def draw_shield_bitmap(colour_name, mark, scale=1.0):
     top_colour, bottom_colour, outline = SHIELD_COLOURS[colour_name]
-    canvas = Canvas(30, 30, NOTIFY_BACKGROUND)
+    canvas = Canvas(30, 30, NOTIFY_BACKGROUND, scale)
     bounds = (2, 1, 28, 30)
     # A soft shadow below and to the right makes the shield stand off the pale strip.
     canvas.fill(shield(15.7, 2.3, 29.3, 12.0, 1.6), (120, 110, 70), bounds, opacity=0.28)
@@ -289,7 +297,8 @@ def wrapped(difference):
     return difference - round(difference)
 
 
-def ridge_coverage(x, y):
+def ridge_coverage(x, y, scale=1.0):
+    """Share of a pixel of 1/scale units at (x, y) that a ridge covers."""
     phase = fingerprint_phase(x, y)
     step = 0.5
     gx = wrapped(fingerprint_phase(x + step, y) - fingerprint_phase(x - step, y)) / (2 * step)
@@ -298,25 +307,27 @@ def ridge_coverage(x, y):
     offset = abs((phase % 1.0) - 0.5)
     distance = offset / slope                  # pixels to the ridge's centre line
     half_width = RIDGE_SHARE * 0.5 / slope     # pixels
-    return max(0.0, min(1.0, half_width - distance + 0.5))
+    return max(0.0, min(1.0, (half_width - distance) * scale + 0.5))
 
 
-def draw_about_bitmap():
-    canvas = Canvas(ABOUT_WIDTH, ABOUT_HEIGHT)
-    for y in range(ABOUT_HEIGHT):
-        for x in range(ABOUT_WIDTH):
+def draw_about_bitmap(scale=1.0):
+    canvas = Canvas(ABOUT_WIDTH, ABOUT_HEIGHT, scale=scale)
+    for row in range(canvas.height):
+        for column in range(canvas.width):
+            x, y = column / scale, row / scale
             t = y / (ABOUT_HEIGHT - 1.0)
             ground = mix(GROUND_TOP, GROUND_BOTTOM, t)
             extent = fingerprint_extent(x, y)
             # A faint glow behind the print.
             ground = mix(ground, (0, 70, 24), 0.45 * (1.0 - smoothstep(0.2, 1.25, extent)))
-            canvas.blend(x, y, ground, 1.0)
+            canvas.blend(column, row, ground, 1.0)
             if extent >= 1.0:
                 continue
             # The print fades out at its rim and is dimmer at the top, under the texts.
             strength = (1.0 - smoothstep(0.82, 1.0, extent)) * (0.45 + 0.4 * smoothstep(40.0, 260.0, y))
             core_fade = smoothstep(0.0, 0.06, extent)   # no pinhole of ridges at the core
-            canvas.blend(x, y, RIDGE_COLOUR, ridge_coverage(x, y) * strength * (0.3 + 0.7 * core_fade))
+            canvas.blend(column, row, RIDGE_COLOUR,
+                         ridge_coverage(x, y, scale) * strength * (0.3 + 0.7 * core_fade))
     return canvas
 
 
@@ -418,18 +429,25 @@ def write_file(folder, name, data):
         output.write(data)
 
 
+# The bitmaps' scales and the endings of their file names; the icon's sizes cover 100 % to
+# 200 % of its small (16) and large (32) sizes.
+SCALES = [('', 1.0), ('_150', 1.5), ('_200', 2.0)]
+ICON_SIZES = [16, 20, 24, 32, 40, 48, 64]
+
+
 def main(arguments):
     if len(arguments) != 2:
         sys.stderr.write('usage: make_pictures.py <output folder>\n')
         return 2
     folder = arguments[1]
     os.makedirs(folder, exist_ok=True)
-    write_file(folder, 'vestigon.ico', ico_bytes([draw_icon(16), draw_icon(32), draw_icon(48)]))
-    write_file(folder, 'verdict_equal.bmp', bmp_bytes(draw_shield_bitmap('green', check_mark())))
-    write_file(folder, 'verdict_unknown.bmp', bmp_bytes(draw_shield_bitmap('blue', question_mark())))
-    write_file(folder, 'verdict_warning.bmp', bmp_bytes(draw_shield_bitmap('orange', exclamation_mark())))
-    write_file(folder, 'verdict_different.bmp', bmp_bytes(draw_shield_bitmap('red', cross_mark())))
-    write_file(folder, 'about.bmp', bmp_bytes(draw_about_bitmap()))
+    write_file(folder, 'vestigon.ico', ico_bytes([draw_icon(size) for size in ICON_SIZES]))
+    shields = [('verdict_equal', 'green', check_mark()), ('verdict_unknown', 'blue', question_mark()),
+               ('verdict_warning', 'orange', exclamation_mark()), ('verdict_different', 'red', cross_mark())]
+    for suffix, scale in SCALES:
+        for name, colour, mark in shields:
+            write_file(folder, name + suffix + '.bmp', bmp_bytes(draw_shield_bitmap(colour, mark, scale)))
+        write_file(folder, 'about' + suffix + '.bmp', bmp_bytes(draw_about_bitmap(scale)))
     return 0
 
 

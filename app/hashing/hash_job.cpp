@@ -9,8 +9,8 @@ namespace hashing {
 class CJobState : public IHashObserver
 {
 public:
-    CJobState(HWND window, unsigned number, const std::wstring& path)
-        : m_window(window), m_number(number), m_path(path), m_start(GetTickCount()), m_lastPost(m_start),
+    CJobState(HWND window, unsigned number, const std::wstring& path, CHashFunction hash)
+        : m_window(window), m_number(number), m_path(path), m_hash(hash), m_start(GetTickCount()), m_lastPost(m_start),
           m_stop(false), m_done(0), m_total(0), m_finished(false), m_outcome(Outcome::Stopped)
     {
     }
@@ -31,7 +31,7 @@ public:
     void Run()
     {
         std::wstring digest;
-        const Outcome outcome = HashFile(m_path, *this, digest);
+        const Outcome outcome = m_hash(m_path, *this, digest);
         m_digest = digest;
         m_outcome = outcome;
         m_finished.store(true);
@@ -61,6 +61,7 @@ private:
     const HWND m_window;
     const unsigned m_number;
     const std::wstring m_path;
+    const CHashFunction m_hash;
     const DWORD m_start;
     DWORD m_lastPost;
     std::atomic<bool> m_stop;
@@ -85,7 +86,7 @@ DWORD WINAPI RunJob(void* argument)
 
 }
 
-CHashJob::CHashJob() : m_lastNumber(0), m_running(false) {}
+CHashJob::CHashJob() : m_lastNumber(0), m_hash(&HashFile), m_running(false) {}
 
 CHashJob::~CHashJob()
 {
@@ -97,7 +98,7 @@ unsigned CHashJob::Start(HWND window, const std::wstring& path)
 {
     Stop();
     m_thread.Close();
-    m_state = std::make_shared<CJobState>(window, ++m_lastNumber, path);
+    m_state = std::make_shared<CJobState>(window, ++m_lastNumber, path, m_hash);
     std::unique_ptr<std::shared_ptr<CJobState>> threadReference(new std::shared_ptr<CJobState>(m_state));
     if (!m_thread.Start(&RunJob, threadReference.get())) {
         m_state.reset();

@@ -29,6 +29,8 @@ struct CJobProgress
 
 class CJobState;
 
+typedef Outcome (*CHashFunction)(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
+
 // Hashes one file at a time on a thread of its own, for a window that owns this object and is
 // told only through posted messages. Starting a job stops the previous one; a message whose
 // number is not the current job's (stopped, replaced) is to be dropped.
@@ -59,10 +61,14 @@ public:
     Outcome TakeOutcome(std::wstring& digest);
     const std::wstring& GetPath() const;
 
+    // What the next jobs run instead of HashFile: another source of data with the same outcomes.
+    void UseHashFunction(CHashFunction hash) { m_hash = hash; }
+
 private:
     std::shared_ptr<CJobState> m_state;
     vrok::system::thread::CThread m_thread;
     unsigned m_lastNumber;
+    CHashFunction m_hash;
     bool m_running;
 };
 

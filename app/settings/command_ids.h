@@ -14,6 +14,7 @@ const unsigned short Nothing = 203;
 const unsigned short Paste = 204;
 const unsigned short About = 205;
 const unsigned short Help = 206;
+const unsigned short StopHashing = 207;
 
 inline bool IsLanguageCommand(unsigned short id)
 {

@@ -29,7 +29,7 @@ void InsertEntry(CPopupMenu& popup, const CMenuEntry& entry)
         popup.InsertSeparator();
         break;
     case EntryStyle::Text:
-        vrok::user::menu::InsertTextEntry(popup, entry.id, entry.label);
+        popup.InsertTextEntry(entry.id, entry.label);
         break;
     case EntryStyle::Checkable:
         popup.InsertCheckableEntry(entry.id, entry.label, MFT_STRING, 0);
@@ -50,23 +50,29 @@ bool LocateProfileFiles(std::wstring& globalIniPath, std::wstring& languageFileP
     return !globalIniPath.empty() && !languageFilePath.empty();
 }
 
-// A popup built from a section and appended to the bar; a popup the bar refuses is dropped.
+// The popup goes to the bar under the title of its section in the language file; a popup the
+// bar refuses is destroyed.
+void AppendTitledPopup(CMenu& menu, CPopupMenu& popup, const wchar_t* section, unsigned short position,
+                       const wchar_t* languageFilePath)
+{
+    const std::wstring title = ReadProfileString(languageFilePath, section, KeyMenuTitle, TitleBufferLength);
+    menu.AppendPopup(title.c_str(), popup, position);
+}
+
 void AppendSectionPopup(CMenu& menu, const wchar_t* section, unsigned short position,
                         const wchar_t* globalIniPath, const wchar_t* languageFilePath)
 {
-    CPopupMenu* popup = new CPopupMenu();
-    if (!BuildPopup(section, *popup, globalIniPath, languageFilePath) ||
-        !menu.AppendPopup(section, popup, languageFilePath, position))
-        delete popup;
+    CPopupMenu popup;
+    if (BuildPopup(section, popup, globalIniPath, languageFilePath))
+        AppendTitledPopup(menu, popup, section, position, languageFilePath);
 }
 
 void AppendLanguagePopup(CMenu& menu, unsigned short position, const wchar_t* globalIniPath,
                          const wchar_t* languageFilePath)
 {
-    CPopupMenu* popup = new CPopupMenu();
-    if (!BuildLanguagePopup(*popup, globalIniPath) ||
-        !menu.AppendPopup(SectionMenuLanguage, popup, languageFilePath, position))
-        delete popup;
+    CPopupMenu popup;
+    if (BuildLanguagePopup(popup, globalIniPath))
+        AppendTitledPopup(menu, popup, SectionMenuLanguage, position, languageFilePath);
 }
 
 }

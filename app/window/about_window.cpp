@@ -3,6 +3,8 @@
 #include "vrok_user/vrok_gdiobject.h"
 #include "vrok_user/vrok_graphic.h"
 
+#include <algorithm>
+
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::graphics::CBitmap;
 using vrok::user::graphics::CFont;
@@ -30,6 +32,21 @@ const wchar_t FirstSystemText[] = L" - Windows XP 32 bits";
 const wchar_t SecondSystemText[] = L" - Windows Vista 32 bits";
 const wchar_t NoticeText[] = L"Un clic dans cette fen\u00eatre la ferme.";
 
+// The texts above the notice, where they start at 96 DPI.
+struct CPlacedText
+{
+    int left;
+    int top;
+    bool inTitleFont;
+    const wchar_t* text;
+};
+const CPlacedText PlacedTexts[] = {
+    {46, 10, true, TitleText},
+    {26, 46, false, PurposeText},
+    {26, 66, false, FirstSystemText},
+    {26, 86, false, SecondSystemText},
+};
+
 void MakeFont(CFont& font, int height)
 {
     font.lfHeight = height;
@@ -37,25 +54,57 @@ void MakeFont(CFont& font, int height)
     font.Create();
 }
 
+int TextWidth(HDC context, const CFont& font, const wchar_t* text)
+{
+    HGDIOBJ previous = SelectObject(context, font.GetHandle());
+    SIZE size = {};
+    GetTextExtentPoint32W(context, text, lstrlenW(text), &size);
+    SelectObject(context, previous);
+    return size.cx;
 }
 
-POINT CAboutWindow::PlaceOver(const RECT& ownerRect)
+}
+
+// Fonts do not grow exactly in proportion to the density: above 96 DPI the box also grows to
+// what its texts need, with the notice's margin on their right.
+int CAboutWindow::WidthFor(int dpi)
 {
+    using vrok::user::dpi::Scale;
+    const int width = Scale(Width, dpi);
+    if (dpi <= vrok::user::dpi::StandardDpi)
+        return width;
+    CFont titleFont;
+    MakeFont(titleFont, Scale(TitleFontHeight, dpi));
+    CFont textFont;
+    MakeFont(textFont, Scale(TextFontHeight, dpi));
+    HDC screen = GetDC(nullptr);
+    int needed = Scale(NoticeLeft, dpi) + TextWidth(screen, textFont, NoticeText);
+    for (const CPlacedText& placed : PlacedTexts)
+        needed = std::max(needed, Scale(placed.left, dpi) +
+                                      TextWidth(screen, placed.inTitleFont ? titleFont : textFont, placed.text));
+    ReleaseDC(nullptr, screen);
+    return std::max(width, needed + Scale(NoticeLeft, dpi));
+}
+
+POINT CAboutWindow::PlaceOver(const RECT& ownerRect, int dpi)
+{
+    using vrok::user::dpi::Scale;
     const int ownerWidth = ownerRect.right - ownerRect.left;
     const int ownerHeight = ownerRect.bottom - ownerRect.top;
     POINT corner;
-    corner.x = ownerRect.left + (ownerWidth - Width) / 2 + PlacementShift;
-    corner.y = ownerRect.top + (ownerHeight - Height) / 2 + PlacementShift;
+    corner.x = ownerRect.left + (ownerWidth - WidthFor(dpi)) / 2 + Scale(PlacementShift, dpi);
+    corner.y = ownerRect.top + (ownerHeight - Scale(Height, dpi)) / 2 + Scale(PlacementShift, dpi);
     return corner;
 }
 
-bool CAboutWindow::OpenOver(CBaseWindow* owner)
+bool CAboutWindow::OpenOver(CBaseWindow* owner, int dpi)
 {
+    m_dpi = dpi;
     RECT ownerRect = {};
     if (owner != nullptr)
         owner->GetWindowRect(ownerRect);
-    const POINT corner = PlaceOver(ownerRect);
-    if (!Create(owner, L"About", corner.x, corner.y, Width, Height, 0, 0))
+    const POINT corner = PlaceOver(ownerRect, dpi);
+    if (!Create(owner, L"About", corner.x, corner.y, WidthFor(dpi), Scaled(Height), 0, 0))
         return false;
     Show(true);
     return true;
@@ -72,12 +121,12 @@ bool CAboutWindow::OnPaint()
     // The drawing objects outlive the graphic, which takes them out of the device context
     // before they are deleted.
     CFont textFont;
-    MakeFont(textFont, TextFontHeight);
+    MakeFont(textFont, Scaled(TextFontHeight));
     CFont titleFont;
-    MakeFont(titleFont, TitleFontHeight);
+    MakeFont(titleFont, Scaled(TitleFontHeight));
     CSolidBrush ground(GroundColour);
     ground.Create();
-    CPen frame(FrameColour, 1, PS_SOLID);
+    CPen frame(FrameColour, Scaled(1), PS_SOLID);
     frame.Create();
     CBitmap picture;
 
@@ -87,20 +136,18 @@ bool CAboutWindow::OnPaint()
     graphic.SelectPen(frame);
     Rectangle(graphic.GetHandle(), 0, 0, width, height);
 
-    picture.LoadFromResource(MAKEINTRESOURCEW(PictureId), 0);
-    graphic.DrawBitmap(picture, PictureLeft, PictureTop);
+    picture.LoadForDpi(PictureId, m_dpi);
+    graphic.DrawBitmap(picture, Scaled(PictureLeft), Scaled(PictureTop));
 
     graphic.SetBkMode(TRANSPARENT);
     graphic.SetTextColor(TitleColour);
-    graphic.SelectFont(titleFont);
-    graphic.TextOut(46, 10, TitleText);
-
-    graphic.SelectFont(textFont);
-    graphic.SetTextColor(TextColour);
-    graphic.TextOut(26, 46, PurposeText);
-    graphic.TextOut(26, 66, FirstSystemText);
-    graphic.TextOut(26, 86, SecondSystemText);
-    graphic.TextOut(NoticeLeft, height - NoticeAboveBottom, NoticeText);
+    for (const CPlacedText& placed : PlacedTexts)
+    {
+        graphic.SelectFont(placed.inTitleFont ? titleFont : textFont);
+        graphic.SetTextColor(placed.inTitleFont ? TitleColour : TextColour);
+        graphic.TextOut(Scaled(placed.left), Scaled(placed.top), placed.text);
+    }
+    graphic.TextOut(Scaled(NoticeLeft), height - Scaled(NoticeAboveBottom), NoticeText);
 
     graphic.EndPaint();
     return false;

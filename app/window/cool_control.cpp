@@ -33,18 +33,50 @@ CCoolControl::~CCoolControl()
 // the same. A font that cannot be made leaves the fields with the platform's default font.
 void CCoolControl::OnCreate()
 {
-    m_fieldFont.lfHeight = FieldFontHeight;
-    m_fieldFont.SetFaceName(L"Verdana");
-    m_fieldFont.Create();
+    MakeFieldFont();
     CreateInputField();
     CreateDigestField();
     CreateCompareButton();
 }
 
+void CCoolControl::MakeFieldFont()
+{
+    m_fieldFont.lfHeight = Scaled(FieldFontHeight);
+    m_fieldFont.SetFaceName(L"Verdana");
+    m_fieldFont.Create();
+}
+
+void CCoolControl::SetDpi(int dpi)
+{
+    CGradientControl::SetDpi(dpi);
+    if (IsNull())
+        return;
+    // The fields let go of the font before it is replaced: they never hold a deleted one.
+    for (CBaseWindow* field : {static_cast<CBaseWindow*>(m_inputField.get()), static_cast<CBaseWindow*>(m_digestField.get())})
+        if (field != nullptr && !field->IsNull())
+            SendMessageW(field->GetHandle(), WM_SETFONT, 0, FALSE);
+    MakeFieldFont();
+    PlaceChild(m_inputField.get(), FieldLeft, InputFieldTop, FieldWidth, FieldHeight);
+    PlaceChild(m_digestField.get(), FieldLeft, DigestFieldTop, FieldWidth, FieldHeight);
+    PlaceChild(m_compareButton.get(), ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight);
+    if (m_inputField != nullptr)
+        AttachFieldFont(m_inputField->GetHandle());
+    if (m_digestField != nullptr)
+        AttachFieldFont(m_digestField->GetHandle());
+}
+
+// Places a child by its measures at 96 DPI, scaled to the panel's density.
+void CCoolControl::PlaceChild(CBaseWindow* child, int left, int top, int width, int height)
+{
+    if (child != nullptr && !child->IsNull())
+        MoveWindow(child->GetHandle(), Scaled(left), Scaled(top), Scaled(width), Scaled(height), TRUE);
+}
+
 void CCoolControl::CreateInputField()
 {
     m_inputField.reset(new CReferenceField());
-    m_inputField->Create(this, L"", FieldLeft, InputFieldTop, FieldWidth, FieldHeight, 0, 0);
+    m_inputField->Create(this, L"", Scaled(FieldLeft), Scaled(InputFieldTop), Scaled(FieldWidth),
+                         Scaled(FieldHeight), 0, 0);
     AttachFieldFont(m_inputField->GetHandle());
     m_inputField->Show(true);
 }
@@ -52,7 +84,8 @@ void CCoolControl::CreateInputField()
 void CCoolControl::CreateDigestField()
 {
     m_digestField.reset(new CStaticText());
-    m_digestField->Create(this, L"", FieldLeft, DigestFieldTop, FieldWidth, FieldHeight, 0, 0);
+    m_digestField->Create(this, L"", Scaled(FieldLeft), Scaled(DigestFieldTop), Scaled(FieldWidth),
+                          Scaled(FieldHeight), 0, 0);
     AttachFieldFont(m_digestField->GetHandle());
     m_digestField->Show(true);
 }
@@ -60,7 +93,8 @@ void CCoolControl::CreateDigestField()
 void CCoolControl::CreateCompareButton()
 {
     m_compareButton.reset(new CButton());
-    m_compareButton->Create(this, CompareButtonId, L"", ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight, 0, 0);
+    m_compareButton->Create(this, CompareButtonId, L"", Scaled(ButtonLeft), Scaled(ButtonTop), Scaled(ButtonWidth),
+                            Scaled(ButtonHeight), 0, 0);
     m_compareButton->Show(true);
 }
 

@@ -35,8 +35,11 @@ public:
     CCoolControl() = default;
     ~CCoolControl() override;
 
-    // Builds the three children.
+    // Builds the three children, laid out for the panel's density.
     void OnCreate() override;
+    // Before creation: the density to build for. Afterwards: lays the children out again and
+    // gives the fields a font of the new height.
+    void SetDpi(int dpi) override;
 
     vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField.get(); }
     vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField.get(); }
@@ -50,6 +53,8 @@ private:
     void CreateDigestField();
     void CreateCompareButton();
     void AttachFieldFont(HWND field);
+    void MakeFieldFont();
+    void PlaceChild(vrok::user::basewindow::CBaseWindow* child, int left, int top, int width, int height);
 
     // Shown by both fields; declared first, so that it goes after them.
     vrok::user::graphics::CFont m_fieldFont;

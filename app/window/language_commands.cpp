@@ -17,7 +17,7 @@ using menuentries::EntryStyle;
 using vrok::data::type::kernelobject::CDll;
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::menu::CMenu;
-using vrok::user::menu::CPopupMenu;
+using vrok::user::menu::CPopupEntries;
 using vrok::user::messagebox::ShowInfoMessage;
 
 namespace {
@@ -135,7 +135,7 @@ void SwitchLanguage(unsigned short index, CBaseWindow& window, CMenu& menu, CCoo
         return;
     try {
         // Looked up before anything is written: a position outside the bar refuses the switch.
-        CPopupMenu& languagePopup = menu.GetPopup(LanguagePopupPosition(globalIniPath.c_str()));
+        CPopupEntries& languagePopup = menu.GetPopup(LanguagePopupPosition(globalIniPath.c_str()));
         const std::wstring languageFile = ListedLanguageFile(index, globalIniPath.c_str());
         if (languageFile.empty()) {
             ShowInfoMessage(MissingLanguageMessage);

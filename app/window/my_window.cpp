@@ -4,11 +4,11 @@
 #include "settings/command_ids.h"
 #include "window/cool_control.h"
 #include "window/digest_comparison.h"
-#include "hashing/file_digest.h"
 #include "window/language_commands.h"
 #include "settings/menu_builder.h"
 #include "settings/profile_files.h"
 #include "vrok_persistence/vrok_file.h"
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_graphic.h"
 #include "vrok_user/vrok_menu.h"
 #include "vrok_user/vrok_messagebox.h"
@@ -16,6 +16,7 @@
 #include "vrok_user/vrok_statusbar.h"
 #include "vrok_user/vrok_stddialog.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -45,6 +46,8 @@ const COLORREF BackgroundColour = RGB(133, 154, 237);
 const wchar_t CannotOpenIniMessage[] = L"Cannot open initialization file";
 // One pair of display name and pattern, ended by an empty pair.
 const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
+// Sent when the window is moved to a monitor of another density (unknown to XP's headers).
+const UINT DpiChangedMessage = 0x02E0;
 
 // A text that the profile helpers or the digest operation allocated.
 typedef std::unique_ptr<wchar_t[]> COwnedText;
@@ -121,21 +124,24 @@ void OMyWindow::OnCreate()
     if (!IsExistingFile(languageFilePath.c_str()))
         ShowInfoMessage(CannotOpenIniMessage);
 
+    m_dpi = vrok::user::dpi::DpiOfWindow(GetHandle());
     CreateStatusBar();
     CreateNotifyWindow();
     SetLastError(0);
     CreateDropPanel(languageFilePath.c_str());
     ShowStartFile();
     m_menu.reset(BuildMenuBar(*this, ProgramFolder()));
+    UpdateStopCommand();
 }
 
 void OMyWindow::CreateStatusBar()
 {
     m_statusBar.reset(new CStdStatusBar());
     m_statusBar->Create(this, StatusBarIdentifier);
-    m_statusBar->AddPart(80, L"md5");
+    m_statusBar->AddPart(Scaled(StatusPartWidth), L"md5");
     m_statusBar->AddPart(-1, L" ");
     m_statusBar->Display();
+    m_hashingDisplay.Attach(GetHandle(), m_statusBar->GetHandle(), 1);
 }
 
 void OMyWindow::CreateNotifyWindow()
@@ -144,7 +150,9 @@ void OMyWindow::CreateNotifyWindow()
     int height = 0;
     GetClientSize(width, height);
     m_notifyWindow.reset(new CNotifyWindow());
-    m_notifyWindow->Create(this, 0, 0, width, StripHeight, 0, WS_BORDER);
+    m_notifyWindow->SetDpi(m_dpi);
+    if (!m_notifyWindow->Create(this, 0, 0, width, Scaled(StripHeight), 0, WS_BORDER))
+        m_notifyWindow.reset();
 }
 
 // A panel that cannot be created is dropped: the window goes on without it.
@@ -153,7 +161,9 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
     const std::wstring title = ReadProfileString(languageFilePath, profile::SectionWindowText, profile::KeyText,
                                                  profile::ControlTextBufferLength);
     m_dropPanel.reset(new CCoolControl());
-    if (!m_dropPanel->Create(this, title.c_str(), DropPanelLeft, DropPanelTop, DropPanelWidth, DropPanelHeight, 0, 0))
+    m_dropPanel->SetDpi(m_dpi);
+    if (!m_dropPanel->Create(this, title.c_str(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
+                             Scaled(DropPanelHeight), 0, 0))
     {
         m_dropPanel.reset();
         return;
@@ -167,36 +177,44 @@ void OMyWindow::CreateDropPanel(const wchar_t* languageFilePath)
         SetFocus(m_dropPanel->GetInputField()->GetHandle());
 }
 
-// The strip is visible since its creation: it takes the text without a new slide. When the
-// file cannot be hashed (the user has seen why), the strip stays empty.
+// The strip is visible since its creation: it takes the text without a new slide. The digest
+// follows once the file is hashed. A strip that could not be made is left out: the window goes
+// on without it.
 void OMyWindow::ShowStartFile()
 {
     if (!m_filePath.empty())
     {
-        COwnedText digest(ComputeFileDigest(m_filePath.c_str()));
-        if (!digest)
-            return;
-        CGraphic graphic(GetHandle());
-        int width = 0;
-        int height = 0;
-        GetClientSize(width, height);
-        FormatCaption(m_filePath.c_str(), graphic.GetHandle(), width - StartPathMargin);
-        m_notifyWindow->SetMessage(GetCaption(), 0);
-        SetDigestText(digest.get());
-        return;
+        FormatCaption(m_filePath.c_str());
+        StartHashing(m_filePath.c_str());
     }
-    m_notifyWindow->SetMessage(GetCaption(), 0);
+    if (m_notifyWindow != nullptr)
+        m_notifyWindow->SetMessage(GetCaption(), 0);
 }
 
-void OMyWindow::FormatCaption(const wchar_t* path, HDC context, int width)
+// Measured as the strip draws it: in the strip's font, in the width of its line less the prefix.
+void OMyWindow::FormatCaption(const wchar_t* path)
 {
-    m_caption.FormatPath(path, context, width);
+    m_shownPath = path != nullptr ? path : L"";
+    if (m_notifyWindow == nullptr)
+        return;
+    CGraphic graphic(m_notifyWindow->GetHandle());
+    if (!m_notifyWindow->GetFont().IsNull())
+        graphic.SelectFont(m_notifyWindow->GetFont());
+    SIZE prefix = {};
+    GetTextExtentPoint32W(graphic.GetHandle(), CWindowCaption::Prefix, m_caption.PrefixLength(), &prefix);
+    m_caption.FormatPath(path, graphic.GetHandle(), m_notifyWindow->GetLineWidth() - prefix.cx);
 }
 
+// While the file is being hashed the comparison waits for its digest.
 void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
         return;
+    if (IsHashing())
+    {
+        m_compareWhenHashed = true;
+        return;
+    }
     const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
@@ -218,21 +236,13 @@ void OMyWindow::ShowInStrip(int pictureId)
     m_notifyWindow->Show(true);
 }
 
-// A file that cannot be hashed is told in a box; a file given while it shows is the one to
-// show, and a window closed meanwhile shows nothing.
+// Hashing starts before the strip slides in; the digest follows when it is ready.
 void OMyWindow::ShowChosenFile(const wchar_t* path)
 {
-    const unsigned long chosen = ++m_chosenFiles;
-    const COwnedText digest(ComputeFileDigest(path));
-    if (IsNull() || chosen != m_chosenFiles)
-        return;
-    CGraphic graphic(GetHandle());
-    int width = 0;
-    int height = 0;
-    GetClientSize(width, height);
-    FormatCaption(path, graphic.GetHandle(), width - ChosenPathMargin);
+    FormatCaption(path);
+    SetDigestText(L"");
+    StartHashing(path);
     ShowInStrip(0);
-    SetDigestText(digest ? digest.get() : L"");
 }
 
 void OMyWindow::SetInputText(const wchar_t* text)
@@ -339,7 +349,7 @@ void OMyWindow::OnAbout()
     }
     // A window closed without telling (destroyed some other way) leaves its object behind.
     m_aboutWindow.reset(new CAboutWindow());
-    if (!m_aboutWindow->OpenOver(this))
+    if (!m_aboutWindow->OpenOver(this, m_dpi))
         m_aboutWindow.reset();
 }
 
@@ -360,7 +370,7 @@ void OMyWindow::OnControlClosed(const CBaseWindow* closed)
 // program may post commands that would open a second one.
 void OMyWindow::RunCommand(unsigned short command)
 {
-    if (CModalScope::IsAnyOpen() && command != commands::Close)
+    if (CModalScope::IsAnyOpen() && command != commands::Close && command != commands::StopHashing)
         return;
     try
     {
@@ -387,6 +397,9 @@ void OMyWindow::RunCommand(unsigned short command)
         case commands::Help:
             ShowHelp(*this, ProgramFolder());
             break;
+        case commands::StopHashing:
+            StopHashing();
+            break;
         default:
             break;
         }
@@ -396,16 +409,16 @@ void OMyWindow::RunCommand(unsigned short command)
     }
 }
 
-// Menu items arrive with no control and code 0; the compare button's click comes posted on by
-// the drop panel. Accelerators (code 1) and other controls go to the default processing.
+// Menu items arrive with no control and code 0, keyboard shortcuts with code 1; the compare
+// button's click comes posted on by the drop panel. Other controls go to the default processing.
 bool OMyWindow::OnCommand(int id, int code, HWND from)
 {
-    if (from == nullptr && code == 0)
+    if (from == nullptr && (code == 0 || code == 1))
     {
         RunCommand(static_cast<unsigned short>(id));
         return true;
     }
-    if (from == nullptr || code == 1 || m_dropPanel == nullptr)
+    if (from == nullptr || m_dropPanel == nullptr)
         return false;
     const CButton* button = m_dropPanel->GetCompareButton();
     if (button == nullptr || button->IsNull() || from != button->GetHandle())
@@ -420,6 +433,44 @@ void OMyWindow::OnSize()
         SendMessageW(m_statusBar->GetHandle(), WM_SIZE, 0, 0);
     if (m_notifyWindow != nullptr && !m_notifyWindow->IsNull())
         m_notifyWindow->FitToParent();
+}
+
+int OMyWindow::Scaled(int value) const
+{
+    return vrok::user::dpi::Scale(value, m_dpi);
+}
+
+void OMyWindow::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    m_dpi = dpi;
+    SetWindowPos(GetHandle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutForDpi();
+}
+
+// The children at the window's density; the path line, compacted again, keeps its sentence.
+void OMyWindow::LayOutForDpi()
+{
+    if (m_statusBar != nullptr && !m_statusBar->IsNull())
+    {
+        int edges[] = {Scaled(StatusPartWidth), -1};
+        SendMessageW(m_statusBar->GetHandle(), SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    }
+    if (m_notifyWindow != nullptr)
+        m_notifyWindow->SetDpi(m_dpi);
+    if (m_dropPanel != nullptr && !m_dropPanel->IsNull())
+    {
+        m_dropPanel->SetDpi(m_dpi);
+        MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
+                   Scaled(DropPanelHeight), TRUE);
+    }
+    if (!m_shownPath.empty() && m_notifyWindow != nullptr)
+    {
+        const std::wstring sentence(GetCaption() + m_caption.PathLineEnd());
+        FormatCaption(std::wstring(m_shownPath).c_str());
+        m_caption.AppendSentence(sentence.c_str());
+        m_notifyWindow->SetMessage(GetCaption(), m_notifyWindow->GetIconId());
+    }
 }
 
 void OMyWindow::OnSetFocus()
@@ -448,6 +499,9 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         DefaultProcessing(message, wParam, lParam);
         OnSize();
         return 0;
+    case DpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_SETFOCUS:
         DefaultProcessing(message, wParam, lParam);
         OnSetFocus();
@@ -472,6 +526,18 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMPARE_REQUEST:
         CompareDigests();
         return 0;
+    case hashing::WM_HASH_PROGRESS:
+        OnHashProgress(wParam);
+        return 0;
+    case hashing::WM_HASH_FINISHED:
+        OnHashFinished(wParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        UpdateStopCommand();
+        break;
+    case WM_DESTROY:
+        m_hashJob.Stop();  // its thread may still post; nothing of it is taken any more
+        break;
     default:
         break;
     }

@@ -1,8 +1,11 @@
 #ifndef VESTIGON_APP_MY_WINDOW_H
 #define VESTIGON_APP_MY_WINDOW_H
 
+#include "hashing/hash_job.h"
+#include "window/hashing_display.h"
 #include "window/window_caption.h"
 #include "vrok_data/vrok_string.h"
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_menu.h"
 #include "vrok_user/vrok_notifywindow.h"
 #include "vrok_user/vrok_statusbar.h"
@@ -21,6 +24,8 @@ class CCoolControl;
 // last verdict), the drop panel with the reference field, the digest field and the compare
 // button, the status bar along the bottom and the menu bar from the language file. It takes
 // dropped files, the open, paste, About, help and language commands, and compares digests.
+// Every measure below is one of 96 DPI: the window lays itself out for its monitor's density
+// and again when it is moved to a monitor of another density.
 class OMyWindow : public vrok::user::mainwindow::CStdMainWindow
 {
 public:
@@ -31,9 +36,7 @@ public:
     static const int DropPanelTop = 100;
     static const int DropPanelWidth = 400;
     static const int DropPanelHeight = 120;
-    // The path line is compacted to the client width less these margins.
-    static const int StartPathMargin = 50;
-    static const int ChosenPathMargin = 140;
+    static const int StatusPartWidth = 80;
 
     // path names the file to show at start; null or empty: none.
     explicit OMyWindow(const vrok::data::type::string::CString* path);
@@ -46,8 +49,9 @@ public:
     // Empty (the program's case) means the folder of the running executable.
     void SetProgramFolder(const wchar_t* folder) { m_programFolder = folder != nullptr ? folder : L""; }
 
-    // Writes the path line of the caption, compacted to `width` pixels in the context's font.
-    void FormatCaption(const wchar_t* path, HDC context, int width);
+    // Writes the path line of the caption, compacted in the strip's font to the room a line
+    // has in the strip after the "file : " prefix.
+    void FormatCaption(const wchar_t* path);
     // Judges the reference field against the digest field and shows the verdict in the strip.
     void CompareDigests();
 
@@ -58,6 +62,12 @@ public:
     CAboutWindow* GetAboutWindow() const { return m_aboutWindow.get(); }
     const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
     const wchar_t* GetCaption() const { return m_caption.Text(); }
+    int GetDpi() const { return m_dpi; }
+
+    // A file is being hashed: the digest field waits for its job.
+    bool IsHashing() const { return m_hashJob.IsRunning(); }
+    hashing::CHashJob& GetHashJob() { return m_hashJob; }
+    HWND GetProgressBar() const { return m_hashingDisplay.GetProgressBar(); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -71,6 +81,10 @@ private:
     void ShowStartFile();
 
     void OnSize();
+    // WM_DPICHANGED: the window takes the rectangle the system suggests and lays itself out.
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void LayOutForDpi();
+    int Scaled(int value) const;
     void OnSetFocus();
     bool OnCommand(int id, int code, HWND from);
     void RunCommand(unsigned short command);
@@ -81,11 +95,19 @@ private:
     void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
-    // Shows a newly chosen file: its path line in the strip (no icon), its digest or nothing.
+    // Shows a newly chosen file: its path line in the strip (no icon), and starts hashing it.
     void ShowChosenFile(const wchar_t* path);
     void SetInputText(const wchar_t* text);
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
+
+    void StartHashing(const wchar_t* path);
+    void StopHashing();
+    void OnHashProgress(WPARAM job);
+    void OnHashFinished(WPARAM job);
+    void UpdateStopCommand();
+    std::wstring ReadSentence(const wchar_t* key) const;
+    void ShowHashingSentence(const std::wstring& sentence);
 
     std::unique_ptr<vrok::user::menu::CMenu> m_menu;
     std::unique_ptr<vrok::user::controls::statusbar::CStdStatusBar> m_statusBar;
@@ -95,7 +117,12 @@ private:
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
-    unsigned long m_chosenFiles = 0;
+    // The file whose path line the strip shows, compacted again when the density changes.
+    std::wstring m_shownPath;
+    int m_dpi = vrok::user::dpi::StandardDpi;
+    hashing::CHashJob m_hashJob;
+    CHashingDisplay m_hashingDisplay;
+    bool m_compareWhenHashed = false;
 };
 
 #endif

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 namespace vrok { namespace business { namespace md5 {
 
 using persistence::file::CView;
@@ -41,7 +43,7 @@ bool CMd5::Compute(CVirtualFile& file, unsigned long long windowSize)
     CMd5State state;
     for (unsigned long long offset = 0;; offset += step) {
         CView<unsigned char> view(file);
-        if (!view.Map(0, offset, step))
+        if (!view.Map(offset, step))
             return false;
         const unsigned long long blocks = view.GetLength() / CMd5Block::Size;
         for (unsigned long long i = 0; i < blocks; ++i) {
@@ -68,7 +70,10 @@ unsigned long long CMd5::AlignToGranularity(unsigned long long windowSize)
     const unsigned long long whole = windowSize / granularity * granularity;
     if (whole == 0)
         return granularity;
-    return whole == windowSize ? whole : whole + granularity;
+    // Near the type's end a size is rounded down: rounding up would wrap to a step of 0.
+    if (whole == windowSize || whole > ULLONG_MAX - granularity)
+        return whole;
+    return whole + granularity;
 }
 
 // RFC 1321 padding: 0x80, zeros, the length in bits; in an extra block when the tail leaves no

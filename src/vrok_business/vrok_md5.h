@@ -25,7 +25,8 @@ public:
     // always fails); the digest then keeps its previous value.
     bool Compute(persistence::file::CVirtualFile& file);
     // The same through windows of about `windowSize` bytes, rounded up to a whole number of the
-    // platform's allocation granularity (windows start only on its multiples).
+    // platform's allocation granularity (windows start only on its multiples); a size within one
+    // granule of the type's maximum is rounded down instead.
     bool Compute(persistence::file::CVirtualFile& file, unsigned long long windowSize);
 
     // The 16 digest bytes, byte 0 first.

@@ -3,29 +3,62 @@
 
 namespace vrok { namespace data { namespace type { namespace kernelobject {
 
-// The one base of every owner of a platform handle. T is the handle type; a null handle means
-// nothing is held. Close() releases the handle: false when nothing was held, otherwise the
-// handle becomes null whatever the release call said, and the result is true only when the
-// call returned exactly 1. Derived destructors release their handle directly.
-//
-// Handle owners are never copied or moved, so a handle can only be released once.
-template <typename T>
-class CKernelObject
+// The one owner of a platform handle. The traits say what the handle is and how it is let go:
+//     typedef ... Handle;            the handle type
+//     static Handle Invalid();       the value that means "nothing held"
+//     static long Release(Handle);   the release call (CloseHandle, DeleteObject, ...)
+// so that each kind of handle is released in exactly one place. An owner is never copied; moved,
+// the handle goes with it.
+template <typename Traits>
+class CUniqueHandle
 {
 public:
-    CKernelObject() : m_handle(nullptr) {}
-    CKernelObject(const CKernelObject&) = delete;
-    CKernelObject& operator=(const CKernelObject&) = delete;
+    typedef typename Traits::Handle Handle;
 
-    virtual bool Close() = 0;
+    CUniqueHandle() : m_handle(Traits::Invalid()) {}
+    explicit CUniqueHandle(Handle handle) : m_handle(handle) {}
+    CUniqueHandle(CUniqueHandle&& other) noexcept : m_handle(other.Detach()) {}
+    CUniqueHandle& operator=(CUniqueHandle&& other) noexcept
+    {
+        if (this != &other)
+            Reset(other.Detach());
+        return *this;
+    }
+    CUniqueHandle(const CUniqueHandle&) = delete;
+    CUniqueHandle& operator=(const CUniqueHandle&) = delete;
+    ~CUniqueHandle() { Close(); }
 
-    T GetHandle() const { return m_handle; }
-    bool IsNull() const { return m_handle == nullptr; }
+    // Releases the handle: false when nothing was held; otherwise nothing is held afterwards,
+    // whatever the release call said, and the result is true only when it returned exactly 1.
+    bool Close()
+    {
+        if (!IsValid())
+            return false;
+        const Handle handle = Detach();
+        return Traits::Release(handle) == 1;
+    }
 
-protected:
-    ~CKernelObject() = default;
+    // Takes a new handle, releasing the one held before; true when the new one is valid.
+    bool Reset(Handle handle)
+    {
+        Close();
+        m_handle = handle;
+        return IsValid();
+    }
 
-    T m_handle;
+    // Gives the handle up without releasing it: its new owner releases it.
+    Handle Detach()
+    {
+        const Handle handle = m_handle;
+        m_handle = Traits::Invalid();
+        return handle;
+    }
+
+    Handle Get() const { return m_handle; }
+    bool IsValid() const { return m_handle != Traits::Invalid(); }
+
+private:
+    Handle m_handle;
 };
 
 }}}}

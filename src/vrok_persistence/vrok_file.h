@@ -1,64 +1,73 @@
 #ifndef VROK_PERSISTENCE_FILE_H
 #define VROK_PERSISTENCE_FILE_H
 
-#include "vrok_data/vrok_kernelobject.h"
+#include "vrok_data/vrok_kernelhandle.h"
 
-#include <string>
+#include <windows.h>
 
 namespace vrok { namespace persistence { namespace file {
 
-// An open file and the path it was opened with. The file is closed by the destructor and is
-// never removed from the disk.
-class CFile : public data::type::kernelobject::CKernelObject<void*>
+// Open files: none is INVALID_HANDLE_VALUE, as CreateFileW reports a failure.
+struct CFileHandleTraits
 {
-public:
-    CFile() = default;
-    ~CFile();
-
-    // CreateFileW for reading, others allowed to read only; false when the file cannot be opened.
-    // Every file this program reads is opened here. `sequential` tells the system that the file
-    // will be read once from start to end, so it reads ahead further.
-    bool OpenForReading(const wchar_t* path, bool sequential = false);
-
-    // CloseHandle; the path is forgotten with the handle.
-    bool Close() override;
-
-    const std::wstring& GetPath() const { return m_path; }
-
-private:
-    std::wstring m_path;
+    typedef HANDLE Handle;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static long Release(Handle handle) { return CloseHandle(handle); }
 };
 
-// A file opened for reading with a read-only mapping object over its whole length. The base's
-// handle is the mapping object; the file handle belongs to the embedded CFile.
-class CVirtualFile : public data::type::kernelobject::CKernelObject<void*>
+// Mapped views of files.
+struct CMappedViewTraits
+{
+    typedef const void* Handle;
+    static Handle Invalid() { return nullptr; }
+    static long Release(Handle view) { return UnmapViewOfFile(view); }
+};
+
+using data::type::kernelobject::CKernelHandle;
+typedef data::type::kernelobject::CUniqueHandle<CFileHandleTraits> CFileHandle;
+typedef data::type::kernelobject::CUniqueHandle<CMappedViewTraits> CMappedView;
+
+// A file open for reading; closed when the object goes, never removed from the disk.
+class CFile
 {
 public:
-    // The only way this program opens files; 1 and 2 would allow views mapped for writing.
-    static const int ReadOnlyMode = 0;
+    // CreateFileW for reading, others allowed to read only; false when the file cannot be
+    // opened or the object holds one already. Every file this program reads is opened here.
+    // `sequential` tells the system that the file will be read once from start to end, so it
+    // reads ahead further.
+    bool OpenForReading(const wchar_t* path, bool sequential = false);
+    // False when no file was open.
+    bool Close() { return m_handle.Close(); }
 
-    CVirtualFile();
-    ~CVirtualFile();
+    // INVALID_HANDLE_VALUE while no file is open.
+    HANDLE GetHandle() const { return m_handle.Get(); }
+    bool IsNull() const { return !m_handle.IsValid(); }
 
+private:
+    CFileHandle m_handle;
+};
+
+// A file opened for reading with a read-only mapping object over its whole length.
+class CVirtualFile
+{
+public:
     // Opens the file and makes the mapping object. False when the file cannot be opened (missing,
     // denied, held open for writing elsewhere), when it is empty (nothing can be mapped over zero
     // bytes) or when the object already holds a file.
     bool Open(const wchar_t* path);
 
-    // CloseHandle of the mapping object; the recorded size becomes 0, the file stays open.
-    bool Close() override;
+    // Lets the mapping object go; the recorded size becomes 0, the file stays open.
+    bool Close();
 
     unsigned long long GetSize() const { return m_size; }
-    int GetMode() const { return m_mode; }
-    void* GetMappingHandle() const { return m_handle; }
-    const CFile& GetFile() const { return m_file; }
+    HANDLE GetMappingHandle() const { return m_mapping.Get(); }
 
 private:
     unsigned long long ReadSize() const;
 
-    unsigned long long m_size;
-    int m_mode;
+    unsigned long long m_size = 0;
     CFile m_file;
+    CKernelHandle m_mapping;
 };
 
 }}}

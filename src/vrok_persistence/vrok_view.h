@@ -20,23 +20,16 @@ public:
     // Thrown by At for a position outside the mapped window.
     class CExceptionOutboundValue {};
 
-    static const int WriteAccess = 1;
-
     // A view bound to no file: Map and At throw CExceptionNoFile.
-    CView() : m_file(nullptr), m_data(nullptr), m_length(0), m_endReached(false) {}
-    explicit CView(CVirtualFile& file) : m_file(&file), m_data(nullptr), m_length(0), m_endReached(false) {}
-    ~CView()
-    {
-        Unmap();
-        m_file = nullptr;
-    }
+    CView() : m_file(nullptr), m_length(0), m_endReached(false) {}
+    explicit CView(CVirtualFile& file) : m_file(&file), m_length(0), m_endReached(false) {}
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
 
     // Maps `length` bytes from `offset`, a multiple of the allocation granularity. A window that
     // would pass the end of the file is shortened to it, and the end flag tells so. False when
     // the offset is at or past the end, or when the platform cannot map the window in one piece.
-    bool Map(int mode, unsigned long long offset, unsigned long long length)
+    bool Map(unsigned long long offset, unsigned long long length)
     {
         if (m_file == nullptr)
             throw CExceptionNoFile();
@@ -54,11 +47,8 @@ public:
         // type; it is refused instead, so At never hands out an address past the window.
         if (length > SIZE_MAX)
             return false;
-        const bool writable = mode == WriteAccess && (m_file->GetMode() == 1 || m_file->GetMode() == 2);
-        m_data = MapViewOfFile(m_file->GetMappingHandle(), writable ? FILE_MAP_WRITE : FILE_MAP_READ,
-                               static_cast<DWORD>(offset >> 32), static_cast<DWORD>(offset),
-                               static_cast<SIZE_T>(length));
-        if (m_data == nullptr)
+        if (!m_view.Reset(MapViewOfFile(m_file->GetMappingHandle(), FILE_MAP_READ, static_cast<DWORD>(offset >> 32),
+                                        static_cast<DWORD>(offset), static_cast<SIZE_T>(length))))
             return false;
         m_length = length;
         return true;
@@ -70,15 +60,13 @@ public:
         if (m_file == nullptr)
             throw CExceptionNoFile();
         if (position < m_length)
-            return reinterpret_cast<const T*>(static_cast<const unsigned char*>(m_data) + position);
+            return reinterpret_cast<const T*>(static_cast<const unsigned char*>(m_view.Get()) + position);
         throw CExceptionOutboundValue();
     }
 
     void Unmap()
     {
-        if (m_data != nullptr)
-            UnmapViewOfFile(m_data);
-        m_data = nullptr;
+        m_view.Close();
         m_length = 0;
         m_endReached = false;
     }
@@ -88,7 +76,7 @@ public:
 
 private:
     CVirtualFile* m_file;
-    void* m_data;
+    CMappedView m_view;
     unsigned long long m_length;
     bool m_endReached;
 };

@@ -109,7 +109,7 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
     }
 
     SetLastError(0);
-    HWND window = ::CreateWindowExW(exStyle, className, windowName, style | WS_VISIBLE, x, y, width, height,
+    HWND window = ::CreateWindowExW(exStyle, className, windowName, style & ~WS_VISIBLE, x, y, width, height,
                                     parentHandle, identifierOrMenu, GetModuleHandleW(nullptr), this);
     if (window == nullptr)
         return false;
@@ -122,7 +122,10 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
                                 "CBaseWindow::CreateWindowEx : Registering the window message handler failed !",
                                 259);
     }
+    // Shown once it is whole: nobody sees, or clicks, a window whose children are not there yet.
     OnCreate();
+    if (m_handle != nullptr)
+        ShowWindow(m_handle, SW_SHOW);
     return true;
 }
 

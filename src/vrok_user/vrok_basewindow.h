@@ -1,8 +1,6 @@
 #ifndef VROK_USER_BASEWINDOW_H
 #define VROK_USER_BASEWINDOW_H
 
-#include "vrok_data/vrok_kernelobject.h"
-
 #include <windows.h>
 
 namespace vrok { namespace user { namespace basewindow {
@@ -10,12 +8,22 @@ namespace vrok { namespace user { namespace basewindow {
 // Name of the window property that binds a platform window to its object.
 extern const wchar_t WindowPropertyName[];
 
-// Owner of one window handle.
-class CWindowHandle : public data::type::kernelobject::CKernelObject<HWND>
+// The handle of a framework window: null while no window exists. The window belongs to its
+// object (CBaseWindow), which destroys it.
+class CWindowHandle
 {
+public:
+    CWindowHandle(const CWindowHandle&) = delete;
+    CWindowHandle& operator=(const CWindowHandle&) = delete;
+
+    HWND GetHandle() const { return m_handle; }
+    bool IsNull() const { return m_handle == nullptr; }
+
 protected:
     CWindowHandle() = default;
     ~CWindowHandle() = default;
+
+    HWND m_handle = nullptr;
 };
 
 // A window class description, zeroed at construction, whose procedure is the framework's one
@@ -53,7 +61,7 @@ public:
     virtual ~CBaseWindow();
 
     // DestroyWindow; true when the platform returned 1.
-    bool Close() override;
+    virtual bool Close();
     // Shows (in the foreground, updated) or hides the window.
     virtual int Show(bool show);
     virtual BOOL GetClientRect(RECT& rect);
@@ -61,8 +69,8 @@ public:
     // Runs once the window exists and is bound to the object.
     virtual void OnCreate() {}
 
-    // Creates the window (always visible); a width or height of 0 means the maximised size less
-    // the position. Throws CWindowsException when the object has a window already or when the
+    // Creates the window, runs OnCreate and then shows it (always); a width or height of 0 means
+    // the maximised size less the position. Throws CWindowsException when the object has a window already or when the
     // binding cannot be attached; false when the platform creates no window.
     bool CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar_t* className,
                         const wchar_t* windowName, DWORD style, int x, int y, int width, int height,

@@ -7,20 +7,30 @@
 
 namespace vrok { namespace data { namespace type { namespace kernelobject {
 
+struct CLibraryTraits
+{
+    typedef HMODULE Handle;
+    static Handle Invalid() { return nullptr; }
+    static long Release(Handle library) { return FreeLibrary(library); }
+};
+
 // A library loaded at run time, released with FreeLibrary.
-class CDll final : public CKernelObject<HINSTANCE>
+class CDll final
 {
 public:
-    CDll() = default;
-    ~CDll();
-
     // LoadLibraryW of the name; a library held before is released. False when not loaded.
-    bool Load(const wchar_t* name);
+    bool Load(const wchar_t* name) { return m_library.Reset(LoadLibraryW(name)); }
 
     // GetProcAddress of an entry point of the loaded library; null when not loaded or absent.
-    FARPROC FindEntryPoint(const char* name) const;
+    FARPROC FindEntryPoint(const char* name) const
+    {
+        return m_library.IsValid() ? GetProcAddress(m_library.Get(), name) : nullptr;
+    }
 
-    bool Close() override;
+    bool IsNull() const { return !m_library.IsValid(); }
+
+private:
+    CUniqueHandle<CLibraryTraits> m_library;
 };
 
 }}}}

@@ -92,11 +92,11 @@ bool CBitmap::LoadForDpi(int id, int dpi)
     if (percent == drawnPercent)
         return true;
     BITMAP record = {};
-    GetObjectW(m_handle, sizeof(record), &record);
+    GetObjectW(GetHandle(), sizeof(record), &record);
     const int width = dpi::Scale(MulDiv(record.bmWidth, 100, drawnPercent), dpi);
     const int height = dpi::Scale(MulDiv(record.bmHeight, 100, drawnPercent), dpi);
     // Without a stretched copy the drawing is shown at its own size.
-    HBITMAP stretched = StretchedCopy(m_handle, width, height);
+    HBITMAP stretched = StretchedCopy(GetHandle(), width, height);
     return stretched == nullptr || Adopt(stretched);
 }
 

@@ -7,38 +7,30 @@
 
 namespace vrok { namespace user { namespace graphics {
 
+template <typename T>
+struct CGdiTraits
+{
+    typedef T Handle;
+    static Handle Invalid() { return nullptr; }
+    static long Release(Handle object) { return DeleteObject(object); }
+};
+
 // Owner of one drawing object (font, pen, brush, bitmap), released with DeleteObject.
 template <typename T>
-class CGdiObject : public data::type::kernelobject::CKernelObject<T>
+class CGdiObject
 {
 public:
-    CGdiObject() = default;
-
-    ~CGdiObject()
-    {
-        if (this->m_handle != nullptr)
-            DeleteObject(this->m_handle);
-        this->m_handle = nullptr;
-    }
-
-    bool Close() override
-    {
-        if (this->m_handle == nullptr)
-            return false;
-        const BOOL deleted = DeleteObject(this->m_handle);
-        this->m_handle = nullptr;
-        return deleted == 1;
-    }
+    bool Close() { return m_object.Close(); }
+    T GetHandle() const { return m_object.Get(); }
+    bool IsNull() const { return !m_object.IsValid(); }
 
 protected:
     // Takes a newly made handle; a handle held before is released first, so that a second
     // creation never leaks the first object.
-    bool Adopt(T handle)
-    {
-        Close();
-        this->m_handle = handle;
-        return handle != nullptr;
-    }
+    bool Adopt(T handle) { return m_object.Reset(handle); }
+
+private:
+    data::type::kernelobject::CUniqueHandle<CGdiTraits<T>> m_object;
 };
 
 // A font described by the object's own LOGFONTW: the owner sets lfHeight (and possibly the

@@ -1,6 +1,7 @@
 #include "vrok_user/vrok_gradientcontrol.h"
 
 #include "vrok_user/vrok_classbrush.h"
+#include "vrok_user/vrok_dpi.h"
 
 namespace vrok { namespace user { namespace controls { namespace panel {
 
@@ -50,8 +51,20 @@ BOOL CALLBACK RepaintAndShowChild(HWND child, LPARAM)
 CGradientControl::CGradientControl()
     : m_startRed(0x2700), m_startGreen(0x3100), m_startBlue(0x9700),
       m_endRed(0xFF00), m_endGreen(0xFF00), m_endBlue(0xFF00), m_textColour(RGB(255, 255, 255)),
-      m_outlineColour(RGB(39, 49, 151))
+      m_outlineColour(RGB(39, 49, 151)), m_dpi(dpi::StandardDpi)
 {
+}
+
+void CGradientControl::SetDpi(int dpi)
+{
+    m_dpi = dpi;
+    if (m_handle != nullptr)
+        InvalidateRect(m_handle, nullptr, TRUE);
+}
+
+int CGradientControl::Scaled(int value) const
+{
+    return dpi::Scale(value, m_dpi);
 }
 
 bool CGradientControl::FillWindowClass(CWindowClass& windowClass)
@@ -82,9 +95,9 @@ bool CGradientControl::OnPaint()
 
     // The pens outlive the graphic, whose destruction takes them out of the device context
     // before they are deleted.
-    CPen outlinePen(m_outlineColour, 1, PS_SOLID);
+    CPen outlinePen(m_outlineColour, Scaled(1), PS_SOLID);
     outlinePen.Create();
-    CPen accentPen(AccentColour, 2, PS_SOLID);
+    CPen accentPen(AccentColour, Scaled(2), PS_SOLID);
     accentPen.Create();
 
     CGraphic graphic(m_handle);
@@ -95,15 +108,15 @@ bool CGradientControl::OnPaint()
     // way out all the same.
     graphic.SelectPen(outlinePen);
     HDC context = graphic.GetHandle();
-    RoundRect(context, BoxLeft, 0, client.right, client.bottom, CornerSize, CornerSize);
+    RoundRect(context, Scaled(BoxLeft), 0, client.right, client.bottom, Scaled(CornerSize), Scaled(CornerSize));
     FillStrip(graphic, client);
     graphic.SetBkMode(TRANSPARENT);
-    MoveToEx(context, BoxLeft, 0, nullptr);
-    LineTo(context, BoxLeft, StripBottom);
+    MoveToEx(context, Scaled(BoxLeft), 0, nullptr);
+    LineTo(context, Scaled(BoxLeft), Scaled(StripBottom));
 
     graphic.SelectPen(accentPen);
-    MoveToEx(context, 7, 5, nullptr);
-    LineTo(context, 11, 0);
+    MoveToEx(context, Scaled(7), Scaled(5), nullptr);
+    LineTo(context, Scaled(11), 0);
 
     DrawTitle(graphic);
     EnumChildWindows(m_handle, RepaintAndShowChild, 0);
@@ -115,13 +128,13 @@ bool CGradientControl::OnPaint()
 void CGradientControl::FillStrip(CGraphic& graphic, const RECT& client)
 {
     TRIVERTEX vertices[2] = {};
-    vertices[0].x = client.left + StripInset;
-    vertices[0].y = client.top + StripTop;
+    vertices[0].x = client.left + Scaled(StripInset);
+    vertices[0].y = client.top + Scaled(StripTop);
     vertices[0].Red = m_startRed;
     vertices[0].Green = m_startGreen;
     vertices[0].Blue = m_startBlue;
-    vertices[1].x = client.right - StripInset;
-    vertices[1].y = client.top + StripBottom;
+    vertices[1].x = client.right - Scaled(StripInset);
+    vertices[1].y = client.top + Scaled(StripBottom);
     vertices[1].Red = m_endRed;
     vertices[1].Green = m_endGreen;
     vertices[1].Blue = m_endBlue;
@@ -154,7 +167,7 @@ void CGradientControl::DrawTitle(CGraphic& graphic)
     wchar_t title[TitleCapacity] = {};
     GetWindowTextW(m_handle, title, TitleCapacity);
     if (title[0] != L'\0')
-        graphic.TextOut(TitleX, TitleY, title);
+        graphic.TextOut(Scaled(TitleX), Scaled(TitleY), title);
 }
 
 }}}}

@@ -10,6 +10,7 @@ namespace vrok { namespace user { namespace controls { namespace panel {
 
 // A child panel that paints a white rounded box outlined in dark blue, a title strip across
 // its top fading from dark blue to white, and its window text in white on the strip.
+// Its measures are those of 96 DPI, scaled to the density it is given with SetDpi.
 class CGradientControl : public CUserChildControl
 {
 public:
@@ -31,11 +32,16 @@ public:
     // Returns false: WM_PAINT goes on to the default processing as well.
     bool OnPaint();
 
+    // Paints for the density from now on; a derived panel lays its children out again too.
+    virtual void SetDpi(int dpi);
+    int GetDpi() const { return m_dpi; }
+
     // The strip without GradientFill (Msimg32.dll missing): one solid column per pixel,
     // each of the colour that GradientFill would give it.
     static void FillStripByHand(HDC context, const TRIVERTEX& left, const TRIVERTEX& right);
 
 protected:
+    int Scaled(int value) const;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -46,6 +52,7 @@ private:
     COLOR16 m_endRed, m_endGreen, m_endBlue;
     COLORREF m_textColour;
     COLORREF m_outlineColour;
+    int m_dpi;
 };
 
 }}}}

@@ -8,33 +8,14 @@ namespace {
 const COLORREF White = RGB(255, 255, 255);
 }
 
-CHdcObject::~CHdcObject()
-{
-    Close();
-}
-
-bool CHdcObject::Close()
-{
-    if (m_window == nullptr || m_handle == nullptr)
-        return false;
-    const int released = ReleaseDC(m_window, m_handle);
-    m_handle = nullptr;
-    return released == 1;
-}
-
 CGraphic::CGraphic(HWND window)
-    : m_fontSlot(nullptr), m_penSlot(nullptr), m_brushSlot(nullptr), m_bkColour(White),
-      m_textColour(RGB(0, 0, 0)), m_paint(), m_bkMode(0), m_updateRect(), m_gradientFill(nullptr),
-      m_painting(false)
+    : m_window(window), m_context(window != nullptr ? GetDC(window) : nullptr), m_fontSlot(nullptr),
+      m_penSlot(nullptr), m_brushSlot(nullptr), m_paint(), m_gradientFill(nullptr), m_painting(false)
 {
-    m_window = window;
-    m_handle = GetDC(window);
-    ::SetBkColor(m_handle, m_bkColour);
-    std::memset(&m_paint, 0, sizeof(m_paint));
+    ::SetBkColor(m_context, White);
     if (m_msimg32.Load(L"Msimg32.dll"))
         m_gradientFill = reinterpret_cast<GradientFillEntry>(
             reinterpret_cast<void*>(m_msimg32.FindEntryPoint("GradientFill")));
-    m_bkMode = GetBkMode(m_handle);
 }
 
 CGraphic::~CGraphic()
@@ -42,20 +23,14 @@ CGraphic::~CGraphic()
     RestoreSlot(m_penSlot);
     RestoreSlot(m_fontSlot);
     RestoreSlot(m_brushSlot);
-    SetBkColor(White);
-    m_gradientFill = nullptr;
-    m_msimg32.Close();
-    if (m_handle != nullptr)
-    {
-        ReleaseDC(m_window, m_handle);
-        m_window = nullptr;
-    }
-    m_handle = nullptr;
+    ::SetBkColor(m_context, White);
+    if (m_context != nullptr)
+        ReleaseDC(m_window, m_context);
 }
 
 void CGraphic::BeginPaint()
 {
-    if (::GetUpdateRect(m_window, &m_updateRect, FALSE))
+    if (m_window != nullptr && ::GetUpdateRect(m_window, nullptr, FALSE))
     {
         ::BeginPaint(m_window, &m_paint);
         m_painting = true;
@@ -95,45 +70,47 @@ void CGraphic::SelectIntoSlot(HGDIOBJ object, HGDIOBJ& slot)
 {
     if (object == nullptr)
         throw CExceptionBadObject();
+    if (m_context == nullptr)
+        return;
     RestoreSlot(slot);
-    slot = SelectObject(m_handle, object);
+    slot = SelectObject(m_context, object);
 }
 
 void CGraphic::RestoreSlot(HGDIOBJ& slot)
 {
     if (slot == nullptr)
         return;
-    SelectObject(m_handle, slot);
+    SelectObject(m_context, slot);
     slot = nullptr;
 }
 
 void CGraphic::SetBkColor(COLORREF colour)
 {
-    m_bkColour = colour;
-    ::SetBkColor(m_handle, colour);
+    ::SetBkColor(m_context, colour);
 }
 
 void CGraphic::SetTextColor(COLORREF colour)
 {
-    m_textColour = colour;
-    ::SetTextColor(m_handle, colour);
+    ::SetTextColor(m_context, colour);
 }
 
 void CGraphic::SetBkMode(int mode)
 {
-    ::SetBkMode(m_handle, mode);
+    ::SetBkMode(m_context, mode);
 }
 
 void CGraphic::TextOut(int x, int y, const wchar_t* text)
 {
     if (text == nullptr)
         return;
-    ::TextOutW(m_handle, x, y, text, lstrlenW(text));
+    ::TextOutW(m_context, x, y, text, lstrlenW(text));
 }
 
 bool CGraphic::DrawBitmap(const CBitmap& bitmap, int x, int y)
 {
-    HDC memory = CreateCompatibleDC(m_handle);
+    if (m_context == nullptr)
+        return false;
+    HDC memory = CreateCompatibleDC(m_context);
     BITMAP record;
     std::memset(&record, 0, sizeof(record));
     if (GetObjectW(bitmap.GetHandle(), sizeof(record), &record) == 0)
@@ -142,7 +119,7 @@ bool CGraphic::DrawBitmap(const CBitmap& bitmap, int x, int y)
         return false;
     }
     HGDIOBJ previous = SelectObject(memory, bitmap.GetHandle());
-    const BOOL copied = BitBlt(m_handle, x, y, record.bmWidth, record.bmHeight, memory, 0, 0, SRCCOPY);
+    const BOOL copied = BitBlt(m_context, x, y, record.bmWidth, record.bmHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);
     return copied != 0;
@@ -152,7 +129,7 @@ BOOL CGraphic::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, 
 {
     if (m_gradientFill == nullptr)
         return FALSE;
-    return m_gradientFill(m_handle, vertices, vertexCount, mesh, meshCount, mode);
+    return m_gradientFill(m_context, vertices, vertexCount, mesh, meshCount, mode);
 }
 
 }}}

@@ -1,7 +1,6 @@
 #ifndef VROK_USER_GRAPHIC_H
 #define VROK_USER_GRAPHIC_H
 
-#include "vrok_data/vrok_kernelobject.h"
 #include "vrok_user/vrok_dll.h"
 #include "vrok_user/vrok_gdiobject.h"
 
@@ -9,26 +8,12 @@
 
 namespace vrok { namespace user { namespace graphics {
 
-// A window's device context, taken with GetDC and given back with ReleaseDC.
-class CHdcObject : public data::type::kernelobject::CKernelObject<HDC>
-{
-public:
-    CHdcObject() : m_window(nullptr) {}
-    ~CHdcObject();
-
-    // ReleaseDC when both the window and the device context are known; the window is kept.
-    bool Close() override;
-
-    HWND GetWindow() const { return m_window; }
-
-protected:
-    HWND m_window;
-};
-
-// The drawing context of one drawing routine: a local object made on the window it paints.
-// Every font, pen and brush selected through it is taken back when it goes, so the device
-// context ends up holding exactly the objects it held before.
-class CGraphic final : public CHdcObject
+// The drawing context of one drawing routine: a local object made on the window it paints,
+// whose device context (GetDC) it gives back when it goes. Every font, pen and brush selected
+// through it is taken back first, so the device context ends up holding exactly the objects it
+// held before. Made for no window, it holds no device context and draws nothing: a null window
+// would otherwise stand for the whole screen.
+class CGraphic final
 {
 public:
     // Thrown when a font, pen or brush without platform object is selected.
@@ -38,6 +23,11 @@ public:
 
     explicit CGraphic(HWND window);
     ~CGraphic();
+    CGraphic(const CGraphic&) = delete;
+    CGraphic& operator=(const CGraphic&) = delete;
+
+    // The device context; null when the graphic was made for no window.
+    HDC GetHandle() const { return m_context; }
 
     // Validates the update region (when there is one); drawing still goes to the GetDC context.
     void BeginPaint();
@@ -59,25 +49,17 @@ public:
     BOOL GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode);
     bool HasGradientFill() const { return m_gradientFill != nullptr; }
 
-    COLORREF GetBkColor() const { return m_bkColour; }
-    COLORREF GetTextColor() const { return m_textColour; }
-    int GetInitialBkMode() const { return m_bkMode; }
-    bool IsPainting() const { return m_painting; }
-    const RECT& GetUpdateRect() const { return m_updateRect; }
-
 private:
     void SelectIntoSlot(HGDIOBJ object, HGDIOBJ& slot);
     void RestoreSlot(HGDIOBJ& slot);
 
+    HWND m_window;
+    HDC m_context;
     HGDIOBJ m_fontSlot;
     HGDIOBJ m_penSlot;
     HGDIOBJ m_brushSlot;
-    COLORREF m_bkColour;
-    COLORREF m_textColour;
     PAINTSTRUCT m_paint;
-    int m_bkMode;
     data::type::kernelobject::CDll m_msimg32;
-    RECT m_updateRect;
     GradientFillEntry m_gradientFill;
     bool m_painting;
 };

@@ -1,5 +1,6 @@
 #include "vrok_user/vrok_main.h"
 
+#include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_messagebox.h"
 #include "vrok_user/vrok_windowsexception.h"
 
@@ -12,7 +13,8 @@ using user::messagebox::ShowErrorMessage;
 using user::messagebox::ShowInfoMessage;
 
 CApplication* CApplication::s_instance = nullptr;
-CStdMainWindow* CApplication::s_mainWindow = nullptr;
+std::unique_ptr<CStdMainWindow> CApplication::s_mainWindow;
+user::shortcuts::CShortcutTable CApplication::s_shortcuts;
 
 CApplication::CApplication()
 {
@@ -21,8 +23,7 @@ CApplication::CApplication()
 
 CApplication::~CApplication()
 {
-    delete s_mainWindow;
-    s_mainWindow = nullptr;
+    s_mainWindow.reset();
     s_instance = nullptr;
 }
 
@@ -33,9 +34,8 @@ int CApplication::Start(CArgumentList&)
 
 int CApplication::OpenMainWindow(CStdMainWindow* window)
 {
-    if (s_mainWindow != window)
-        delete s_mainWindow;
-    s_mainWindow = window;
+    if (s_mainWindow.get() != window)
+        s_mainWindow.reset(window);
     if (!window->Create())
     {
         const DWORD error = GetLastError();
@@ -70,10 +70,27 @@ int CApplication::Run()
         message = fetched;
         if (result == 0)
             break;
+        if (TranslateShortcut(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+bool CApplication::SetShortcuts(const ACCEL* shortcuts, int count)
+{
+    return s_shortcuts.Assign(shortcuts, count);
+}
+
+bool CApplication::TranslateShortcut(MSG& message)
+{
+    if (s_mainWindow == nullptr || s_mainWindow->IsNull())
+        return false;
+    const HWND main = s_mainWindow->GetHandle();
+    if (message.hwnd != main && !IsChild(main, message.hwnd))
+        return false;
+    return s_shortcuts.Translate(main, message);
 }
 
 int RunProgram(CApplication* application, const wchar_t* commandLine)
@@ -83,6 +100,8 @@ int RunProgram(CApplication* application, const wchar_t* commandLine)
         ShowInfoMessage(L"Aucune instance globale de l'objet CApplication n'a été crée\nAbandon du programme");
         return -1;
     }
+    // Before any window: the program draws itself sharp at every density.
+    user::dpi::DeclareAwareness();
     CArgumentList arguments;
     arguments.Parse(commandLine);
     const int started = application->Start(arguments);

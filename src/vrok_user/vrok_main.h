@@ -2,7 +2,10 @@
 #define VROK_USER_MAIN_H
 
 #include "vrok_user/vrok_argumentlist.h"
+#include "vrok_user/vrok_shortcuts.h"
 #include "vrok_user/vrok_stdmainwindow.h"
+
+#include <memory>
 
 namespace vrok { namespace main {
 
@@ -25,10 +28,17 @@ public:
     static int Run();
 
     static CApplication* GetInstance() { return s_instance; }
-    static user::mainwindow::CStdMainWindow* GetMainWindow() { return s_mainWindow; }
+    static user::mainwindow::CStdMainWindow* GetMainWindow() { return s_mainWindow.get(); }
 
     // True when a main window was recorded but its platform window could not be made.
     static bool MainWindowFailed();
+
+    // Keyboard shortcuts of the main window, replacing earlier ones: each key sends its command
+    // to the main window whichever child has the focus. False when they cannot be set.
+    static bool SetShortcuts(const ACCEL* shortcuts, int count);
+    // A key message of the main window or its children becomes its shortcut's command; true
+    // when it did, and the message is then not to be dispatched.
+    static bool TranslateShortcut(MSG& message);
 
 protected:
     // Records the window (the application owns it from now on), creates it and shows it.
@@ -37,7 +47,8 @@ protected:
 
 private:
     static CApplication* s_instance;
-    static user::mainwindow::CStdMainWindow* s_mainWindow;
+    static std::unique_ptr<user::mainwindow::CStdMainWindow> s_mainWindow;
+    static user::shortcuts::CShortcutTable s_shortcuts;
 };
 
 // The entry point's work: runs the application with the command line and returns the exit

@@ -1,8 +1,10 @@
 #include "vrok_user/vrok_notifywindow.h"
 
 #include "vrok_user/vrok_classbrush.h"
+#include "vrok_user/vrok_dpi.h"
 
 #include <cwchar>
+#include <string>
 
 namespace vrok { namespace user { namespace controls { namespace panel {
 
@@ -15,26 +17,18 @@ const wchar_t CNotifyWindow::ClassName[] = L"VYMP_NOTIFY_WINDOW_CLASSNAME";
 
 namespace {
 
-const int FontHeight = 14;
 const DWORD SlideMilliseconds = 200;
 const UINT ResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED |
                          SWP_NOCOPYBITS | SWP_NOOWNERZORDER;
-const int TextRightMargin = 10;
-const int TextBottomMargin = 10;
 
 }
 
-CNotifyWindow::CNotifyWindow() : m_icon(nullptr)
+CNotifyWindow::CNotifyWindow() : m_iconId(0), m_dpi(dpi::StandardDpi)
 {
     m_message[0] = L'\0';
     m_font.lfHeight = FontHeight;
     m_font.SetFaceName(L"Verdana");
     m_font.Create();
-}
-
-CNotifyWindow::~CNotifyWindow()
-{
-    DeleteIcon();
 }
 
 bool CNotifyWindow::FillWindowClass(CWindowClass& windowClass)
@@ -61,21 +55,52 @@ void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
     std::wcsncpy(m_message, text, MessageCapacity - 1);
     m_message[MessageCapacity - 1] = L'\0';
 
-    DeleteIcon();
-    if (bitmapId == 0)
-        return;
-    m_icon = new CBitmap();
-    m_icon->LoadFromResource(MAKEINTRESOURCEW(bitmapId), 0);
+    // The window text leaves out the line breaks that end the text.
+    std::wstring spoken(m_message);
+    spoken.erase(spoken.find_last_not_of(L"\r\n") + 1);
+    if (m_handle != nullptr)
+        SetWindowTextW(m_handle, spoken.c_str());
+
+    m_iconId = bitmapId;
+    LoadStatusIcon();
 }
 
-void CNotifyWindow::DeleteIcon()
+void CNotifyWindow::LoadStatusIcon()
 {
-    delete m_icon;
-    m_icon = nullptr;
+    if (m_iconId == 0)
+        m_icon.Close();
+    else
+        m_icon.LoadForDpi(m_iconId, m_dpi);
+}
+
+void CNotifyWindow::SetDpi(int dpi)
+{
+    m_dpi = dpi;
+    m_font.lfHeight = Scaled(FontHeight);
+    m_font.Create();
+    LoadStatusIcon();
+    if (m_handle == nullptr)
+        return;
+    ResizeToParentWidth(Scaled(StripHeight));
+    InvalidateRect(m_handle, nullptr, TRUE);
+}
+
+int CNotifyWindow::Scaled(int value) const
+{
+    return dpi::Scale(value, m_dpi);
+}
+
+int CNotifyWindow::GetLineWidth()
+{
+    RECT client = {};
+    GetClientRect(client);
+    return client.right - Scaled(TextLeft) - Scaled(TextRightMargin);
 }
 
 int CNotifyWindow::Show(bool show)
 {
+    if (IsNull())
+        return 0;
     if (IsWindowVisible(m_handle))
     {
         AnimateWindow(m_handle, SlideMilliseconds, AW_HIDE | AW_SLIDE | AW_VER_NEGATIVE);
@@ -83,7 +108,7 @@ int CNotifyWindow::Show(bool show)
     }
     else
     {
-        ResizeToParentWidth(StripHeight);
+        ResizeToParentWidth(Scaled(StripHeight));
         UpdateWindow(m_handle);
     }
     if (!show)
@@ -132,10 +157,10 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
         return;
     RECT area = {};
     GetClientRect(area);
-    area.left += TextLeft;
-    area.top += TextTop;
-    area.right -= TextRightMargin;
-    area.bottom -= TextBottomMargin;
+    area.left += Scaled(TextLeft);
+    area.top += Scaled(TextTop);
+    area.right -= Scaled(TextRightMargin);
+    area.bottom -= Scaled(TextBottomMargin);
 
     graphic.SetBkColor(GetSysColor(COLOR_INFOBK));
     graphic.SelectFont(m_font);
@@ -145,8 +170,8 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
     area.bottom = area.top + height;
     DrawTextW(context, m_message, -1, &area, DT_BOTTOM);
 
-    if (m_icon != nullptr)
-        graphic.DrawBitmap(*m_icon, IconLeft, IconTop);
+    if (!m_icon.IsNull())
+        graphic.DrawBitmap(m_icon, Scaled(IconLeft), Scaled(IconTop));
 }
 
 LRESULT CNotifyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,7 @@
 #include "vrok_user/vrok_stdmainwindow.h"
 
+#include "vrok_user/vrok_dpi.h"
+
 namespace vrok { namespace user { namespace mainwindow {
 
 using basewindow::CBaseWindow;
@@ -47,8 +49,12 @@ bool CStdMainWindow::Create()
     OnRegisterClass(windowClass);
     if (windowClass.Register() == 0)
         throw CExceptionRegisterClass();
-    return CreateWindowEx(nullptr, WS_EX_ACCEPTFILES, ClassName, Title, MainWindowStyle, MainWindowLeft,
-                          MainWindowTop, MainWindowWidth, MainWindowHeight, nullptr);
+    // Laid out for the screen's density; a window that opens on a monitor of another density
+    // is told so with WM_DPICHANGED.
+    const int dpi = dpi::DpiOfWindow(nullptr);
+    return CreateWindowEx(nullptr, WS_EX_ACCEPTFILES, ClassName, Title, MainWindowStyle, dpi::Scale(MainWindowLeft, dpi),
+                          dpi::Scale(MainWindowTop, dpi), dpi::Scale(MainWindowWidth, dpi),
+                          dpi::Scale(MainWindowHeight, dpi), nullptr);
 }
 
 LRESULT CStdMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

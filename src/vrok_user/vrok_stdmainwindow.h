@@ -6,8 +6,8 @@
 namespace vrok { namespace user { namespace mainwindow {
 
 // Base of the program's top-level window: registers "VYMP_MAIN_WINDOW_CLASSNAME", creates the
-// window at (10, 10), 420 x 300, accepting dropped files, and ends the message loop when the
-// window is destroyed.
+// window at (10, 10), 420 x 300 (at 96 DPI; in proportion at other densities), accepting
+// dropped files, and ends the message loop when the window is destroyed.
 class CStdMainWindow : public basewindow::CBaseWindow
 {
 public:

@@ -6,27 +6,11 @@ namespace {
 const DWORD DefaultStyle = WS_BORDER | ES_LOWERCASE;
 }
 
-CTextField::~CTextField()
-{
-    delete m_font;
-    m_font = nullptr;
-}
-
 bool CTextField::Create(CBaseWindow* parent, const wchar_t* text, int x, int y, int width, int height,
                         DWORD exStyle, DWORD style)
 {
     const DWORD ownStyle = (style != 0 ? style : DefaultStyle) | m_addedStyle;
     return CControl::Create(parent, L"EDIT", 0, text, x, y, width, height, exStyle, ownStyle);
-}
-
-void CTextField::SetFont(graphics::CFont* font)
-{
-    graphics::CFont* previous = m_font;
-    m_font = font;
-    HFONT handle = font != nullptr ? font->GetHandle() : nullptr;
-    SendMessageW(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
-    if (previous != font)
-        delete previous;
 }
 
 }}}}

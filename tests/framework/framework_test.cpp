@@ -3,9 +3,12 @@
 #include "modal_watcher.h"
 #include "window_testing.h"
 
+#include "window/cool_control.h"
+#include "window/my_window.h"
 #include "vrok_user/vrok_control.h"
 #include "vrok_user/vrok_graphic.h"
 #include "vrok_user/vrok_main.h"
+#include "vrok_user/vrok_notifywindow.h"
 
 #include <gtest/gtest.h>
 
@@ -162,7 +165,40 @@ TEST(Graphic, DestructionGivesTheContextBackItsObjectsAndAWhiteBackground)
     }
     EXPECT_EQ(before, selection()) << "font, pen, brush and background colour";
 
-    CGraphic graphic(handle);
-    EXPECT_TRUE(graphic.Close());
-    EXPECT_FALSE(graphic.Close()) << "released once";
+    const CGraphic nowhere(nullptr);
+    EXPECT_EQ(nullptr, nowhere.GetHandle()) << "a null window stands for the whole screen";
+}
+
+struct CTestApplication : vrok::main::CApplication
+{
+    int Start(vrok::main::CArgumentList&) override { return OpenMainWindow(new OMyWindow(nullptr)); }
+};
+
+LRESULT CALLBACK RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == WM_NCCREATE ? FALSE : DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The strip's class is taken by a procedure that refuses every window: the main window is made
+// without a strip and answers clicks and comparisons all the same.
+TEST(MainWindow, GoesOnWithoutAStripItCouldNotMake)
+{
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    WNDCLASSEXW refusing = {};
+    refusing.cbSize = sizeof(refusing);
+    refusing.lpszClassName = controls::panel::CNotifyWindow::ClassName;
+    refusing.hInstance = module;
+    refusing.lpfnWndProc = RefuseCreation;
+    ASSERT_NE(0, RegisterClassExW(&refusing));
+    CTestApplication application;
+    vrok::main::CArgumentList arguments;
+    testsupport::CModalWatcher watcher;
+    ASSERT_EQ(0, application.Start(arguments));
+    auto* window = static_cast<OMyWindow*>(vrok::main::CApplication::GetMainWindow());
+    EXPECT_EQ(nullptr, window->GetNotifyWindow());
+    SendMessageW(window->GetHandle(), WM_LBUTTONDOWN, 0, 0);
+    SendMessageW(window->GetHandle(), WM_COMPARE_REQUEST, 0, 0);
+    PostMessageW(window->GetHandle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, vrok::main::CApplication::Run());
+    UnregisterClassW(controls::panel::CNotifyWindow::ClassName, module);
 }

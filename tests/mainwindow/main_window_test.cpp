@@ -3,11 +3,10 @@
 #include "modal_watcher.h"
 #include "test_files.h"
 #include "window_testing.h"
+#include "opened_window.h"
 
 #include "window/about_window.h"
 #include "window/cool_control.h"
-#include "window/my_window.h"
-#include "vrok_user/vrok_main.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -20,90 +19,6 @@
 using namespace testsupport;
 
 namespace {
-
-// RFC 1321's examples.
-const std::wstring AbcDigest = L"900150983cd24fb0d6963f7d28e17f72";
-const std::wstring MessageDigest = L"f96b697d7cb7938d525a2f31aaf161d0";
-
-const wchar_t EnglishIni[] =
-    L"[WINDOW_TEXT]\r\ntext=Published digest\r\n[BUTTON_COMPARE]\r\ntext=&Compare\r\n[SENTENCES]\r\n"
-    L"string_empty_string=Nothing to compare.\r\nstring_too_long=Too long.\r\nstring_too_short=Too short.\r\n"
-    L"string_not_hexacecimal=Not hexadecimal.\r\nhash_equal=Equal.\r\nhash_different=Different.\r\n";
-
-// A program folder with md5_global.ini naming `language` and english.ini beside it.
-struct CProgramFolder : CTemporaryFolder
-{
-    explicit CProgramFolder(const std::wstring& language = L"english.ini")
-    {
-        WriteFile(L"md5_global.ini", Utf16Profile(L"[CURRENT_LANGUAGE]\r\n_ini_file=" + language + L"\r\n"));
-        WriteFile(L"english.ini", Utf16Profile(EnglishIni));
-    }
-};
-
-// The main window opened through an application object as the program does; it is closed and
-// its class unregistered when the object goes.
-class COpenedWindow : public vrok::main::CApplication
-{
-public:
-    explicit COpenedWindow(const CProgramFolder& folder, const std::wstring* file = nullptr)
-        : m_folder(folder.Path()), m_file(file)
-    {
-        vrok::main::CArgumentList arguments;
-        EXPECT_EQ(0, Start(arguments));
-        PumpMessages(60);
-    }
-    ~COpenedWindow() override
-    {
-        Close();
-        UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
-    }
-    int Start(vrok::main::CArgumentList&) override
-    {
-        const vrok::data::type::string::CString file(m_file != nullptr ? *m_file : L"");
-        OMyWindow* window = new OMyWindow(m_file != nullptr ? &file : nullptr);
-        window->SetProgramFolder(m_folder.c_str());
-        return OpenMainWindow(window);
-    }
-    OMyWindow& My() const { return *static_cast<OMyWindow*>(GetMainWindow()); }
-    HWND Handle() const { return My().GetHandle(); }
-    HWND Input() const { return My().GetDropPanel()->GetInputField()->GetHandle(); }
-    HWND Digest() const { return My().GetDropPanel()->GetDigestField()->GetHandle(); }
-    HWND Strip() const { return My().GetNotifyWindow()->GetHandle(); }
-    std::wstring StripText() const { return My().GetNotifyWindow()->GetMessageText(); }
-    bool StripHasIcon() const { return My().GetNotifyWindow()->HasIcon(); }
-    COLORREF IconColour() const
-    {
-        UpdateWindow(Strip());
-        return PixelAt(Strip(), 34, 22);  // a plain spot of the shield drawn at (10, 10)
-    }
-    void Command(WPARAM id) const
-    {
-        SendMessageW(Handle(), WM_COMMAND, id, 0);
-        PumpMessages();
-    }
-    // Closes the window; the message loop's result (0 after a normal close), -1 when it never ends.
-    int Close()
-    {
-        if (m_closed)
-            return 0;
-        m_closed = true;
-        SendMessageW(Handle(), WM_CLOSE, 0, 0);
-        for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5)) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT)
-                    return static_cast<int>(message.wParam);
-                DispatchMessageW(&message);
-            }
-        }
-        return -1;
-    }
-
-private:
-    std::wstring m_folder;
-    const std::wstring* m_file;
-    bool m_closed = false;
-};
 
 // The times the strip is shown (slides in) while the action runs.
 HWND g_strip = nullptr;
@@ -129,21 +44,6 @@ int StripShows(const COpenedWindow& opened, Action action)
     return g_stripShows;
 }
 
-void DropFiles(HWND window, const std::vector<std::wstring>& files)
-{
-    std::wstring list;
-    for (const std::wstring& file : files)
-        list += file + L'\0';
-    list += L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the window frees it
-    PumpMessages();
-}
 
 // Puts Unicode text on the clipboard; null empties it.
 void SetClipboard(const std::wstring* text)

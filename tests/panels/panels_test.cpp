@@ -258,13 +258,14 @@ TEST(Pictures, FourDistinctShieldsOnTheStripGroundAndTheIconAtThreeSizes)
             EXPECT_GT((marks[first] ^ marks[second]).count(), 25u) << "the marks differ too";
         }
 
-    // The icon group: three images of 16, 32 and 48 pixels at 32 bits (each entry 14 bytes).
+    // The icon group: the small (16) and large (32) sizes at 100 % to 200 %, and 48, at 32 bits
+    // (each entry 14 bytes).
     HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(106), RT_GROUP_ICON);
     ASSERT_NE(nullptr, group);
     const BYTE* bytes = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
-    ASSERT_EQ(3, bytes[4]);
-    const int sizes[] = {16, 32, 48};
-    for (int index = 0; index < 3; ++index) {
+    const int sizes[] = {16, 20, 24, 32, 40, 48, 64};
+    ASSERT_EQ(7, bytes[4]);
+    for (int index = 0; index < 7; ++index) {
         EXPECT_EQ(sizes[index], bytes[6 + 14 * index]);
         EXPECT_EQ(32, bytes[6 + 14 * index + 6]);
     }

@@ -115,7 +115,7 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
 {
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
-        { SectionMenuFile, 0, { commands::Open, commands::Close } },
+        { SectionMenuFile, 0, { commands::Open, commands::StopHashing, commands::Close } },
         { SectionMenuEdit, 1, { commands::Paste } },
         { SectionMenuHelp, 3, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
@@ -125,6 +125,7 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionMenuEdit, KeyMenuTitle }, { SectionMenuLanguage, KeyMenuTitle }, { SectionMenuHelp, KeyMenuTitle },
         { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
         { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
+        { SectionSentences, KeyHashingProgress }, { SectionSentences, KeyHashingStopped },
         { SectionMessages, KeyLanguageNotRemembered },
     };
     wchar_t folder[MAX_PATH] = {};

@@ -1,0 +1,19 @@
+#ifndef VESTIGON_SHORTCUTS_H
+#define VESTIGON_SHORTCUTS_H
+
+#include "settings/command_ids.h"
+
+#include <windows.h>
+
+// The main window's keyboard shortcuts: each key runs its command as the menu entry would.
+namespace shortcuts {
+
+const ACCEL MainWindow[] = {
+    { FVIRTKEY, VK_ESCAPE, commands::StopHashing },
+};
+
+const int MainWindowCount = sizeof(MainWindow) / sizeof(MainWindow[0]);
+
+}
+
+#endif

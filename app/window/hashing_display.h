@@ -1,0 +1,63 @@
+#ifndef VESTIGON_HASHING_DISPLAY_H
+#define VESTIGON_HASHING_DISPLAY_H
+
+#include "hashing/hash_job.h"
+
+#include <windows.h>
+
+#include <string>
+
+struct ITaskbarList3;
+
+// The taskbar button's progress (Windows 7 and later), through the shell's COM object; where
+// the system has none (XP, Vista) every call does nothing.
+class CTaskbarProgress
+{
+public:
+    CTaskbarProgress();
+    ~CTaskbarProgress();
+    CTaskbarProgress(const CTaskbarProgress&) = delete;
+    CTaskbarProgress& operator=(const CTaskbarProgress&) = delete;
+
+    void Set(HWND window, unsigned long long done, unsigned long long total);
+    void Clear(HWND window);
+
+private:
+    bool m_comStarted;
+    ITaskbarList3* m_taskbar;
+};
+
+// What the main window shows of a hashing job: a standard progress bar over the status bar's
+// second part and the taskbar button's progress. The bar is a child of the status bar, which
+// destroys it.
+class CHashingDisplay
+{
+public:
+    // Steps of the bar from empty to full.
+    static const int Range = 1000;
+
+    CHashingDisplay();
+
+    // Creates the (hidden) bar over the given part of the status bar.
+    void Attach(HWND mainWindow, HWND statusBar, int part);
+    void Show(const hashing::CJobProgress& progress);
+    void Hide();
+
+    HWND GetProgressBar() const { return m_progressBar; }
+
+private:
+    void PlaceOverPart();
+
+    HWND m_mainWindow;
+    HWND m_statusBar;
+    HWND m_progressBar;
+    int m_part;
+    CTaskbarProgress m_taskbar;
+};
+
+// The progress sentence from its pattern in the language file: {percent} becomes "42 %",
+// {speed} "123.4 MB/s" and {time} the time left as m:ss (h:mm:ss from an hour on). The pattern
+// is never used as a format string, so a language file cannot make it read past its arguments.
+std::wstring FormatProgressSentence(const std::wstring& pattern, const hashing::CJobProgress& progress);
+
+#endif

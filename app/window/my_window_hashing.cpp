@@ -1,0 +1,94 @@
+// The main window's side of hashing: a job per file on a thread of its own, its progress in the
+// status bar, the strip and the taskbar, and its result or failure once it arrives.
+#include "window/my_window.h"
+
+#include "settings/command_ids.h"
+#include "settings/profile_files.h"
+#include "vrok_user/vrok_messagebox.h"
+#include "vrok_user/vrok_notifywindow.h"
+
+
+using vrok::user::messagebox::ShowPathErrorMessage;
+
+namespace {
+
+const wchar_t OpenFailedMessage[] = L"Open file %s failed !";
+
+}
+
+std::wstring OMyWindow::ReadSentence(const wchar_t* key) const
+{
+    const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
+    if (languageFile.empty())
+        return std::wstring();
+    return ReadProfileString(languageFile.c_str(), profile::SectionSentences, key, profile::SentenceBufferLength);
+}
+
+// The strip's sentence changes in place, without a new slide.
+void OMyWindow::ShowHashingSentence(const std::wstring& sentence)
+{
+    m_caption.AppendSentence(sentence.c_str());
+    if (m_notifyWindow == nullptr || m_notifyWindow->IsNull())
+        return;
+    m_notifyWindow->SetMessage(GetCaption(), 0);
+    InvalidateRect(m_notifyWindow->GetHandle(), nullptr, TRUE);
+}
+
+void OMyWindow::StartHashing(const wchar_t* path)
+{
+    m_compareWhenHashed = false;
+    m_hashingDisplay.Hide();
+    if (m_hashJob.Start(GetHandle(), path) == 0)
+        ShowPathErrorMessage(OpenFailedMessage, path);
+    UpdateStopCommand();
+}
+
+void OMyWindow::StopHashing()
+{
+    if (!m_hashJob.IsRunning())
+        return;
+    m_hashJob.Stop();
+    m_compareWhenHashed = false;
+    m_hashingDisplay.Hide();
+    UpdateStopCommand();
+    ShowHashingSentence(ReadSentence(profile::KeyHashingStopped));
+}
+
+void OMyWindow::OnHashProgress(WPARAM job)
+{
+    if (!m_hashJob.IsCurrent(job))
+        return;
+    const hashing::CJobProgress progress = m_hashJob.GetProgress();
+    m_hashingDisplay.Show(progress);
+    ShowHashingSentence(FormatProgressSentence(ReadSentence(profile::KeyHashingProgress), progress));
+}
+
+// A comparison asked for meanwhile is judged now that the digest is there; a failure is told
+// in a box and leaves the digest field empty.
+void OMyWindow::OnHashFinished(WPARAM job)
+{
+    if (!m_hashJob.IsCurrent(job))
+        return;
+    std::wstring digest;
+    const hashing::Outcome outcome = m_hashJob.TakeOutcome(digest);
+    const bool compare = m_compareWhenHashed;
+    m_compareWhenHashed = false;
+    m_hashingDisplay.Hide();
+    UpdateStopCommand();
+    ShowHashingSentence(std::wstring());
+    if (outcome == hashing::Outcome::Digest) {
+        SetDigestText(digest.c_str());
+        if (compare)
+            CompareDigests();
+        return;
+    }
+    const std::wstring path = m_hashJob.GetPath();
+    ShowPathErrorMessage(OpenFailedMessage, path.c_str());
+}
+
+void OMyWindow::UpdateStopCommand()
+{
+    HMENU menu = ::GetMenu(GetHandle());
+    if (menu != nullptr)
+        EnableMenuItem(menu, commands::StopHashing, MF_BYCOMMAND | (IsHashing() ? MF_ENABLED : MF_GRAYED));
+}

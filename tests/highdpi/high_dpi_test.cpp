@@ -1,0 +1,140 @@
+// The main window on a screen of 144 DPI: this program runs in a Wine prefix of its own whose
+// LogPixels is 144, and opens the window as the program does, on the program's own files.
+#include "reference_digests.h"
+#include "test_files.h"
+#include "window_testing.h"
+
+#include "window/about_window.h"
+#include "window/cool_control.h"
+#include "window/my_window.h"
+#include "vrok_user/vrok_dpi.h"
+#include "vrok_user/vrok_main.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+// The main window started on a file, closed when the object goes.
+struct CStarted : vrok::main::CApplication
+{
+    explicit CStarted(const std::wstring& file) : file(file)
+    {
+        vrok::user::dpi::DeclareAwareness();
+        vrok::main::CArgumentList arguments;
+        EXPECT_EQ(0, Start(arguments));
+        PumpMessages(60);
+    }
+    ~CStarted() override
+    {
+        DestroyWindow(My().GetHandle());
+        UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
+    }
+    int Start(vrok::main::CArgumentList&) override
+    {
+        wchar_t folder[MAX_PATH] = {};
+        GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
+        const vrok::data::type::string::CString path(file);
+        OMyWindow* window = new OMyWindow(&path);
+        window->SetProgramFolder(folder);
+        return OpenMainWindow(window);
+    }
+    OMyWindow& My() const { return *static_cast<OMyWindow*>(GetMainWindow()); }
+    HWND Input() const { return My().GetDropPanel()->GetInputField()->GetHandle(); }
+    int InputFontHeight() const
+    {
+        LOGFONTW font = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Input(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+        return font.lfHeight;
+    }
+    // The first line of the strip, measured in the strip's own font.
+    int PathLineWidth() const
+    {
+        const std::wstring text = My().GetNotifyWindow()->GetMessageText();
+        HDC context = GetDC(nullptr);
+        HGDIOBJ previous = SelectObject(context, My().GetNotifyWindow()->GetFont().GetHandle());
+        SIZE size = {};
+        GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.find(L'\n')), &size);
+        SelectObject(context, previous);
+        ReleaseDC(nullptr, context);
+        return size.cx;
+    }
+    std::wstring file;
+};
+
+void ExpectRect(const RECT& expected, const RECT& actual, int tolerance)
+{
+    EXPECT_NEAR(expected.left, actual.left, tolerance);
+    EXPECT_NEAR(expected.top, actual.top, tolerance);
+    EXPECT_NEAR(expected.right, actual.right, tolerance);
+    EXPECT_NEAR(expected.bottom, actual.bottom, tolerance);
+}
+
+}
+
+// Started on a file in a folder whose path is 200 characters long.
+TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensity)
+{
+    CTemporaryFolder folder;
+    std::wstring deep = folder.Path();
+    while (deep.size() < 200)
+        CreateDirectoryW((deep += L"\\" + std::wstring(std::min<size_t>(40, 199 - deep.size()), L'd')).c_str(), nullptr);
+    CStarted started(folder.WriteFile(deep.substr(folder.Path().size() + 1) + L"\\sample file.bin",
+                                      ReadWholeFile(L"e2e\\sample.bin")));
+    OMyWindow& my = started.My();
+    ASSERT_EQ(144, my.GetDpi());
+    RECT outer = {};
+    GetWindowRect(my.GetHandle(), &outer);
+    ExpectRect({15, 15, 15 + 630, 15 + 450}, outer, 4);
+    ExpectRect({3, 150, 603, 330}, ChildRect(my.GetDropPanel()->GetHandle()), 0);
+    ExpectRect({75, 45, 525, 75}, ChildRect(started.Input()), 0);
+    EXPECT_EQ(ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin"),
+              WindowText(my.GetDropPanel()->GetDigestField()->GetHandle()));
+    EXPECT_EQ(21, started.InputFontHeight());
+    EXPECT_EQ(21, my.GetNotifyWindow()->GetFont().lfHeight);
+
+    // The path line: compacted in its folders to the strip's room, the file name whole at its end.
+    const std::wstring said = WindowText(my.GetNotifyWindow()->GetHandle());
+    EXPECT_EQ(L"\\sample file.bin", said.substr(said.size() - 16));
+    EXPECT_NE(std::wstring::npos, said.find(L"..."));
+    EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
+    EXPECT_GT(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth() * 3 / 4) << "the room is used";
+
+    // The shield drawn at 1.5x: 45 pixels from (15, 15), much of it beyond the 30 of the 1x one.
+    SetWindowTextW(started.Input(), ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin").c_str());
+    SendMessageW(my.GetHandle(), WM_COMPARE_REQUEST, 0, 0);
+    PumpMessages(500);
+    int green = 0;
+    for (int at = 0; at < 15 * 45; ++at)
+        green += IsGreen(PixelAt(my.GetNotifyWindow()->GetHandle(), 45 + at % 15, 15 + at / 15));
+    EXPECT_GT(green, 80);
+
+    // Moved to a monitor of 192 DPI: the suggested rectangle, and everything at twice its size.
+    RECT suggested = {40, 30, 40 + 840, 30 + 600};
+    SendMessageW(my.GetHandle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(my.GetHandle(), &outer);
+    ExpectRect(suggested, outer, 0);
+    ExpectRect({4, 200, 804, 440}, ChildRect(my.GetDropPanel()->GetHandle()), 0);
+    ExpectRect({100, 60, 700, 100}, ChildRect(started.Input()), 0);
+    EXPECT_EQ(28, started.InputFontHeight());
+    EXPECT_EQ(28, my.GetNotifyWindow()->GetFont().lfHeight);
+    EXPECT_NE(std::wstring::npos, std::wstring(my.GetNotifyWindow()->GetMessageText()).find(L"\\sample file.bin\n"));
+    EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
+}
+
+// The drawing made for the density where there is one, otherwise the nearest larger one reduced.
+TEST(HighDpi, PicturesAreTheDrawingsOfTheDensity)
+{
+    const struct { int dpi, id, width; } rows[] = {
+        {96, 101, 30}, {120, 101, 38}, {144, 101, 45}, {192, 101, 60}, {288, 101, 90},
+        {144, CAboutWindow::PictureId, 504}, {192, CAboutWindow::PictureId, 672},
+    };
+    for (const auto& row : rows) {
+        vrok::user::graphics::CBitmap picture;
+        ASSERT_TRUE(picture.LoadForDpi(row.id, row.dpi));
+        BITMAP record = {};
+        GetObjectW(picture.GetHandle(), sizeof(record), &record);
+        EXPECT_EQ(row.width, record.bmWidth) << row.dpi << " " << row.id;
+    }
+}

@@ -1,0 +1,158 @@
+// Hashing off the window's thread, in a real window: progress, stop, a second file, a comparison
+// asked for before the digest, a read that fails part-way and a close while hashing.
+#include "modal_watcher.h"
+#include "opened_window.h"
+
+#include "hashing/file_hasher.h"
+#include "settings/shortcuts.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// 4.5 GiB: hashing takes seconds, long enough to watch and to stop. Its full path is taken
+// before any test runs: the open dialog may move the working folder.
+std::wstring FullPath(const wchar_t* path)
+{
+    wchar_t full[MAX_PATH] = {};
+    GetFullPathNameW(path, MAX_PATH, full, nullptr);
+    return full;
+}
+const std::wstring LargeFile = FullPath(L"large\\sparse.bin");
+const wchar_t StopMenu[] = L"[CURRENT_LANGUAGE]\r\n_ini_file=english.ini\r\n[MENU_FILE]\r\nmenu_position=0\r\n"
+                           L"menu_type_0=0\r\nmenu_id_0=207\r\n";
+
+int BarPosition(const COpenedWindow& opened)
+{
+    return static_cast<int>(SendMessageW(opened.My().GetProgressBar(), PBM_GETPOS, 0, 0));
+}
+
+bool StopEntryEnabled(const COpenedWindow& opened)
+{
+    return !(GetMenuState(GetMenu(opened.Handle()), 207, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Stand-ins for the file hasher, run on the job's thread: one held until the test lets it go,
+// one whose read fails after the first megabyte.
+HANDLE g_release = nullptr;
+
+hashing::Outcome HeldHash(const std::wstring& path, hashing::IHashObserver& observer, std::wstring& digest)
+{
+    WaitForSingleObject(g_release, 10000);
+    return hashing::HashFile(path, observer, digest);
+}
+
+hashing::Outcome FailingHalfWay(const std::wstring&, hashing::IHashObserver& observer, std::wstring&)
+{
+    observer.OnProgress(1 << 20, 2 << 20);
+    return hashing::Outcome::ReadFailed;
+}
+
+}
+
+// Both ways to stop: the File menu's command and Esc with the focus in the reference field.
+TEST(BackgroundHashing, ProgressGrowsAndAStopLeavesTheDigestEmpty)
+{
+    ASSERT_TRUE(vrok::main::CApplication::SetShortcuts(shortcuts::MainWindow, shortcuts::MainWindowCount));
+    for (const bool withEscape : { false, true }) {
+        SCOPED_TRACE(withEscape ? "Esc" : "command 207");
+        CProgramFolder folder;
+        folder.WriteFile(L"md5_global.ini", Utf16Profile(StopMenu));
+        folder.WriteFile(L"english.ini", Utf16Profile(std::wstring(EnglishIni) + L"[MENU_FILE]\r\nmenu_title=File\r\nmenu_text_0=Stop\r\n"));
+        CModalWatcher watcher;
+        COpenedWindow opened(folder, &LargeFile, false);
+        const HWND bar = opened.My().GetProgressBar();
+        int first = 0;
+        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(bar) && (first = BarPosition(opened)) > 0; }));
+        ASSERT_TRUE(PumpUntil([&] { return BarPosition(opened) > first; }));
+        const std::wstring strip = opened.StripText();
+        EXPECT_NE(std::wstring::npos, strip.find(L"Hashing ")) << Narrow(strip);
+        EXPECT_NE(std::wstring::npos, strip.find(L" MB/s ")) << Narrow(strip);
+        EXPECT_EQ(strip, WindowText(opened.Strip()));
+        EXPECT_TRUE(StopEntryEnabled(opened));
+
+        if (withEscape) {
+            MSG key = { opened.Input(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
+            EXPECT_TRUE(vrok::main::CApplication::TranslateShortcut(key));
+        } else {
+            SendMessageW(opened.Handle(), WM_COMMAND, 207, 0);
+        }
+        EXPECT_FALSE(opened.My().IsHashing());
+        EXPECT_TRUE(opened.My().GetHashJob().Join(1000)) << "the thread ends after its buffer";
+        PumpMessages(300);
+        EXPECT_EQ(L"", WindowText(opened.Digest()));
+        EXPECT_FALSE(IsWindowVisible(bar));
+        EXPECT_TRUE(EndsWith(opened.StripText(), L"\nStopped.")) << Narrow(opened.StripText());
+        EXPECT_FALSE(StopEntryEnabled(opened));
+        EXPECT_TRUE(watcher.Boxes().empty());
+    }
+}
+
+TEST(BackgroundHashing, ASecondFileReplacesTheOneBeingHashed)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    CModalWatcher watcher;
+    COpenedWindow opened(folder, &LargeFile, false);
+    ASSERT_TRUE(opened.My().IsHashing());
+    DropFiles(opened.Handle(), { abc });
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    PumpMessages(300);
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest())) << "nothing of the first file arrives afterwards";
+    EXPECT_TRUE(EndsWith(opened.StripText(), L"abc.txt\n"));
+    EXPECT_FALSE(IsWindowVisible(opened.My().GetProgressBar()));
+    EXPECT_TRUE(watcher.Boxes().empty());
+}
+
+TEST(BackgroundHashing, ACompareAskedForWhileHashingGivesItsVerdictWithTheDigest)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    COpenedWindow opened(folder);
+    g_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    opened.My().GetHashJob().UseHashFunction(&HeldHash);
+    SendDrop(opened.Handle(), { abc });
+    SetWindowTextW(opened.Input(), AbcDigest.c_str());
+    SendMessageW(opened.Handle(), WM_COMPARE_REQUEST, 0, 0);
+    PumpMessages(100);
+    EXPECT_TRUE(EndsWith(opened.StripText(), L"abc.txt\n")) << "no verdict on an empty digest";
+    EXPECT_FALSE(opened.StripHasIcon());
+    SetEvent(g_release);
+    WaitWhileHashing();
+    PumpMessages(100);
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    EXPECT_TRUE(EndsWith(opened.StripText(), L"abc.txt\nEqual.")) << Narrow(opened.StripText());
+    EXPECT_EQ(opened.StripText(), WindowText(opened.Strip())) << "others read what the strip shows";
+    CloseHandle(g_release);
+}
+
+TEST(BackgroundHashing, AReadFailingPartWayIsToldInTheOpenFailedBox)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    COpenedWindow opened(folder, &abc);
+    CModalWatcher watcher;
+    opened.My().GetHashJob().UseHashFunction(&FailingHalfWay);
+    DropFiles(opened.Handle(), { abc });
+    ASSERT_TRUE(watcher.PumpUntil(1));
+    EXPECT_EQ(L"Open file " + abc + L" failed !", watcher.Boxes()[0].text);
+    EXPECT_EQ(L"", WindowText(opened.Digest()));
+    EXPECT_FALSE(IsWindowVisible(opened.My().GetProgressBar()));
+}
+
+TEST(BackgroundHashing, ClosingWhileHashingEndsPromptly)
+{
+    CProgramFolder folder;
+    CModalWatcher watcher;
+    COpenedWindow opened(folder, &LargeFile, false);
+    ASSERT_TRUE(opened.My().IsHashing());
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(0, opened.Close());
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_TRUE(watcher.Boxes().empty());
+}

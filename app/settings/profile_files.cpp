@@ -1,24 +1,42 @@
 #include "settings/profile_files.h"
 
+#include "vrok_persistence/vrok_longpath.h"
+
 #include <windows.h>
 #include <shlwapi.h>
+
+#include <vector>
 
 using namespace profile;
 
 namespace {
 
-// The program folder: the given one, or the running executable's path without its file name.
-// A truncated executable path would name some other folder, so it counts as a failure (empty).
+// The longest path the system knows, terminator included.
+const DWORD LongestPath = 32768;
+
+// The program folder: the given one, or the running executable's path without its file name,
+// at any length. A truncated executable path would name some other folder, so it counts as a
+// failure (empty).
 std::wstring ProgramFolderOf(const wchar_t* programFolder)
 {
     if (programFolder)
-        return std::wstring(programFolder).substr(0, PathBufferLength - 2);
-    wchar_t folder[PathBufferLength] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, folder, ProgramPathLimit);
-    if (length == 0 || length >= static_cast<DWORD>(ProgramPathLimit))
+        return programFolder;
+    std::vector<wchar_t> path(LongestPath, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), LongestPath);
+    if (length == 0 || length >= LongestPath)
         return std::wstring();
-    PathRemoveFileSpecW(folder);
-    return folder;
+    return FolderOfPath(std::wstring(path.data(), length));
+}
+
+// A value too long to join with PathAppendW: a fully qualified one as it is, any other under
+// the folder, leading backslashes dropped.
+std::wstring JoinLong(const std::wstring& folder, const wchar_t* value)
+{
+    if (!PathIsRelativeW(value) && value[0] != L'\\')
+        return value;
+    while (*value == L'\\')
+        ++value;
+    return *value == L'\0' ? folder : folder + L"\\" + value;
 }
 
 // A language chosen while md5_global.ini could not be written: it holds for this run, for that
@@ -56,6 +74,15 @@ bool WriteValue(const wchar_t* key, const std::wstring& value, const wchar_t* pa
 
 }
 
+std::wstring FolderOfPath(const std::wstring& path)
+{
+    const size_t cut = path.find_last_of(L'\\');
+    if (cut == std::wstring::npos)
+        return std::wstring();
+    // A drive's root keeps its backslash ("C:\\"), as PathRemoveFileSpecW leaves it.
+    return path.substr(0, cut == 2 && path[1] == L':' ? cut + 1 : cut);
+}
+
 std::wstring GetGlobalIniPath(const wchar_t* programFolder)
 {
     return GetPathBesideProgram(GlobalIniName, programFolder);
@@ -64,10 +91,17 @@ std::wstring GetGlobalIniPath(const wchar_t* programFolder)
 std::wstring GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder)
 {
     const std::wstring folder = ProgramFolderOf(programFolder);
+    if (folder.empty())
+        return std::wstring();
+    if (value == nullptr)
+        value = L"";
+    // PathAppendW refuses a result longer than 259 characters rather than cut it: a program in a
+    // deep folder has its files joined by hand.
     wchar_t path[PathBufferLength] = {};
+    if (folder.size() + 1 + lstrlenW(value) >= static_cast<size_t>(ProgramPathLimit))
+        return vrok::persistence::file::FitToMaxPath(JoinLong(folder, value));
     lstrcpynW(path, folder.c_str(), PathBufferLength - 1);
-    // PathAppendW refuses a result longer than 259 characters rather than cut it.
-    if (folder.empty() || !PathAppendW(path, value ? value : L""))
+    if (!PathAppendW(path, value))
         return std::wstring();
     return path;
 }

@@ -79,9 +79,13 @@ std::wstring GetGlobalIniPath(const wchar_t* programFolder = nullptr);
 
 // A file named by a profile value, resolved against the program folder by the one rule every
 // profile value follows: a fully qualified value is used as it is; any other lands under the
-// folder, a leading backslash dropped; an empty one names the folder itself. Empty when the
-// result does not fit.
+// folder, a leading backslash dropped; an empty one names the folder itself. In a deep folder
+// the path of an existing file comes in its short form where that is shorter than MAX_PATH, so
+// that the profile functions can read it.
 std::wstring GetPathBesideProgram(const wchar_t* value, const wchar_t* programFolder = nullptr);
+
+// The folder part of a path (a drive's root with its backslash); empty for a bare name.
+std::wstring FolderOfPath(const std::wstring& path);
 
 // Full path of the current language file (_ini_file of the current language, resolved as
 // above). Whether the file exists is not tested. Empty when it does not fit.

@@ -38,10 +38,7 @@ unsigned char LanguagePopupPosition(const wchar_t* globalIniPath)
 
 std::wstring FolderOf(const wchar_t* globalIniPath)
 {
-    wchar_t folder[PathBufferLength] = {};
-    lstrcpynW(folder, globalIniPath, PathBufferLength - 1);
-    PathRemoveFileSpecW(folder);
-    return folder;
+    return FolderOfPath(globalIniPath != nullptr ? globalIniPath : L"");
 }
 
 bool IsExistingFile(const std::wstring& path)

@@ -49,4 +49,21 @@ std::wstring ToLongPathForm(const wchar_t* path)
     return LongPrefix + full;
 }
 
+std::wstring FitToMaxPath(const std::wstring& path)
+{
+    if (path.size() < MAX_PATH)
+        return path;
+    const std::wstring longForm = ToLongPathForm(path.c_str());
+    std::vector<wchar_t> shortForm(longForm.size() + 1);
+    const DWORD length = GetShortPathNameW(longForm.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+    if (length == 0 || length >= shortForm.size())
+        return path;
+    std::wstring fitted(shortForm.data(), length);
+    if (StartsWith(fitted, LongUncPrefix))
+        fitted = L"\\\\" + fitted.substr(std::wstring(LongUncPrefix).size());
+    else if (StartsWith(fitted, LongPrefix))
+        fitted = fitted.substr(std::wstring(LongPrefix).size());
+    return fitted.size() < MAX_PATH ? fitted : path;
+}
+
 }}}

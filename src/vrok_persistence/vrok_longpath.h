@@ -13,6 +13,11 @@ namespace vrok { namespace persistence { namespace file {
 // and a path the system cannot make full.
 std::wstring ToLongPathForm(const wchar_t* path);
 
+// For the functions that still stop at MAX_PATH (the profile functions): a path of MAX_PATH
+// characters or more in its short (8.3) form, when the file exists and the short form is
+// shorter than MAX_PATH; any other path unchanged.
+std::wstring FitToMaxPath(const std::wstring& path);
+
 }}}
 
 #endif

@@ -1,5 +1,6 @@
 // The main window on a screen of 144 DPI: this program runs in a Wine prefix of its own whose
 // LogPixels is 144, and opens the window as the program does, on the program's own files.
+#include "modal_watcher.h"
 #include "reference_digests.h"
 #include "test_files.h"
 #include "window_testing.h"
@@ -29,6 +30,7 @@ struct CStarted : vrok::main::CApplication
     ~CStarted() override
     {
         DestroyWindow(My().GetHandle());
+        PumpMessages(30);  // takes the quit message, which would end the next test's boxes at once
         UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
     }
     int Start(vrok::main::CArgumentList&) override
@@ -89,14 +91,14 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     ExpectRect({15, 15, 15 + 630, 15 + 450}, outer, 4);
     ExpectRect({3, 150, 603, 330}, ChildRect(my.GetDropPanel()->GetHandle()), 0);
     ExpectRect({75, 45, 525, 75}, ChildRect(started.Input()), 0);
-    EXPECT_EQ(ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin"),
-              WindowText(my.GetDropPanel()->GetDigestField()->GetHandle()));
+    HWND digest = my.GetDropPanel()->GetDigestField()->GetHandle();
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(digest) == ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin"); }));
     EXPECT_EQ(21, started.InputFontHeight());
     EXPECT_EQ(21, my.GetNotifyWindow()->GetFont().lfHeight);
 
     // The path line: compacted in its folders to the strip's room, the file name whole at its end.
     const std::wstring said = WindowText(my.GetNotifyWindow()->GetHandle());
-    EXPECT_EQ(L"\\sample file.bin", said.substr(said.size() - 16));
+    EXPECT_EQ(L"\\sample file.bin", said.substr(said.size() - std::min<size_t>(16, said.size())));
     EXPECT_NE(std::wstring::npos, said.find(L"..."));
     EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
     EXPECT_GT(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth() * 3 / 4) << "the room is used";
@@ -104,11 +106,12 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     // The shield drawn at 1.5x: 45 pixels from (15, 15), much of it beyond the 30 of the 1x one.
     SetWindowTextW(started.Input(), ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin").c_str());
     SendMessageW(my.GetHandle(), WM_COMPARE_REQUEST, 0, 0);
-    PumpMessages(500);
-    int green = 0;
-    for (int at = 0; at < 15 * 45; ++at)
-        green += IsGreen(PixelAt(my.GetNotifyWindow()->GetHandle(), 45 + at % 15, 15 + at / 15));
-    EXPECT_GT(green, 80);
+    EXPECT_TRUE(PumpUntil([&] {
+        int green = 0;
+        for (int at = 0; at < 15 * 45; ++at)
+            green += IsGreen(PixelAt(my.GetNotifyWindow()->GetHandle(), 45 + at % 15, 15 + at / 15));
+        return green > 80;
+    }));
 
     // Moved to a monitor of 192 DPI: the suggested rectangle, and everything at twice its size.
     RECT suggested = {40, 30, 40 + 840, 30 + 600};
@@ -121,6 +124,18 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     EXPECT_EQ(28, my.GetNotifyWindow()->GetFont().lfHeight);
     EXPECT_NE(std::wstring::npos, std::wstring(my.GetNotifyWindow()->GetMessageText()).find(L"\\sample file.bin\n"));
     EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
+}
+
+// Started on a missing file whose path is 600 characters long: the box shows it shortened.
+TEST(HighDpi, AMissingFileOf600CharactersIsToldInABoxThatFits)
+{
+    CModalWatcher watcher;
+    CStarted started(L"C:\\" + std::wstring(585, L'm') + L"\\missing.bin");
+    ASSERT_TRUE(watcher.PumpUntil(1));
+    const std::wstring& text = watcher.Boxes()[0].text;
+    EXPECT_EQ(L"Erreur", watcher.Boxes()[0].caption);
+    EXPECT_EQ(L"Open file C:\\mmm", text.substr(0, 16));
+    EXPECT_EQ(L"m\\missing.bin failed !", text.substr(text.size() - std::min<size_t>(22, text.size())));
 }
 
 // The drawing made for the density where there is one, otherwise the nearest larger one reduced.

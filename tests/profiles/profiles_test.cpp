@@ -84,6 +84,22 @@ TEST(ProfileFiles, ValuesResolveAgainstTheProgramFolder)
     }
 }
 
+// A program deep in a folder tree (its folder longer than 260 characters) finds its files there.
+TEST(ProfileFiles, AProgramInADeepFolderFindsItsFiles)
+{
+    CTemporaryFolder base;
+    std::wstring folder = base.Path();
+    while (folder.size() < 300)
+        CreateDirectoryW((folder += L"\\" + std::wstring(50, L'p')).c_str(), nullptr);
+    const std::wstring inside = folder.substr(base.Path().size() + 1);
+    base.WriteFile(inside + L"\\" + GlobalIniName,
+                   testsupport::Utf16Profile(L"[CURRENT_LANGUAGE]\r\n_ini_file=english.ini\r\n"));
+    base.WriteFile(inside + L"\\english.ini", testsupport::Utf16Profile(L"[WINDOW_TEXT]\r\ntext=Deep\r\n"));
+    EXPECT_EQ(Read(GetLanguageFilePath(folder.c_str()), SectionWindowText, KeyText), L"Deep");
+    EXPECT_EQ(GetPathBesideProgram(L"\\lang\\fr.ini", folder.c_str()), folder + L"\\lang\\fr.ini");
+    EXPECT_EQ(GetPathBesideProgram(L"D:\\other\\fr.ini", folder.c_str()), L"D:\\other\\fr.ini");
+}
+
 TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 {
     const std::wstring rest = L"[MENU_LANGUAGE_LIST]\r\nmenu_position=2\r\nmenu_text_1=Fran\u00e7ais\r\n"

@@ -87,8 +87,8 @@ void CHashingDisplay::Show(const hashing::CJobProgress& progress)
     const int position = static_cast<int>(progress.bytesDone * Range / progress.bytesTotal);
     SendMessageW(m_progressBar, PBM_SETPOS, position, 0);
     if (!IsWindowVisible(m_progressBar)) {
-        PlaceOverPart();
         ShowWindow(m_progressBar, SW_SHOWNA);
+        FollowStatusBar();
     }
     m_taskbar.Set(m_mainWindow, progress.bytesDone, progress.bytesTotal);
 }
@@ -102,11 +102,12 @@ void CHashingDisplay::Hide()
     }
 }
 
-// The status bar's part moves with the window's width, so the bar is placed each time it shows.
-void CHashingDisplay::PlaceOverPart()
+// The status bar's parts move with the window's width and density.
+void CHashingDisplay::FollowStatusBar()
 {
     RECT part = {};
-    if (!SendMessageW(m_statusBar, SB_GETRECT, m_part, reinterpret_cast<LPARAM>(&part)))
+    if (m_progressBar == nullptr || !IsWindowVisible(m_progressBar) ||
+        !SendMessageW(m_statusBar, SB_GETRECT, m_part, reinterpret_cast<LPARAM>(&part)))
         return;
     SetWindowPos(m_progressBar, HWND_TOP, part.left + 2, part.top + 2, part.right - part.left - 4,
                  part.bottom - part.top - 4, SWP_NOACTIVATE);

@@ -42,11 +42,12 @@ public:
     void Attach(HWND mainWindow, HWND statusBar, int part);
     void Show(const hashing::CJobProgress& progress);
     void Hide();
+    // Moves a shown bar back over its part once the status bar has been laid out again.
+    void FollowStatusBar();
 
     HWND GetProgressBar() const { return m_progressBar; }
 
 private:
-    void PlaceOverPart();
 
     HWND m_mainWindow;
     HWND m_statusBar;

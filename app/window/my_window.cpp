@@ -433,6 +433,7 @@ void OMyWindow::OnSize()
         SendMessageW(m_statusBar->GetHandle(), WM_SIZE, 0, 0);
     if (m_notifyWindow != nullptr && !m_notifyWindow->IsNull())
         m_notifyWindow->FitToParent();
+    m_hashingDisplay.FollowStatusBar();
 }
 
 int OMyWindow::Scaled(int value) const

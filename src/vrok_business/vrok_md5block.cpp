@@ -36,7 +36,8 @@ inline unsigned int RotateLeft(unsigned int value)
     a = RotateLeft<shift>(a) + (b)
 
 // The 64 steps of one compression, straight-line, with the constants as immediate operands.
-inline void Compress(const unsigned int* x, CMd5State& state)
+// Always inlined, so that the chaining words stay in registers from one block to the next.
+__attribute__((always_inline)) inline void Compress(const unsigned int* x, CMd5State& state)
 {
     unsigned int a = state.a;
     unsigned int b = state.b;

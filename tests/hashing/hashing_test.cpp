@@ -1,5 +1,6 @@
 // The file hasher and the hashing job on their own: digests across several read buffers,
-// progress, stops, replaced jobs and the outcomes of files that cannot be hashed.
+// progress, stops and the outcomes of files that cannot be hashed. The main window's tests
+// drive the job through replacement, stop and close.
 #include "hashing/file_hasher.h"
 #include "hashing/hash_job.h"
 
@@ -41,14 +42,12 @@ struct CMessageWindow
     ~CMessageWindow() { DestroyWindow(handle); }
 
     // Takes the job's messages off the queue until one of `kind` for `job` arrives or 10 s pass.
-    bool WaitFor(UINT kind, unsigned job, std::vector<unsigned>* finishedJobs = nullptr)
+    bool WaitFor(UINT kind, unsigned job)
     {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < 10000) {
             MSG message;
             while (PeekMessageW(&message, handle, hashing::WM_HASH_PROGRESS, hashing::WM_HASH_FINISHED, PM_REMOVE)) {
-                if (message.message == hashing::WM_HASH_FINISHED && finishedJobs != nullptr)
-                    finishedJobs->push_back(static_cast<unsigned>(message.wParam));
                 if (message.message == kind && message.wParam == job)
                     return true;
             }
@@ -113,36 +112,4 @@ TEST(Hashing, JobPostsItsDigestToTheWindow)
     EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_9437187.bin"), digest);
     EXPECT_FALSE(job.IsRunning());
     EXPECT_EQ(9437187u, job.GetProgress().bytesDone);
-}
-
-// The first job's thread ends without posting its result; only the second job is current.
-TEST(Hashing, NewJobReplacesTheRunningOne)
-{
-    CMessageWindow window;
-    hashing::CHashJob job;
-    const unsigned first = job.Start(window.handle, L"large\\sparse.bin");
-    const unsigned second = job.Start(window.handle, L"digest\\len_1000.bin");
-    ASSERT_NE(first, second);
-    EXPECT_FALSE(job.IsCurrent(first));
-    std::vector<unsigned> finished;
-    ASSERT_TRUE(window.WaitFor(hashing::WM_HASH_FINISHED, second, &finished));
-    std::wstring digest;
-    EXPECT_EQ(Outcome::Digest, job.TakeOutcome(digest));
-    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_1000.bin"), digest);
-    EXPECT_EQ(std::vector<unsigned>{ second }, finished);
-}
-
-TEST(Hashing, StoppedJobEndsPromptlyAndPostsNothing)
-{
-    CMessageWindow window;
-    hashing::CHashJob job;
-    const unsigned number = job.Start(window.handle, L"large\\sparse.bin");
-    ASSERT_TRUE(window.WaitFor(hashing::WM_HASH_PROGRESS, number));
-    job.Stop();
-    EXPECT_FALSE(job.IsRunning());
-    EXPECT_FALSE(job.IsCurrent(number));
-    EXPECT_TRUE(job.Join(1000));
-    MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, window.handle, hashing::WM_HASH_FINISHED, hashing::WM_HASH_FINISHED, PM_REMOVE));
-    EXPECT_LT(job.GetProgress().bytesDone, job.GetProgress().bytesTotal);
 }

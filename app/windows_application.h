@@ -7,6 +7,9 @@
 class CWindowsApplication : public vrok::main::CApplication
 {
 public:
+    // The framework's boxes take the program's captions from the start.
+    CWindowsApplication();
+
     int Start(vrok::main::CArgumentList& arguments) override;
 };
 

@@ -9,7 +9,7 @@ target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 ole32 gdi32 
 file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
 list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")
 add_library(vestigon_core STATIC ${VESTIGON_CORE_SOURCES})
-target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/app)
+target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/resources)
 target_link_libraries(vestigon_core PUBLIC vrok)
 
 # The runnable folder: the exe with its profile files and help files beside it.

@@ -12,6 +12,11 @@ using vrok::user::graphics::CGraphic;
 using vrok::user::graphics::CPen;
 using vrok::user::graphics::CSolidBrush;
 
+// The framework finds the pictures drawn for other densities at the offsets of the resource list.
+static_assert(IDB_DRAWN_150_OFFSET == vrok::user::graphics::CBitmap::Drawn150Offset &&
+                  IDB_DRAWN_200_OFFSET == vrok::user::graphics::CBitmap::Drawn200Offset,
+              "the resource list and CBitmap::LoadForDpi agree on where the scaled drawings are");
+
 namespace {
 
 const COLORREF GroundColour = RGB(0, 20, 0);

@@ -2,6 +2,7 @@
 #define VESTIGON_ABOUT_WINDOW_H
 
 #include "vrok_user/vrok_dpi.h"
+#include "resource.h"
 #include "vrok_user/vrok_toolwindow.h"
 
 #include <windows.h>
@@ -15,7 +16,7 @@ class CAboutWindow : public vrok::user::controls::toolwindow::CToolWindow
 public:
     static constexpr int Width = 300;
     static constexpr int Height = 200;
-    static constexpr int PictureId = 105;
+    static constexpr int PictureId = IDB_ABOUT;
 
     // The top-left corner that centres the box over the owner's window rectangle, shifted by
     // 10 pixels to the lower right (at 96 DPI).

@@ -1,6 +1,7 @@
 #ifndef VESTIGON_COOL_CONTROL_H
 #define VESTIGON_COOL_CONTROL_H
 
+#include "resource.h"
 #include "vrok_user/vrok_button.h"
 #include "vrok_user/vrok_edittext.h"
 #include "vrok_user/vrok_gdiobject.h"
@@ -30,7 +31,7 @@ protected:
 class CCoolControl : public vrok::user::controls::panel::CGradientControl
 {
 public:
-    static constexpr int CompareButtonId = 102;
+    static constexpr int CompareButtonId = IDC_COMPARE_BUTTON;
 
     CCoolControl() = default;
     ~CCoolControl() override;

@@ -1,14 +1,16 @@
 #ifndef VESTIGON_DIGEST_COMPARISON_H
 #define VESTIGON_DIGEST_COMPARISON_H
 
+#include "resource.h"
+
 // The verdict on a reference digest that the user typed or pasted, against the digest of the
 // shown file: which sentence of the language file's [SENTENCES] to show, with which picture.
 namespace comparison {
 
 // Bitmap resources of the three verdict pictures.
-const int EqualPicture = 101;
-const int WarningPicture = 103;
-const int DifferentPicture = 104;
+const int EqualPicture = IDB_VERDICT_EQUAL;
+const int WarningPicture = IDB_VERDICT_WARNING;
+const int DifferentPicture = IDB_VERDICT_DIFFERENT;
 
 // A digest is written as this many hexadecimal digits.
 const int DigestLength = 32;

@@ -7,6 +7,7 @@
 #include "window/language_commands.h"
 #include "settings/menu_builder.h"
 #include "settings/profile_files.h"
+#include "settings/program_texts.h"
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_graphic.h"
@@ -84,7 +85,7 @@ std::wstring CopyClipboardText(HGLOBAL data, const wchar_t* text)
 
 }
 
-OMyWindow::OMyWindow(const CString* path)
+OMyWindow::OMyWindow(const CString* path) : CStdMainWindow(programtexts::MainWindowLook)
 {
     if (path != nullptr)
         m_filePath = *path;

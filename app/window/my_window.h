@@ -3,6 +3,7 @@
 
 #include "hashing/hash_job.h"
 #include "window/hashing_display.h"
+#include "resource.h"
 #include "window/window_caption.h"
 #include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_dpi.h"
@@ -29,8 +30,8 @@ class CCoolControl;
 class OMyWindow : public vrok::user::mainwindow::CStdMainWindow
 {
 public:
-    static const int StatusBarIdentifier = 123;
-    static const int IconIdentifier = 106;
+    static const int StatusBarIdentifier = IDC_STATUS_BAR;
+    static const int IconIdentifier = IDI_VESTIGON;
     static const int StripHeight = 80;
     static const int DropPanelLeft = 2;
     static const int DropPanelTop = 100;

@@ -12,6 +12,9 @@ namespace vrok { namespace user { namespace messagebox {
 
 namespace {
 
+const wchar_t* g_errorCaption = L"";
+const wchar_t* g_infoCaption = L"";
+
 int ShowFormattedMessage(const wchar_t* caption, UINT style, const wchar_t* format, va_list arguments)
 {
     wchar_t text[1024] = {};
@@ -28,6 +31,12 @@ int ShowFormattedMessage(const wchar_t* caption, UINT style, const wchar_t* form
 
 int CModalScope::s_open = 0;
 
+void SetCaptions(const wchar_t* errorCaption, const wchar_t* infoCaption)
+{
+    g_errorCaption = errorCaption != nullptr ? errorCaption : L"";
+    g_infoCaption = infoCaption != nullptr ? infoCaption : L"";
+}
+
 HWND ModalOwner()
 {
     const mainwindow::CStdMainWindow* window = main::CApplication::GetMainWindow();
@@ -40,8 +49,8 @@ int ShowErrorMessage(const wchar_t* format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
-    const int result = ShowFormattedMessage(L"Erreur", MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST,
-                                            format, arguments);
+    const int result =
+        ShowFormattedMessage(g_errorCaption, MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST, format, arguments);
     va_end(arguments);
     return result;
 }
@@ -50,8 +59,7 @@ int ShowInfoMessage(const wchar_t* format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
-    const int result = ShowFormattedMessage(L"Information",
-                                            MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST,
+    const int result = ShowFormattedMessage(g_infoCaption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST,
                                             format, arguments);
     va_end(arguments);
     return result;

@@ -8,9 +8,11 @@ namespace vrok { namespace user { namespace messagebox {
 // Longest message text a box shows; a longer formatted text shows no box at all.
 const int MaxMessageLength = 511;
 
+// The captions of the two kinds of box; the program gives its own (none until it does).
+void SetCaptions(const wchar_t* errorCaption, const wchar_t* infoCaption);
+
 // printf-style modal boxes owned by the application's main window (when it has one), topmost
-// and brought to the foreground, with the captions "Erreur" and "Information". %s takes a wide
-// string. The result is the button
+// and brought to the foreground, with the captions given above. %s takes a wide string. The result is the button
 // pressed (IDOK), or 0 when the text did not fit and no box was shown.
 int ShowErrorMessage(const wchar_t* format, ...);
 int ShowInfoMessage(const wchar_t* format, ...);

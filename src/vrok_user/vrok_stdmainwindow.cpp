@@ -8,14 +8,9 @@ using basewindow::CBaseWindow;
 using basewindow::CWindowClass;
 
 const wchar_t CStdMainWindow::ClassName[] = L"VYMP_MAIN_WINDOW_CLASSNAME";
-const wchar_t CStdMainWindow::Title[] = L"Vestigon pour md5 v1.0";
 
 namespace {
 const DWORD MainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VISIBLE;
-const int MainWindowLeft = 10;
-const int MainWindowTop = 10;
-const int MainWindowWidth = 420;
-const int MainWindowHeight = 300;
 }
 
 int CStdMainWindow::Show(bool show)
@@ -52,9 +47,9 @@ bool CStdMainWindow::Create()
     // Laid out for the screen's density; a window that opens on a monitor of another density
     // is told so with WM_DPICHANGED.
     const int dpi = dpi::DpiOfWindow(nullptr);
-    return CreateWindowEx(nullptr, WS_EX_ACCEPTFILES, ClassName, Title, MainWindowStyle, dpi::Scale(MainWindowLeft, dpi),
-                          dpi::Scale(MainWindowTop, dpi), dpi::Scale(MainWindowWidth, dpi),
-                          dpi::Scale(MainWindowHeight, dpi), nullptr);
+    return CreateWindowEx(nullptr, WS_EX_ACCEPTFILES, ClassName, m_look.title, MainWindowStyle,
+                          dpi::Scale(m_look.left, dpi), dpi::Scale(m_look.top, dpi), dpi::Scale(m_look.width, dpi),
+                          dpi::Scale(m_look.height, dpi), nullptr);
 }
 
 LRESULT CStdMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

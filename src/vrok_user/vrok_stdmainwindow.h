@@ -5,9 +5,20 @@
 
 namespace vrok { namespace user { namespace mainwindow {
 
+// What the program gives its main window: the caption and the outer rectangle, in pixels at
+// 96 DPI (in proportion at other densities).
+struct CMainWindowLook
+{
+    const wchar_t* title;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 // Base of the program's top-level window: registers "VYMP_MAIN_WINDOW_CLASSNAME", creates the
-// window at (10, 10), 420 x 300 (at 96 DPI; in proportion at other densities), accepting
-// dropped files, and ends the message loop when the window is destroyed.
+// window as the program describes it, accepting dropped files, and ends the message loop when
+// the window is destroyed.
 class CStdMainWindow : public basewindow::CBaseWindow
 {
 public:
@@ -15,9 +26,8 @@ public:
     class CExceptionRegisterClass {};
 
     static const wchar_t ClassName[];
-    static const wchar_t Title[];
 
-    CStdMainWindow() = default;
+    explicit CStdMainWindow(const CMainWindowLook& look) : m_look(look) {}
 
     // Shown: also in the foreground with the keyboard focus.
     int Show(bool show) override;
@@ -32,6 +42,9 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    const CMainWindowLook m_look;
 };
 
 }}}

@@ -3,6 +3,7 @@
 
 #include "window_testing.h"
 
+#include "settings/program_texts.h"
 #include "window/about_window.h"
 #include "window/cool_control.h"
 #include "vrok_user/vrok_main.h"
@@ -29,6 +30,9 @@ std::vector<MSG> g_received;
 
 class CRecordingMainWindow : public vrok::user::mainwindow::CStdMainWindow
 {
+public:
+    CRecordingMainWindow() : CStdMainWindow(programtexts::MainWindowLook) {}
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {

@@ -2,6 +2,7 @@
 
 #include "modal_watcher.h"
 
+#include "settings/program_texts.h"
 #include "vrok_user/vrok_main.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,9 @@ using vrok::main::RunProgram;
 // A main window that refuses its own creation: the window cannot be made.
 class CRefusingWindow : public vrok::user::mainwindow::CStdMainWindow
 {
+public:
+    CRefusingWindow() : CStdMainWindow(programtexts::MainWindowLook) {}
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {

@@ -1,6 +1,8 @@
 #include "modal_watcher.h"
 #include "window_testing.h"
 
+#include "settings/program_texts.h"
+
 #include <algorithm>
 #include <map>
 
@@ -55,6 +57,7 @@ CSeenBox ReadBox(HWND box)
 
 CModalWatcher::CModalWatcher(UINT periodMs) : m_timer(SetTimer(nullptr, 0, periodMs, OnTimer))
 {
+    programtexts::InstallBoxCaptions();  // as the program does at its start
     watchers[m_timer] = this;
 }
 

@@ -1,0 +1,12 @@
+#include "settings/program_texts.h"
+
+#include "vrok_user/vrok_messagebox.h"
+
+namespace programtexts {
+
+void InstallBoxCaptions()
+{
+    vrok::user::messagebox::SetCaptions(ErrorCaption, InfoCaption);
+}
+
+}

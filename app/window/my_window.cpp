@@ -433,7 +433,10 @@ void OMyWindow::OnSize()
     if (m_statusBar != nullptr && !m_statusBar->IsNull())
         SendMessageW(m_statusBar->GetHandle(), WM_SIZE, 0, 0);
     if (m_notifyWindow != nullptr && !m_notifyWindow->IsNull())
+    {
         m_notifyWindow->FitToParent();
+        CompactPathLineAgain();
+    }
     m_hashingDisplay.FollowStatusBar();
 }
 
@@ -466,13 +469,19 @@ void OMyWindow::LayOutForDpi()
         MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
                    Scaled(DropPanelHeight), TRUE);
     }
-    if (!m_shownPath.empty() && m_notifyWindow != nullptr)
-    {
-        const std::wstring sentence(GetCaption() + m_caption.PathLineEnd());
-        FormatCaption(std::wstring(m_shownPath).c_str());
-        m_caption.AppendSentence(sentence.c_str());
-        m_notifyWindow->SetMessage(GetCaption(), m_notifyWindow->GetIconId());
-    }
+    CompactPathLineAgain();
+}
+
+// For the strip's new room or font; the sentence after the path line and the icon stay.
+void OMyWindow::CompactPathLineAgain()
+{
+    if (m_shownPath.empty() || m_notifyWindow == nullptr || m_notifyWindow->IsNull())
+        return;
+    const std::wstring sentence(GetCaption() + m_caption.PathLineEnd());
+    FormatCaption(std::wstring(m_shownPath).c_str());
+    m_caption.AppendSentence(sentence.c_str());
+    m_notifyWindow->SetMessage(GetCaption(), m_notifyWindow->GetIconId());
+    InvalidateRect(m_notifyWindow->GetHandle(), nullptr, TRUE);
 }
 
 void OMyWindow::OnSetFocus()

@@ -85,6 +85,7 @@ private:
     // WM_DPICHANGED: the window takes the rectangle the system suggests and lays itself out.
     void OnDpiChanged(int dpi, const RECT& suggested);
     void LayOutForDpi();
+    void CompactPathLineAgain();
     int Scaled(int value) const;
     void OnSetFocus();
     bool OnCommand(int id, int code, HWND from);

@@ -32,15 +32,22 @@ Entry FindUser32Entry(const char* name)
 
 }
 
+// Each system keeps the first awareness it is given (the manifest's, where it has one): a call
+// refused as denied means it is set already, and no older call may lower it.
 void DeclareAwareness()
 {
     if (auto setContext = FindUser32Entry<SetAwarenessContextEntry>("SetProcessDpiAwarenessContext"))
-        if (setContext(reinterpret_cast<HANDLE>(PerMonitorAwareV2Context)))
+    {
+        if (setContext(reinterpret_cast<HANDLE>(PerMonitorAwareV2Context)) || GetLastError() == ERROR_ACCESS_DENIED)
             return;
+    }
     if (auto setProcess = reinterpret_cast<SetProcessAwarenessEntry>(
             reinterpret_cast<void*>(FindEntry(L"shcore.dll", "SetProcessDpiAwareness"))))
-        if (SUCCEEDED(setProcess(ProcessPerMonitorAware)))
+    {
+        const HRESULT result = setProcess(ProcessPerMonitorAware);
+        if (SUCCEEDED(result) || result == E_ACCESSDENIED)
             return;
+    }
     if (auto setAware = FindUser32Entry<SetAwareEntry>("SetProcessDPIAware"))
         setAware();
 }

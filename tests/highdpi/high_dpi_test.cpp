@@ -122,8 +122,11 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     ExpectRect({100, 60, 700, 100}, ChildRect(started.Input()), 0);
     EXPECT_EQ(28, started.InputFontHeight());
     EXPECT_EQ(28, my.GetNotifyWindow()->GetFont().lfHeight);
-    EXPECT_NE(std::wstring::npos, std::wstring(my.GetNotifyWindow()->GetMessageText()).find(L"\\sample file.bin\n"));
-    EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
+    for (int width : {840, 500}) {  // then made narrower: compacted again for the room left
+        SetWindowPos(my.GetHandle(), nullptr, 0, 0, width, 600, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_NE(std::wstring::npos, std::wstring(my.GetNotifyWindow()->GetMessageText()).find(L"\\sample file.bin\n"));
+        EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
+    }
 }
 
 // Started on a missing file whose path is 600 characters long: the box shows it shortened.

@@ -36,7 +36,6 @@ using vrok::user::controls::panel::CNotifyWindow;
 using vrok::user::controls::statusbar::CStdStatusBar;
 using vrok::user::dialog::stddialog::CStdDialogOpenFile;
 using vrok::user::graphics::CGraphic;
-using vrok::user::menu::CMenu;
 using vrok::user::messagebox::CModalScope;
 using vrok::user::messagebox::ShowInfoMessage;
 using vrok::user::messagebox::ShowPathErrorMessage;
@@ -366,47 +365,40 @@ void OMyWindow::OnControlClosed(const CBaseWindow* closed)
     m_aboutWindow.reset();
 }
 
-// A popup position outside the menu bar (a broken md5_global.ini) ends the command; the menus
-// stay as they were. While a box or dialog of the program is open, only Close is taken: another
-// program may post commands that would open a second one.
+// While a box or dialog of the program is open, only Close is taken: another program may post
+// commands that would open a second one.
 void OMyWindow::RunCommand(unsigned short command)
 {
     if (CModalScope::IsAnyOpen() && command != commands::Close && command != commands::StopHashing)
         return;
-    try
+    if (commands::IsLanguageCommand(command))
     {
-        if (commands::IsLanguageCommand(command))
-        {
-            if (m_menu != nullptr)
-                SwitchLanguage(command, *this, *m_menu, m_dropPanel.get(), ProgramFolder());
-            return;
-        }
-        switch (command)
-        {
-        case commands::Open:
-            OnOpen();
-            break;
-        case commands::Close:
-            Close();
-            break;
-        case commands::Paste:
-            OnPaste();
-            break;
-        case commands::About:
-            OnAbout();
-            break;
-        case commands::Help:
-            ShowHelp(*this, ProgramFolder());
-            break;
-        case commands::StopHashing:
-            StopHashing();
-            break;
-        default:
-            break;
-        }
+        if (m_menu != nullptr)
+            SwitchLanguage(command, *this, *m_menu, m_dropPanel.get(), ProgramFolder());
+        return;
     }
-    catch (const CMenu::COutBoundValue&)
+    switch (command)
     {
+    case commands::Open:
+        OnOpen();
+        break;
+    case commands::Close:
+        Close();
+        break;
+    case commands::Paste:
+        OnPaste();
+        break;
+    case commands::About:
+        OnAbout();
+        break;
+    case commands::Help:
+        ShowHelp(*this, ProgramFolder());
+        break;
+    case commands::StopHashing:
+        StopHashing();
+        break;
+    default:
+        break;
     }
 }
 

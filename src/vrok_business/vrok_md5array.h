@@ -10,12 +10,7 @@ template <typename T, unsigned N>
 class CArray
 {
 public:
-    static const unsigned Count = N;
-
     CArray() : m_items{} {}
-
-    virtual T* GetData() { return m_items; }
-    const T* GetData() const { return m_items; }
 
 protected:
     ~CArray() = default;
@@ -25,7 +20,7 @@ protected:
 
 // The 16 bytes of an MD5 digest in the usual order: chaining word A least significant byte
 // first, then B, C and D. All zero until a computation succeeds.
-class CDigest : public virtual CArray<unsigned char, 16>
+class CDigest : public CArray<unsigned char, 16>
 {
 public:
     void Assign(const CMd5State& state);

@@ -9,13 +9,4 @@ void CMd5State::Fill(unsigned int value)
     a = b = c = d = value;
 }
 
-CMd5State& CMd5State::operator+=(const CMd5State& other)
-{
-    a += other.a;
-    b += other.b;
-    c += other.c;
-    d += other.d;
-    return *this;
-}
-
 }}}

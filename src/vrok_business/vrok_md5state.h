@@ -12,9 +12,6 @@ public:
     // Sets all four words to one value; 0 wipes the state once the digest is taken.
     void Fill(unsigned int value);
 
-    // Word-by-word addition modulo 2^32: the feed-forward of each compression.
-    CMd5State& operator+=(const CMd5State& other);
-
     unsigned int a;
     unsigned int b;
     unsigned int c;

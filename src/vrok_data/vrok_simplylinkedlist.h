@@ -53,7 +53,6 @@ public:
     }
 
     CNode* GetHead() const { return m_head; }
-    bool IsEmpty() const { return m_head == nullptr; }
 
 private:
     CNode* m_head;

@@ -54,21 +54,6 @@ bool CChildControl::Close()
     return CBaseWindow::Close();
 }
 
-bool CChildControl::Create(CBaseWindow* parent, const wchar_t* className, int identifier,
-                           const wchar_t* text, int x, int y, int width, int height, DWORD exStyle,
-                           DWORD style)
-{
-    return CControl::Create(parent, className, identifier, text, x, y, width, height, exStyle,
-                            style | WS_CHILD | WS_VISIBLE);
-}
-
-bool CChildControl::Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x,
-                           int y, int width, int height, DWORD exStyle, DWORD style)
-{
-    return CControl::Create(parent, className, 0, text, x, y, width, height, exStyle,
-                            style | WS_CHILD | WS_VISIBLE);
-}
-
 const wchar_t CUserChildControl::DefaultClassName[] = L"VYMP_USER_CHILD_CONTROL_CLASSANME";
 
 bool CUserChildControl::Close()
@@ -87,29 +72,14 @@ void CUserChildControl::PrepareWindowClass(CWindowClass& windowClass)
     FillWindowClass(windowClass);
 }
 
-bool CUserChildControl::CreateOfClass(const CWindowClass& windowClass, CBaseWindow* parent,
-                                      int identifier, const wchar_t* text, int x, int y, int width,
-                                      int height, DWORD exStyle, DWORD style)
-{
-    return CControl::Create(parent, windowClass.lpszClassName, identifier, text, x, y, width, height,
-                            exStyle, style | WS_CHILD | WS_VISIBLE);
-}
-
-bool CUserChildControl::Create(CBaseWindow* parent, const wchar_t*, int identifier, const wchar_t* text,
-                               int x, int y, int width, int height, DWORD exStyle, DWORD style)
-{
-    CWindowClass windowClass;
-    PrepareWindowClass(windowClass);
-    return CreateOfClass(windowClass, parent, identifier, text, x, y, width, height, exStyle, style);
-}
-
 bool CUserChildControl::Create(CBaseWindow* parent, const wchar_t*, const wchar_t* text, int x, int y,
                                int width, int height, DWORD exStyle, DWORD style)
 {
     CWindowClass windowClass;
     PrepareWindowClass(windowClass);
     windowClass.Register();
-    return CreateOfClass(windowClass, parent, 0, text, x, y, width, height, exStyle, style);
+    return CControl::Create(parent, windowClass.lpszClassName, 0, text, x, y, width, height, exStyle,
+                            style | WS_CHILD | WS_VISIBLE);
 }
 
 }}}

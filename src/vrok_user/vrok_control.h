@@ -44,13 +44,6 @@ public:
 
     // Posts WM_CONTROL_CLOSED (102) to the parent, then destroys the window.
     bool Close() override;
-
-    // Adds WS_CHILD and WS_VISIBLE to the style.
-    bool Create(CBaseWindow* parent, const wchar_t* className, int identifier, const wchar_t* text,
-                int x, int y, int width, int height, DWORD exStyle, DWORD style) override;
-    // The same with identifier 0.
-    virtual bool Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x,
-                        int y, int width, int height, DWORD exStyle, DWORD style);
 };
 
 // A child window with a window class of its own, described by FillWindowClass.
@@ -64,13 +57,11 @@ public:
     // Posts WM_CONTROL_CLOSED with 100 and then 102 to the parent, then destroys the window.
     bool Close() override;
 
-    // Creates a window of the class that FillWindowClass names (the class name argument is not
-    // used). This form expects the class to be registered already.
-    bool Create(CBaseWindow* parent, const wchar_t* className, int identifier, const wchar_t* text,
-                int x, int y, int width, int height, DWORD exStyle, DWORD style) override;
-    // Registers the class first (a class registered already is simply used), identifier 0.
-    bool Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x, int y,
-                int width, int height, DWORD exStyle, DWORD style) override;
+    using CChildControl::Create;
+    // Creates a child window (identifier 0) of the class that FillWindowClass names, registering
+    // it first (a class registered already is simply used); the class name argument is not used.
+    virtual bool Create(CBaseWindow* parent, const wchar_t* className, const wchar_t* text, int x, int y,
+                        int width, int height, DWORD exStyle, DWORD style);
 
     // Completes the class description: at least its name, and usually its brush.
     virtual bool FillWindowClass(basewindow::CWindowClass& windowClass) = 0;
@@ -80,9 +71,6 @@ protected:
 
 private:
     void PrepareWindowClass(basewindow::CWindowClass& windowClass);
-    bool CreateOfClass(const basewindow::CWindowClass& windowClass, CBaseWindow* parent, int identifier,
-                       const wchar_t* text, int x, int y, int width, int height, DWORD exStyle,
-                       DWORD style);
 };
 
 // A control that is not a child window (tool windows).

@@ -53,13 +53,6 @@ public:
 
     bool Create();
 
-    void SetWidth(int width) { m_width = width; }
-    void SetStyle(int style) { m_style = style; }
-    void SetColour(COLORREF colour) { m_colour = colour; }
-    int GetWidth() const { return m_width; }
-    int GetStyle() const { return m_style; }
-    COLORREF GetColour() const { return m_colour; }
-
 private:
     int m_width;
     int m_style;
@@ -73,9 +66,6 @@ public:
     explicit CSolidBrush(COLORREF colour = RGB(255, 255, 255));
 
     bool Create();
-
-    void SetColour(COLORREF colour) { m_colour = colour; }
-    COLORREF GetColour() const { return m_colour; }
 
 private:
     COLORREF m_colour;

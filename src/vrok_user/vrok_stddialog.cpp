@@ -5,15 +5,13 @@
 namespace vrok { namespace user { namespace dialog { namespace stddialog {
 
 // No owner, filter, folder, title or flags: the dialog shows the platform's own choices.
-CStdDialogOpenFile::CStdDialogOpenFile() : OPENFILENAMEW(), m_file(FileBufferLength, L'\0'), m_title()
+CStdDialogOpenFile::CStdDialogOpenFile() : OPENFILENAMEW(), m_file(FileBufferLength, L'\0')
 {
     std::memset(static_cast<OPENFILENAMEW*>(this), 0, sizeof(OPENFILENAMEW));
     lStructSize = sizeof(OPENFILENAMEW);
     hInstance = GetModuleHandleW(nullptr);
     lpstrFile = m_file.data();
     nMaxFile = FileBufferLength;
-    lpstrFileTitle = m_title;
-    nMaxFileTitle = TitleBufferLength;
 }
 
 }}}}

@@ -8,16 +8,15 @@
 
 namespace vrok { namespace user { namespace dialog { namespace stddialog {
 
-// The description of the platform's open-file dialog together with the two buffers it fills,
+// The description of the platform's open-file dialog together with the buffer it fills,
 // ready to run: the caller adds a filter (and anything else it wants), passes the object to
 // GetOpenFileNameW and, after success, reads the chosen path from FilePath().
-// Both buffers belong to the object. The path buffer holds the longest path the system knows
+// The buffer belongs to the object and holds the longest path the system knows
 // (32,767 characters), so a file deep in a folder tree can be chosen too.
 class CStdDialogOpenFile : public OPENFILENAMEW
 {
 public:
     static const int FileBufferLength = 32768;
-    static const int TitleBufferLength = 256;
 
     CStdDialogOpenFile();
     virtual ~CStdDialogOpenFile() = default;
@@ -26,12 +25,9 @@ public:
 
     // The chosen file's full path (empty before a successful run).
     const wchar_t* FilePath() const { return m_file.data(); }
-    // The chosen file's name without its folder.
-    const wchar_t* FileTitle() const { return m_title; }
 
 private:
     std::vector<wchar_t> m_file;
-    wchar_t m_title[TitleBufferLength];
 };
 
 }}}}

@@ -153,12 +153,11 @@ void CGradientControl::FillStripByHand(HDC context, const TRIVERTEX& left, const
         const COLORREF colour = RGB(Interpolate(left.Red, right.Red, column, columns),
                                     Interpolate(left.Green, right.Green, column, columns),
                                     Interpolate(left.Blue, right.Blue, column, columns));
-        HBRUSH brush = CreateSolidBrush(colour);
-        if (brush == nullptr)
+        graphics::CSolidBrush brush(colour);
+        if (!brush.Create())
             return;
         const RECT cell = {left.x + column, left.y, left.x + column + 1, right.y};
-        FillRect(context, &cell, brush);
-        DeleteObject(brush);
+        FillRect(context, &cell, brush.GetHandle());
     }
 }
 

@@ -9,20 +9,6 @@ namespace vrok { namespace user { namespace controls { namespace statusbar {
 
 using data::structure::linkedlist::CSimplyLinkedList;
 
-CStatusBarPart::CStatusBarPart(int rightEdge, const wchar_t* text) : m_rightEdge(rightEdge), m_text(nullptr)
-{
-    if (text == nullptr)
-        text = L"";
-    const size_t size = std::wcslen(text) + 1;
-    m_text = new wchar_t[size];
-    std::wmemcpy(m_text, text, size);
-}
-
-CStatusBarPart::~CStatusBarPart()
-{
-    delete[] m_text;
-}
-
 CStdStatusBar::CStdStatusBar() : m_applied(false), m_count(0)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};

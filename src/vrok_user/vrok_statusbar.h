@@ -4,23 +4,22 @@
 #include "vrok_data/vrok_simplylinkedlist.h"
 #include "vrok_user/vrok_control.h"
 
+#include <string>
+
 namespace vrok { namespace user { namespace controls { namespace statusbar {
 
 // One part of a status bar: its right edge (-1: up to the bar's right border) and its text.
 class CStatusBarPart
 {
 public:
-    CStatusBarPart(int rightEdge, const wchar_t* text);
-    ~CStatusBarPart();
-    CStatusBarPart(const CStatusBarPart&) = delete;
-    CStatusBarPart& operator=(const CStatusBarPart&) = delete;
+    CStatusBarPart(int rightEdge, const wchar_t* text) : m_rightEdge(rightEdge), m_text(text != nullptr ? text : L"") {}
 
     int GetRightEdge() const { return m_rightEdge; }
-    const wchar_t* GetText() const { return m_text; }
+    const wchar_t* GetText() const { return m_text.c_str(); }
 
 private:
     int m_rightEdge;
-    wchar_t* m_text;
+    std::wstring m_text;
 };
 
 // The platform's status bar along the bottom of its parent. Parts are collected with AddPart and

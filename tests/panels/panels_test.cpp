@@ -1,5 +1,5 @@
 // The program's panels in a recording main window: the drop panel with its gradient, the
-// notification strip, the About window, and the pictures linked into the program.
+// notification strip and the About window.
 
 #include "window_testing.h"
 
@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bitset>
 #include <memory>
 #include <string>
 #include <vector>
@@ -234,49 +233,4 @@ TEST(AboutWindow, OverTheMainWindowPaintedAndClosedByEitherClick)
     }
     SelectObject(memory, previous);
     DeleteDC(memory);
-}
-
-TEST(Pictures, FourDistinctShieldsOnTheStripGroundAndTheIconAtThreeSizes)
-{
-    std::bitset<900> marks[4];  // the white pixels of each shield
-    COLORREF colours[4] = {};
-    for (int id = 101; id <= 104; ++id) {
-        SCOPED_TRACE(id);
-        HBITMAP bitmap = static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ASSERT_NE(nullptr, bitmap);
-        BITMAP record = {};
-        GetObjectW(bitmap, sizeof(record), &record);
-        EXPECT_EQ((std::vector<LONG>{30, 30, 32}),
-                  (std::vector<LONG>{record.bmWidth, record.bmHeight, record.bmBitsPixel}));
-        HDC memory = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        EXPECT_EQ(CNotifyWindow::BackgroundColour, GetPixel(memory, 0, 0));
-        EXPECT_EQ(CNotifyWindow::BackgroundColour, GetPixel(memory, 29, 29));
-        colours[id - 101] = GetPixel(memory, 24, 12);
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 30; ++x)
-                marks[id - 101][y * 30 + x] = NearColour(GetPixel(memory, x, y), White, 30);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        DeleteObject(bitmap);
-    }
-    for (int first = 0; first < 4; ++first)
-        for (int second = first + 1; second < 4; ++second) {
-            SCOPED_TRACE(testing::Message() << first << " " << second);
-            EXPECT_FALSE(NearColour(colours[first], colours[second], 60));
-            EXPECT_GT((marks[first] ^ marks[second]).count(), 25u) << "the marks differ too";
-        }
-
-    // The icon group: the small (16) and large (32) sizes at 100 % to 200 %, and 48, at 32 bits
-    // (each entry 14 bytes).
-    HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(106), RT_GROUP_ICON);
-    ASSERT_NE(nullptr, group);
-    const BYTE* bytes = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
-    const int sizes[] = {16, 20, 24, 32, 40, 48, 64};
-    ASSERT_EQ(7, bytes[4]);
-    for (int index = 0; index < 7; ++index) {
-        EXPECT_EQ(sizes[index], bytes[6 + 14 * index]);
-        EXPECT_EQ(32, bytes[6 + 14 * index + 6]);
-    }
 }

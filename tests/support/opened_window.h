@@ -58,7 +58,9 @@ class COpenedWindow : public vrok::main::CApplication
 public:
     // Waits for the start file's digest unless told not to.
     explicit COpenedWindow(const CProgramFolder& folder, const std::wstring* file = nullptr, bool waitForDigest = true)
-        : m_folder(folder.Path()), m_file(file)
+        : COpenedWindow(folder.Path(), file, waitForDigest) {}
+    COpenedWindow(const std::wstring& programFolder, const std::wstring* file, bool waitForDigest = true)
+        : m_folder(programFolder), m_file(file)
     {
         vrok::main::CArgumentList arguments;
         EXPECT_EQ(0, Start(arguments));

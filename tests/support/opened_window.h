@@ -123,7 +123,7 @@ private:
 };
 
 // Drops the files on the window as Explorer does; DropFiles then waits for the digest.
-void SendDrop(HWND window, const std::vector<std::wstring>& files)
+inline void SendDrop(HWND window, const std::vector<std::wstring>& files)
 {
     std::wstring list;
     for (const std::wstring& file : files)
@@ -138,7 +138,7 @@ void SendDrop(HWND window, const std::vector<std::wstring>& files)
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the window frees it
 }
 
-void DropFiles(HWND window, const std::vector<std::wstring>& files)
+inline void DropFiles(HWND window, const std::vector<std::wstring>& files)
 {
     SendDrop(window, files);
     WaitWhileHashing();

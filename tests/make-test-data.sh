@@ -47,3 +47,31 @@ for name in "sample.bin" "name with blanks.bin" "données_файл_数据.bin" "
     fi
 done
 md5sum "sample.bin" "name with blanks.bin" "données_файл_数据.bin" "empty.bin" > md5sums.txt
+
+# Checksum lists: a release folder of five files whose MD5SUMS also names a missing file, gives
+# one file a wrong digest and holds a junk line, with what `md5sum -c` prints for it; and a list
+# of 10,000 small files in a subfolder.
+mkdir -p "$out/lists/release"
+cd "$out/lists/release"
+for name in a.bin b.bin c.bin d.bin e.bin; do
+    [ -f "$name" ] || head -c 3000 /dev/urandom > "$name"
+done
+{
+    md5sum a.bin b.bin
+    echo "this line is not a checksum line"
+    echo "$(md5sum d.bin | cut -c1-32)  c.bin"
+    md5sum d.bin e.bin
+    echo "0123456789abcdef0123456789abcdef  gone.bin"
+} > MD5SUMS
+md5sum -c MD5SUMS > md5sum-c.txt 2>/dev/null || true
+mkdir -p "$out/lists/many/files"
+cd "$out/lists/many"
+if [ ! -f MD5SUMS ]; then
+    i=0
+    while [ $i -lt 10000 ]; do
+        printf 'file %d\n' $i > "files/f$i.txt"
+        i=$((i + 1))
+    done
+    md5sum files/* > MD5SUMS.tmp
+    mv -f MD5SUMS.tmp MD5SUMS
+fi

@@ -23,6 +23,10 @@ namespace {
 // the system's read-ahead busy when the file is not in memory yet.
 const DWORD BufferSize = 4u << 20;
 const long BufferCount = 4;
+// A file of at most this many bytes is read on the calling thread: starting a reader thread
+// and its buffers would cost more than the read itself (lists of thousands of small files).
+const DWORD SmallFileLimit = 256u << 10;
+const DWORD SmallReadSize = 64u << 10;
 // While the next buffer is still being read (a slow disk), the hasher asks this often
 // whether to stop.
 const DWORD StopPollMs = 20;
@@ -115,8 +119,31 @@ std::wstring FormatDigest(const unsigned char* bytes)
     return text;
 }
 
+// Reads to the end (a file that grew meanwhile included) in small pieces.
+Outcome HashSmallFile(HANDLE file, IHashObserver& observer, std::wstring& digest)
+{
+    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[SmallReadSize]);
+    if (!buffer)
+        return Outcome::ReadFailed;
+    CMd5Stream md5;
+    unsigned long long done = 0;
+    for (DWORD got = 0;; done += got) {
+        if (!ReadFile(file, buffer.get(), SmallReadSize, &got, nullptr))
+            return Outcome::ReadFailed;
+        if (got == 0)
+            break;
+        md5.Update(buffer.get(), got);
+        observer.OnProgress(done + got, done + got);
+    }
+    md5.Finish();
+    digest = FormatDigest(md5.GetDigest());
+    return Outcome::Digest;
+}
+
 Outcome HashOpenFile(HANDLE file, unsigned long long size, IHashObserver& observer, std::wstring& digest)
 {
+    if (size <= SmallFileLimit)
+        return HashSmallFile(file, observer, digest);
     std::unique_ptr<unsigned char[]> memory(new (std::nothrow) unsigned char[size_t(BufferSize) * BufferCount]);
     if (!memory)
         return Outcome::ReadFailed;

@@ -15,6 +15,8 @@ const unsigned short Paste = 204;
 const unsigned short About = 205;
 const unsigned short Help = 206;
 const unsigned short StopHashing = 207;
+const unsigned short CheckList = 211;
+const unsigned short CopyResults = 212;
 
 inline bool IsLanguageCommand(unsigned short id)
 {

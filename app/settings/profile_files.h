@@ -61,6 +61,7 @@ const wchar_t* const KeyTooShort = L"string_too_short";
 const wchar_t* const KeyNotHexadecimal = L"string_not_hexacecimal";
 const wchar_t* const KeyHashEqual = L"hash_equal";
 const wchar_t* const KeyHashDifferent = L"hash_different";
+const wchar_t* const KeyChecksumList = L"string_checksum_list";
 const wchar_t* const KeyHashingProgress = L"hashing_progress";
 const wchar_t* const KeyHashingStopped = L"hashing_stopped";
 const wchar_t* const SectionMessages = L"MESSAGES";

@@ -10,6 +10,7 @@ namespace shortcuts {
 
 const ACCEL MainWindow[] = {
     { FVIRTKEY, VK_ESCAPE, commands::StopHashing },
+    { FVIRTKEY | FCONTROL, 'L', commands::CheckList },
 };
 
 const int MainWindowCount = sizeof(MainWindow) / sizeof(MainWindow[0]);

@@ -5,6 +5,7 @@
 #include "window/cool_control.h"
 #include "window/digest_comparison.h"
 #include "window/language_commands.h"
+#include "lists/list_window.h"
 #include "settings/menu_builder.h"
 #include "settings/profile_files.h"
 #include "settings/program_texts.h"
@@ -22,6 +23,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <string>
@@ -353,11 +355,41 @@ void OMyWindow::OnAbout()
         m_aboutWindow.reset();
 }
 
+// The dialog is owned by the main window, as the open dialog is.
+void OMyWindow::OnCheckList()
+{
+    const std::wstring filter =
+        lists::MakeListFilter(lists::ReadListTexts(GetLanguageFilePath(ProgramFolder()).c_str()));
+    CStdDialogOpenFile dialog;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.hwndOwner = GetHandle();
+    {
+        CModalScope open;
+        if (!GetOpenFileNameW(&dialog) || IsNull())
+            return;
+    }
+    OpenListWindow(dialog.FilePath());
+}
+
+bool OMyWindow::OpenListWindow(const wchar_t* listPath)
+{
+    std::unique_ptr<CListWindow> listWindow(new CListWindow());
+    if (!listWindow->Open(this, listPath, GetLanguageFilePath(ProgramFolder()).c_str()))
+        return false;
+    m_listWindows.push_back(std::move(listWindow));
+    return true;
+}
+
 // The closed object is recognised by its address, never read: other controls may already be
 // gone when their notice arrives. An About window whose window still lives is a newer one that
 // happens to sit at the same address, and stays.
 void OMyWindow::OnControlClosed(const CBaseWindow* closed)
 {
+    m_listWindows.erase(std::remove_if(m_listWindows.begin(), m_listWindows.end(),
+                                       [closed](const std::unique_ptr<CListWindow>& window) {
+                                           return static_cast<CBaseWindow*>(window.get()) == closed && window->IsNull();
+                                       }),
+                        m_listWindows.end());
     if (m_aboutWindow == nullptr || closed != m_aboutWindow.get())
         return;
     if (!m_aboutWindow->IsNull())
@@ -393,6 +425,9 @@ void OMyWindow::RunCommand(unsigned short command)
         break;
     case commands::Help:
         ShowHelp(*this, ProgramFolder());
+        break;
+    case commands::CheckList:
+        OnCheckList();
         break;
     case commands::StopHashing:
         StopHashing();

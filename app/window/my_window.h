@@ -17,8 +17,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CAboutWindow;
+class CListWindow;
 class CCoolControl;
 
 // The program's main window: the notification strip along the top (the shown file and the
@@ -70,6 +72,11 @@ public:
     hashing::CHashJob& GetHashJob() { return m_hashJob; }
     HWND GetProgressBar() const { return m_hashingDisplay.GetProgressBar(); }
 
+    // Opens a list window for the checksum list and starts checking it; false (after a box)
+    // when the list cannot be read.
+    bool OpenListWindow(const wchar_t* listPath);
+    const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_listWindows; }
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -94,6 +101,7 @@ private:
     void OnOpen();
     void OnPaste();
     void OnAbout();
+    void OnCheckList();
     void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
@@ -119,6 +127,7 @@ private:
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
+    std::vector<std::unique_ptr<CListWindow>> m_listWindows;
     // The file whose path line the strip shows, compacted again when the density changes.
     std::wstring m_shownPath;
     int m_dpi = vrok::user::dpi::StandardDpi;

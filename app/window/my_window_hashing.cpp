@@ -2,6 +2,7 @@
 // status bar, the strip and the taskbar, and its result or failure once it arrives.
 #include "window/my_window.h"
 
+#include "lists/list_detection.h"
 #include "settings/command_ids.h"
 #include "settings/profile_files.h"
 #include "vrok_user/vrok_messagebox.h"
@@ -78,6 +79,9 @@ void OMyWindow::OnHashFinished(WPARAM job)
     ShowHashingSentence(std::wstring());
     if (outcome == hashing::Outcome::Digest) {
         SetDigestText(digest.c_str());
+        // A checksum list is hashed as a file all the same; the strip points to checking it.
+        if (lists::IsChecksumList(m_hashJob.GetPath()))
+            ShowHashingSentence(ReadSentence(profile::KeyChecksumList));
         if (compare)
             CompareDigests();
         return;

@@ -160,6 +160,21 @@ protected:
         return value;
     }
 
+    // Chooses the list in the open dialog of File > Check a checksum list; the list window, or null.
+    HWND CheckListThroughDialog(HWND window, const std::wstring& list, std::wstring* filter) const
+    {
+        PostMessageW(window, WM_COMMAND, 211, 0);
+        const HWND dialog = WaitForWindow(L"#32770");
+        if (dialog == nullptr)
+            return nullptr;
+        if (filter != nullptr)
+            *filter = WindowText(GetDlgItem(dialog, 0x470));
+        const HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        return WaitForWindow(L"VESTIGON_LIST_WINDOW_CLASSNAME");
+    }
+
     CTemporaryFolder m_folder;
     PROCESS_INFORMATION m_process = {};
 };
@@ -194,8 +209,21 @@ TEST_F(StartAndClose, WithAFileTheDigestIsWhatMd5sumPrints)
         const CMainWindowView view(Start(L"\"" + TestFile(name) + L"\""));
         ASSERT_NE(nullptr, view.window);
         EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Md5sumOf(name); }));
+        EXPECT_EQ(std::wstring::npos, WindowText(view.strip).find(L"Checksum list"));
         EXPECT_EQ(0u, CloseAndWait(view.window));
     }
+}
+
+// A checksum list is hashed as a file, and the strip points to checking it.
+TEST_F(StartAndClose, AChecksumListIsHashedAsAFileAndTheStripPointsToCheckingIt)
+{
+    const CMainWindowView view(Start(L"\"" + FullPath(L"lists\\release\\MD5SUMS") + L"\""));
+    ASSERT_NE(nullptr, view.window);
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest).size() == 32; }));
+    EXPECT_TRUE(PumpUntil([&] {
+        return WindowText(view.strip).find(L"Checksum list: use File > Check a checksum list") != std::wstring::npos;
+    }));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
 // A missing file, and an empty one, are told in a box; after OK the window stays without a
@@ -259,6 +287,65 @@ TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARe
     EXPECT_EQ(title, WindowText(restarted.panel));
     EXPECT_EQ(caption, WindowText(restarted.button));
     EXPECT_EQ(0u, CloseAndWait(restarted.window));
+}
+
+
+// The release folder: five files, a missing one, a wrong digest and a junk line in MD5SUMS.
+TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwnAndCopiedAsMd5sumPrintsIt)
+{
+    const HWND window = Start(L"");
+    ASSERT_NE(nullptr, window);
+    std::wstring filter;
+    const HWND listWindow = CheckListThroughDialog(window, FullPath(L"lists\\release\\MD5SUMS"), &filter);
+    ASSERT_NE(nullptr, listWindow);
+    EXPECT_NE(std::wstring::npos, filter.find(L"*.md5;*.md5sum;MD5SUMS*;md5sum*.txt"));
+    EXPECT_EQ(window, GetWindow(listWindow, GW_OWNER));
+    const HWND summary = FindWindowExW(listWindow, nullptr, L"msctls_statusbar32", nullptr);
+    for (const DWORD start = GetTickCount(); WindowText(summary).empty() && GetTickCount() - start < 20000;)
+        Sleep(20);
+    EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", WindowText(summary));
+    SendMessageW(listWindow, WM_COMMAND, 212, 0);
+    std::string copied = Narrow(ClipboardText());
+    copied.erase(std::remove(copied.begin(), copied.end(), '\r'), copied.end());
+    EXPECT_EQ(ReadWholeFile(FullPath(L"lists\\release\\md5sum-c.txt")), copied);
+    EXPECT_EQ(0u, CloseAndWait(window));
+}
+
+// Two files of 1 GiB of zeros (made without writing them), checked while the main window is
+// asked again and again whether it answers.
+TEST_F(ProgramRun, TheMainWindowAnswersWhileAListOfLargeFilesIsChecked)
+{
+    CTemporaryFolder folder;
+    for (const wchar_t* name : {L"one.bin", L"two.bin"}) {
+        HANDLE file = CreateFileW(folder.PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        LARGE_INTEGER size;
+        size.QuadPart = 1ll << 30;
+        SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    const std::wstring list = folder.WriteFile(
+        L"big.md5", "cd573cfaace07e7949bc0c46028904ff  one.bin\ncd573cfaace07e7949bc0c46028904ff  two.bin\n");
+    const HWND window = Start(L"");
+    ASSERT_NE(nullptr, window);
+    const HWND listWindow = CheckListThroughDialog(window, list, nullptr);
+    ASSERT_NE(nullptr, listWindow);
+    const HWND summary = FindWindowExW(listWindow, nullptr, L"msctls_statusbar32", nullptr);
+    const HWND progress = FindWindowExW(listWindow, nullptr, L"msctls_progress32", nullptr);
+    int answers = 0;
+    int positionsSeen = 0;
+    for (LRESULT last = 0; WindowText(summary).empty(); Sleep(50)) {
+        DWORD_PTR result = 0;
+        ASSERT_NE(0, SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &result)) << "no answer";
+        ++answers;
+        const LRESULT position = SendMessageW(progress, PBM_GETPOS, 0, 0);
+        positionsSeen += position > last;
+        last = position;
+        ASSERT_LT(answers, 1200) << "the check never ended";
+    }
+    EXPECT_EQ(L"2 OK", WindowText(summary));
+    EXPECT_GE(positionsSeen, 3);
+    EXPECT_EQ(0u, CloseAndWait(window));
 }
 
 TEST_F(ProgramRun, ALanguageThatCannotBeStoredIsToldAndHoldsUntilTheProgramCloses)

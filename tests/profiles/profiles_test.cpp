@@ -1,3 +1,4 @@
+#include "lists/list_texts.h"
 #include "settings/command_ids.h"
 #include "settings/profile_files.h"
 
@@ -131,7 +132,7 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
 {
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
-        { SectionMenuFile, 0, { commands::Open, commands::StopHashing, commands::Close } },
+        { SectionMenuFile, 0, { commands::Open, commands::CheckList, commands::StopHashing, commands::Close } },
         { SectionMenuEdit, 1, { commands::Paste } },
         { SectionMenuHelp, 3, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
@@ -141,6 +142,7 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionMenuEdit, KeyMenuTitle }, { SectionMenuLanguage, KeyMenuTitle }, { SectionMenuHelp, KeyMenuTitle },
         { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
         { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
+        { SectionSentences, KeyChecksumList },
         { SectionSentences, KeyHashingProgress }, { SectionSentences, KeyHashingStopped },
         { SectionMessages, KeyLanguageNotRemembered },
     };
@@ -173,6 +175,14 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
                                     : std::wstring(text.second) == KeyMenuTitle ? LabelBufferLength - 1u
                                                                                 : ControlTextBufferLength - 1u);
         }
+        const lists::ListTexts words = lists::ReadListTexts(language.c_str());
+        for (const std::wstring* word : {&words.title, &words.columnName, &words.columnResult, &words.columnDigest,
+                                         &words.columnSize, &words.resultOk, &words.resultDiffers, &words.resultMissing,
+                                         &words.resultUnreadable, &words.copyButton, &words.filterLists, &words.filterAll,
+                                         &words.cannotRead, &words.summary.ok, &words.summary.differs,
+                                         &words.summary.missing, &words.summary.unreadable, &words.summary.pending,
+                                         &words.summary.otherLines, &words.summary.noLines, &words.summary.stopped})
+            EXPECT_FALSE(word->empty()) << "a word of the list window is missing";
         // A popup's entries as it is built: kinds and ids from md5_global.ini, labels from the
         // language file; separators are skipped, the first other entry without a label ends it.
         for (const auto& popup : popups) {

@@ -26,6 +26,21 @@ std::wstring WindowText(HWND window)
     return text.data();
 }
 
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const wchar_t* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = locked;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 COLORREF PixelAt(HWND window, int x, int y)
 {
     HDC context = GetDC(window);

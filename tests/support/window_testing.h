@@ -27,6 +27,9 @@ bool PumpUntil(Condition condition, DWORD timeoutMs = 5000)
 // The whole text of a window, through WM_GETTEXT (works across processes too).
 std::wstring WindowText(HWND window);
 
+// The clipboard's Unicode text, or an empty text when it holds none.
+std::wstring ClipboardText();
+
 // The colour on screen at a client position of a window.
 COLORREF PixelAt(HWND window, int x, int y);
 

@@ -1,0 +1,71 @@
+#ifndef VESTIGON_LIST_CHECK_JOB_H
+#define VESTIGON_LIST_CHECK_JOB_H
+
+#include "lists/list_results.h"
+#include "vrok_system/vrok_thread.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lists {
+
+// One file's result, as the worker hands it to the window.
+struct CheckedFile
+{
+    size_t index = 0;
+    Result result = Result::Pending;
+    std::wstring digest;
+    unsigned long long size = 0;
+    bool sizeKnown = false;
+};
+
+struct CheckProgress
+{
+    unsigned long long bytesDone = 0;
+    unsigned long long bytesTotal = 0;
+    size_t current = 0;      // index of the file being hashed
+    bool ended = false;      // every file has its result, or the job was stopped
+};
+
+// Hashes the files of a list one after another, in list order, on one worker thread. The
+// worker never touches a window: it keeps its results until the window takes them and posts
+// `notice` (wParam: the job number) when new ones wait and no notice is pending yet, so a list
+// of many small files costs one message per batch rather than one per file. Progress is read
+// by the window whenever it wants (bytes of the whole list). The shared state lives as long as
+// either side holds it, so a worker that outlives its window (a read that hangs) stays safe.
+class CListCheckJob
+{
+public:
+    CListCheckJob();
+    // Stops the worker and waits for it, at most StopWaitMs.
+    ~CListCheckJob();
+    CListCheckJob(const CListCheckJob&) = delete;
+    CListCheckJob& operator=(const CListCheckJob&) = delete;
+
+    static const DWORD StopWaitMs = 2000;
+
+    // Starts hashing the entries' paths against their expected digests; false when no thread
+    // could be started (or a job runs already).
+    bool Start(const std::vector<ListEntry>& entries, HWND window, UINT notice, WPARAM jobNumber);
+    // Asks the worker to stop between buffers; results after that are not kept.
+    void Stop();
+    // True when the worker has ended within the time (or never started).
+    bool WaitForEnd(DWORD timeoutMs);
+
+    // The results that arrived since the last call, in list order.
+    std::vector<CheckedFile> TakeResults();
+    CheckProgress Progress() const;
+
+    struct CShared;
+
+private:
+    std::shared_ptr<CShared> m_shared;
+    vrok::system::thread::CThread m_thread;
+};
+
+}
+
+#endif

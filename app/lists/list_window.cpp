@@ -1,0 +1,492 @@
+#include "lists/list_window.h"
+
+#include "checksums/checksum_text.h"
+#include "settings/command_ids.h"
+#include "vrok_user/vrok_dpi.h"
+#include "vrok_user/vrok_gdiobject.h"
+#include "vrok_user/vrok_messagebox.h"
+
+#include <shlwapi.h>
+
+using vrok::user::basewindow::CBaseWindow;
+using vrok::user::basewindow::CWindowClass;
+using vrok::user::controls::ControlClosedToolWindow;
+using vrok::user::dpi::DpiOfWindow;
+using vrok::user::graphics::CBitmap;
+using vrok::user::graphics::CFont;
+using vrok::user::dpi::Scale;
+using vrok::user::messagebox::ShowErrorMessage;
+using namespace lists;
+
+const wchar_t CListWindow::ClassName[] = L"VESTIGON_LIST_WINDOW_CLASSNAME";
+
+namespace {
+
+// Bitmap resources of the shields: OK, missing or unreadable, differs.
+const int GreenShield = 101;
+const int OrangeShield = 103;
+const int RedShield = 104;
+const COLORREF ShieldGround = RGB(255, 255, 225);
+const int IconSize = 16;
+const int FontHeight = 13;
+const int Margin = 6;
+const int BarHeight = 22;
+const int ButtonWidth = 120;
+const int LabelHeight = 18;
+const int InitialWidth = 720;
+const int InitialHeight = 480;
+const int MinimumWidth = 360;
+const int MinimumHeight = 240;
+const int ColumnWidths[] = {260, 90, 240, 90};
+const UINT WM_DPICHANGED_MESSAGE = 0x02E0;
+
+enum ShieldImage { GreenImage, OrangeImage, RedImage };
+
+LONG g_lastJobNumber = 0;
+
+int ImageOf(Result result)
+{
+    switch (result) {
+    case Result::Ok: return GreenImage;
+    case Result::Differs: return RedImage;
+    case Result::Missing:
+    case Result::Unreadable: return OrangeImage;
+    default: return I_IMAGENONE;
+    }
+}
+
+int ImageOf(Shade shade)
+{
+    switch (shade) {
+    case Shade::Green: return GreenImage;
+    case Shade::Red: return RedImage;
+    default: return OrangeImage;
+    }
+}
+
+struct CDcDeleter { void operator()(HDC context) const { DeleteDC(context); } };
+struct CObjectDeleter { void operator()(HGDIOBJ object) const { DeleteObject(object); } };
+typedef std::unique_ptr<std::remove_pointer<HDC>::type, CDcDeleter> CDcOwner;
+typedef std::unique_ptr<std::remove_pointer<HBITMAP>::type, CObjectDeleter> CBitmapOwner;
+
+// A shield drawn for the density, brought down to the list's icon size, its pale ground made
+// transparent. An image that cannot be made stays empty: the row shows no shield.
+void AddShield(HIMAGELIST list, int bitmapId, int dpi, int iconSize)
+{
+    CBitmap source;
+    BITMAP size = {};
+    HDC screen = GetDC(nullptr);
+    CDcOwner from(CreateCompatibleDC(screen));
+    CDcOwner to(CreateCompatibleDC(screen));
+    CBitmapOwner small(CreateCompatibleBitmap(screen, iconSize, iconSize));
+    ReleaseDC(nullptr, screen);
+    if (!source.LoadForDpi(bitmapId, dpi) || !from || !to || !small ||
+        GetObjectW(source.GetHandle(), sizeof(size), &size) == 0) {
+        ImageList_Add(list, nullptr, nullptr);
+        return;
+    }
+    HGDIOBJ oldFrom = SelectObject(from.get(), source.GetHandle());
+    HGDIOBJ oldTo = SelectObject(to.get(), small.get());
+    SetStretchBltMode(to.get(), HALFTONE);
+    StretchBlt(to.get(), 0, 0, iconSize, iconSize, from.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(from.get(), oldFrom);
+    SelectObject(to.get(), oldTo);
+    ImageList_AddMasked(list, small.get(), ShieldGround);
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+}
+
+std::wstring NameOf(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+// The clipboard holds the text as Unicode; false when another program keeps it open.
+bool PutOnClipboard(HWND owner, const std::wstring& text)
+{
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr)
+        return false;
+    void* target = GlobalLock(memory);
+    if (target == nullptr) {
+        GlobalFree(memory);
+        return false;
+    }
+    CopyMemory(target, text.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!placed)
+        GlobalFree(memory);
+    return placed;
+}
+
+void ShowCannotRead(const std::wstring& sentence, const std::wstring& path)
+{
+    std::wstring text = sentence;
+    const size_t place = text.find(L"%s");
+    if (place != std::wstring::npos)
+        text.replace(place, 2, path);
+    else
+        text += L"\n" + path;
+    ShowErrorMessage(L"%s", text.c_str());
+}
+
+}
+
+CListWindow::CListWindow()
+    : m_otherLines(0), m_jobNumber(0), m_ended(false), m_stopped(false),
+      m_shownFile(static_cast<size_t>(-1)), m_dpi(vrok::user::dpi::StandardDpi), m_listView(nullptr), m_progressBar(nullptr), m_currentFile(nullptr),
+      m_copyButton(nullptr), m_statusBar(nullptr)
+{
+}
+
+CListWindow::~CListWindow()
+{
+    m_job.Stop();
+}
+
+bool CListWindow::Open(CBaseWindow* owner, const std::wstring& listPath, const wchar_t* languageFilePath)
+{
+    m_texts = ReadListTexts(languageFilePath);
+    m_listPath = listPath;
+    if (!ReadList(listPath)) {
+        ShowCannotRead(m_texts.cannotRead, listPath);
+        return false;
+    }
+    if (!CreateFrame(owner, listPath))
+        return false;
+    CreateChildren();
+    Layout();
+    StartChecking();
+    return true;
+}
+
+bool CListWindow::ReadList(const std::wstring& listPath)
+{
+    checksums::ChecksumText text;
+    if (!checksums::ReadChecksumFile(listPath, MaxListBytes, false, text))
+        return false;
+    const std::wstring folder = FolderOf(listPath);
+    m_entries.clear();
+    m_entries.reserve(text.lines.size());
+    for (const checksums::ChecksumLine& line : text.lines) {
+        ListEntry entry;
+        entry.name = line.name;
+        entry.path = checksums::ResolveListedName(folder, line.name);
+        entry.expected = line.digest;
+        m_entries.push_back(std::move(entry));
+    }
+    m_otherLines = text.otherLines;
+    return true;
+}
+
+bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
+{
+    CWindowClass windowClass;
+    windowClass.lpszClassName = ClassName;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(106));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.Register();
+    const std::wstring caption = NameOf(listPath) + L" - " + m_texts.title;
+    m_dpi = DpiOfWindow(owner != nullptr ? owner->GetHandle() : nullptr);
+    if (!vrok::user::controls::CControl::Create(owner, ClassName, 0, caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
+                                                Px(InitialWidth), Px(InitialHeight), WS_EX_APPWINDOW,
+                                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN))
+        return false;
+    m_dpi = DpiOfWindow(m_handle);
+    return true;
+}
+
+void CListWindow::CreateChildren()
+{
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    m_progressBar = ::CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_handle,
+                                    nullptr, module, nullptr);
+    SendMessageW(m_progressBar, PBM_SETRANGE32, 0, ProgressRange);
+    m_copyButton = ::CreateWindowExW(0, L"BUTTON", m_texts.copyButton.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                   0, 0, 0, 0, m_handle,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(commands::CopyResults)), module, nullptr);
+    m_currentFile = ::CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS,
+                                    0, 0, 0, 0, m_handle, nullptr, module, nullptr);
+    m_listView = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, nullptr,
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHAREIMAGELISTS,
+                                 0, 0, 0, 0, m_handle, nullptr, module, nullptr);
+    m_statusBar = ::CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                                  m_handle, nullptr, module, nullptr);
+    ApplyFont();
+    SendMessageW(m_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    m_shields.reset(ImageList_Create(Px(IconSize), Px(IconSize), ILC_COLOR32 | ILC_MASK, 3, 0));
+    for (int shield : {GreenShield, OrangeShield, RedShield})
+        AddShield(m_shields.get(), shield, m_dpi, Px(IconSize));
+    SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_shields.get()));
+    AddColumns();
+    SendMessageW(m_listView, LVM_SETITEMCOUNT, m_entries.size(), LVSICF_NOINVALIDATEALL);
+    SetFocus(m_listView);
+}
+
+void CListWindow::AddColumns()
+{
+    const std::wstring* titles[] = {&m_texts.columnName, &m_texts.columnResult, &m_texts.columnDigest,
+                                    &m_texts.columnSize};
+    for (int column = 0; column < 4; ++column) {
+        LVCOLUMNW description = {};
+        description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        description.fmt = column == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        description.cx = Px(ColumnWidths[column]);
+        description.pszText = const_cast<wchar_t*>(titles[column]->c_str());
+        SendMessageW(m_listView, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+    }
+}
+
+void CListWindow::Layout()
+{
+    if (m_listView == nullptr)
+        return;
+    RECT client = {};
+    ::GetClientRect(m_handle, &client);
+    SendMessageW(m_statusBar, WM_SIZE, 0, 0);
+    RECT bar = {};
+    ::GetWindowRect(m_statusBar, &bar);
+    const int statusHeight = bar.bottom - bar.top;
+    const int width = client.right;
+    const int margin = Px(Margin);
+    const int barHeight = Px(BarHeight);
+    const int buttonWidth = Px(ButtonWidth);
+    MoveWindow(m_progressBar, margin, margin, width - buttonWidth - 3 * margin, barHeight, TRUE);
+    MoveWindow(m_copyButton, width - buttonWidth - margin, margin, buttonWidth, barHeight, TRUE);
+    const int labelTop = 2 * margin + barHeight;
+    MoveWindow(m_currentFile, margin, labelTop, width - 2 * margin, Px(LabelHeight), TRUE);
+    const int listTop = labelTop + Px(LabelHeight) + margin;
+    MoveWindow(m_listView, 0, listTop, width, client.bottom - statusHeight - listTop, TRUE);
+}
+
+// The controls let go of the old font before it goes: none ever holds a deleted one.
+void CListWindow::ApplyFont()
+{
+    const HWND controls[] = {m_copyButton, m_currentFile, m_listView, m_statusBar};
+    for (HWND control : controls)
+        SendMessageW(control, WM_SETFONT, 0, FALSE);
+    m_font.reset(new CFont());
+    m_font->lfHeight = -Px(FontHeight);
+    m_font->SetFaceName(L"Tahoma");
+    m_font->Create();
+    for (HWND control : controls)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font->GetHandle()), TRUE);
+}
+
+int CListWindow::Px(int value) const
+{
+    return Scale(value, m_dpi);
+}
+
+// The window moves to a screen of another density: the system's rectangle, the layout again.
+void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    m_dpi = dpi;
+    ApplyFont();
+    for (int column = 0; column < 4; ++column)
+        SendMessageW(m_listView, LVM_SETCOLUMNWIDTH, column, Px(ColumnWidths[column]));
+    SetWindowPos(m_handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
+void CListWindow::StartChecking()
+{
+    m_jobNumber = static_cast<WPARAM>(InterlockedIncrement(&g_lastJobNumber));
+    if (m_entries.empty() || !m_job.Start(m_entries, m_handle, WM_CHECK_NOTICE, m_jobNumber)) {
+        ShowSummary(!m_entries.empty());
+        return;
+    }
+    SetTimer(m_handle, ProgressTimer, ProgressPeriodMs, nullptr);
+}
+
+void CListWindow::StopChecking()
+{
+    if (m_ended)
+        return;
+    m_job.Stop();
+    ApplyResults(m_job.TakeResults());
+    ShowSummary(true);
+}
+
+void CListWindow::CopyResults()
+{
+    PutOnClipboard(m_handle, FormatCopiedResults(m_entries));
+}
+
+bool CListWindow::Close()
+{
+    NotifyParentOfClose(ControlClosedToolWindow);
+    return CBaseWindow::Close();
+}
+
+// A notice of another job (an earlier window that had this handle) or of a stopped job is
+// dropped; its results are taken all the same, so the worker may post again.
+void CListWindow::OnNotice(WPARAM jobNumber)
+{
+    if (jobNumber != m_jobNumber || m_ended)
+        return;
+    // Progress first: once it says ended, every result has been handed over before it.
+    const CheckProgress progress = m_job.Progress();
+    ApplyResults(m_job.TakeResults());
+    if (progress.ended)
+        ShowSummary(false);
+}
+
+void CListWindow::OnProgressTimer()
+{
+    const CheckProgress progress = m_job.Progress();
+    int position = 0;
+    if (progress.bytesTotal > 0)
+        position = static_cast<int>(progress.bytesDone * ProgressRange / progress.bytesTotal);
+    else if (!m_entries.empty())
+        position = static_cast<int>(progress.current * ProgressRange / m_entries.size());
+    SendMessageW(m_progressBar, PBM_SETPOS, position, 0);
+    ShowCurrentFile(progress.current);
+}
+
+void CListWindow::ShowCurrentFile(size_t index)
+{
+    if (index == m_shownFile || index >= m_entries.size())
+        return;
+    m_shownFile = index;
+    SetWindowTextW(m_currentFile, m_entries[index].name.c_str());
+}
+
+void CListWindow::ApplyResults(const std::vector<CheckedFile>& files)
+{
+    if (files.empty())
+        return;
+    for (const CheckedFile& file : files) {
+        ListEntry& entry = m_entries[file.index];
+        entry.result = file.result;
+        entry.computed = file.digest;
+        entry.size = file.size;
+        entry.sizeKnown = file.sizeKnown;
+    }
+    SendMessageW(m_listView, LVM_REDRAWITEMS, files.front().index, files.back().index);
+}
+
+void CListWindow::ShowSummary(bool stopped)
+{
+    m_ended = true;
+    m_stopped = stopped;
+    KillTimer(m_handle, ProgressTimer);
+    const Tally tally = CountResults(m_entries);
+    const std::wstring summary = FormatSummary(tally, m_otherLines, stopped, m_texts.summary);
+    m_summaryIcon.reset(ImageList_GetIcon(m_shields.get(), ImageOf(ShadeOf(tally)), ILD_NORMAL));
+    SendMessageW(m_statusBar, SB_SETICON, 0, reinterpret_cast<LPARAM>(stopped ? nullptr : m_summaryIcon.get()));
+    SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(summary.c_str()));
+    if (!stopped)
+        SendMessageW(m_progressBar, PBM_SETPOS, ProgressRange, 0);
+    SetWindowTextW(m_currentFile, m_listPath.c_str());
+}
+
+void CListWindow::FillRow(NMLVDISPINFOW& info) const
+{
+    LVITEMW& item = info.item;
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_entries.size())
+        return;
+    const ListEntry& entry = m_entries[item.iItem];
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = ImageOf(entry.result);
+    if (!(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0)
+        return;
+    std::wstring text;
+    switch (item.iSubItem) {
+    case 0: text = entry.name; break;
+    case 1: text = m_texts.ResultText(entry.result); break;
+    case 2: text = entry.computed; break;
+    case 3: text = entry.sizeKnown ? std::to_wstring(entry.size) : std::wstring(); break;
+    default: break;
+    }
+    lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+}
+
+void CListWindow::OnKeyDown(WORD key)
+{
+    if (key == VK_ESCAPE)
+        StopChecking();
+    else if (key == 'C' && GetKeyState(VK_CONTROL) < 0)
+        CopyResults();
+}
+
+LRESULT CListWindow::OnNotify(NMHDR* header)
+{
+    if (header == nullptr || header->hwndFrom != m_listView)
+        return 0;
+    if (header->code == LVN_GETDISPINFOW)
+        FillRow(*reinterpret_cast<NMLVDISPINFOW*>(header));
+    else if (header->code == LVN_KEYDOWN)
+        OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+    return 0;
+}
+
+// The worker is stopped and waited for (bounded) before the window goes: its notices would
+// have nowhere to go, and the files it holds open are released.
+void CListWindow::OnDestroy()
+{
+    KillTimer(m_handle, ProgressTimer);
+    m_job.Stop();
+    m_job.WaitForEnd(CListCheckJob::StopWaitMs);
+    SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+}
+
+// Commands of the window's own children stay here: none goes on to the owner.
+LRESULT CListWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        Layout();
+        return 0;
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Px(MinimumWidth), Px(MinimumHeight)};
+        return 0;
+    case WM_DPICHANGED_MESSAGE:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(m_listView);
+        return 0;
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_COMMAND:
+        if (LOWORD(wParam) == commands::CopyResults) {
+            CopyResults();
+            SetFocus(m_listView);
+        }
+        return 0;
+    case WM_TIMER:
+        if (wParam == ProgressTimer)
+            OnProgressTimer();
+        return 0;
+    case WM_CHECK_NOTICE:
+        OnNotice(wParam);
+        return 0;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    default:
+        break;
+    }
+    return CBaseWindow::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,104 @@
+#ifndef VESTIGON_LIST_WINDOW_H
+#define VESTIGON_LIST_WINDOW_H
+
+#include "lists/list_check_job.h"
+#include "lists/list_results.h"
+#include "lists/list_texts.h"
+#include "vrok_user/vrok_control.h"
+#include "vrok_user/vrok_gdiobject.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The window of one checksum list: a report list with one row per checksum line (the name as
+// listed, the result with its shield, the computed digest, the size), a progress bar for the
+// whole list with the file being hashed, a "Copy results" button, and a status bar whose text is
+// the summary. It is a resizable top-level window owned by the main window; the files are hashed
+// one after another on a worker thread. Esc stops; closing stops and waits for the worker.
+class CListWindow : public vrok::user::controls::CControl
+{
+public:
+    static const wchar_t ClassName[];
+    static const UINT WM_CHECK_NOTICE = WM_APP + 40;
+    static const UINT_PTR ProgressTimer = 1;
+    static const UINT ProgressPeriodMs = 100;
+    static const int ProgressRange = 1000;
+    // The largest list file read: far more than a list of 100,000 names needs.
+    static const unsigned long long MaxListBytes = 64ull * 1024 * 1024;
+
+    CListWindow();
+    ~CListWindow() override;
+
+    // Reads the list, opens the window over the owner and starts checking. A list that cannot
+    // be read gives an error box and no window: false.
+    bool Open(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath,
+              const wchar_t* languageFilePath);
+
+    // Posts WM_CONTROL_CLOSED to the owner, then destroys the window.
+    bool Close() override;
+
+    void StopChecking();
+    void CopyResults();
+    bool HasEnded() const { return m_ended; }
+
+    const std::vector<lists::ListEntry>& Entries() const { return m_entries; }
+    HWND ListView() const { return m_listView; }
+    HWND StatusBar() const { return m_statusBar; }
+    HWND ProgressBar() const { return m_progressBar; }
+    HWND CurrentFileLabel() const { return m_currentFile; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct CImageListDeleter { void operator()(HIMAGELIST list) const { ImageList_Destroy(list); } };
+    struct CIconDeleter { void operator()(HICON icon) const { DestroyIcon(icon); } };
+    typedef std::unique_ptr<std::remove_pointer<HIMAGELIST>::type, CImageListDeleter> CImageListOwner;
+    typedef std::unique_ptr<std::remove_pointer<HICON>::type, CIconDeleter> CIconOwner;
+
+    bool ReadList(const std::wstring& listPath);
+    bool CreateFrame(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath);
+    void CreateChildren();
+    void AddColumns();
+    void Layout();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void ApplyFont();
+    int Px(int value) const;
+    void StartChecking();
+
+    void OnNotice(WPARAM jobNumber);
+    void OnProgressTimer();
+    LRESULT OnNotify(NMHDR* header);
+    void OnKeyDown(WORD key);
+    void OnDestroy();
+    void FillRow(NMLVDISPINFOW& info) const;
+    void ApplyResults(const std::vector<lists::CheckedFile>& files);
+    void ShowSummary(bool stopped);
+    void ShowCurrentFile(size_t index);
+
+    lists::ListTexts m_texts;
+    std::vector<lists::ListEntry> m_entries;
+    size_t m_otherLines;
+    std::wstring m_listPath;
+    lists::CListCheckJob m_job;
+    WPARAM m_jobNumber;
+    bool m_ended;
+    bool m_stopped;
+    size_t m_shownFile;
+    int m_dpi;
+
+    HWND m_listView;
+    HWND m_progressBar;
+    HWND m_currentFile;
+    HWND m_copyButton;
+    HWND m_statusBar;
+    CImageListOwner m_shields;
+    CIconOwner m_summaryIcon;
+    std::unique_ptr<vrok::user::graphics::CFont> m_font;
+};
+
+#endif

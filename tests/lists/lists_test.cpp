@@ -1,0 +1,241 @@
+// The list window on lists written to disk: what its rows, summary, shield and copied results
+// show, stopping and closing during a run, and a list of 10,000 files.
+#include "modal_watcher.h"
+#include "test_files.h"
+#include "window_testing.h"
+
+#include "lists/list_window.h"
+#include "settings/command_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+using namespace testsupport;
+
+namespace {
+
+// RFC 1321's examples.
+const std::string AbcDigest = "900150983cd24fb0d6963f7d28e17f72";
+const std::string MessageDigest = "f96b697d7cb7938d525a2f31aaf161d0";
+
+std::wstring FullPath(const std::wstring& path)
+{
+    wchar_t full[MAX_PATH] = {};
+    GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+    return full;
+}
+
+// The shipped English words, so the texts asserted are the ones the user reads.
+const std::wstring& EnglishFile()
+{
+    static const std::wstring path = FullPath(L"..\\vestigon\\english.ini");
+    return path;
+}
+
+// A plain top-level window that owns the list windows, as the main window does.
+struct COwner : vrok::user::basewindow::CBaseWindow
+{
+    COwner() { CreateWindowEx(nullptr, 0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr); }
+};
+
+struct CCheckedList
+{
+    COwner owner;
+    std::unique_ptr<CListWindow> window = std::unique_ptr<CListWindow>(new CListWindow());
+
+    bool Open(const std::wstring& listPath) { return window->Open(&owner, listPath, EnglishFile().c_str()); }
+    bool WaitForEnd(DWORD timeoutMs = 20000)
+    {
+        return PumpUntil([this] { return window->HasEnded(); }, timeoutMs);
+    }
+    std::wstring Summary() const { return WindowText(window->StatusBar()); }
+    // What "Copy results" puts on the clipboard.
+    std::wstring Copied() const
+    {
+        SendMessageW(window->GetHandle(), WM_COMMAND, commands::CopyResults, 0);
+        return ClipboardText();
+    }
+    // How many pixels of the summary's icon, at the left of the status bar, have the colour.
+    int ShieldPixels(bool (*isColour)(COLORREF)) const
+    {
+        UpdateWindow(window->StatusBar());
+        int count = 0;
+        for (int x = 0; x < 24; ++x)
+            for (int y = 0; y < 20; ++y)
+                count += isColour(PixelAt(window->StatusBar(), x, y));
+        return count;
+    }
+};
+
+std::string Utf16Bytes(const std::wstring& text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+std::wstring WithCrlf(const std::string& lines)
+{
+    std::wstring text;
+    for (char c : lines)
+        text += c == '\n' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(c));
+    return text;
+}
+
+// A file of the size, made without writing its bytes (zeros).
+std::wstring MakeLargeFile(const CTemporaryFolder& folder, const std::wstring& name, LONGLONG size)
+{
+    const std::wstring path = folder.PathOf(name);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    return path;
+}
+
+}
+
+TEST(ListWindow, EachListGivesTheResultsMd5sumPrintsAndTheSummaryCountsThem)
+{
+    const std::wstring unicodeName = L"donn\u00e9es_\u0444\u0430\u0439\u043b.txt";
+    const std::string unicodeUtf8 = "donn\xC3\xA9" "es_\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB.txt";
+    const struct
+    {
+        const char* label;
+        std::string list;           // the list's bytes, UTF-8 unless it begins with a UTF-16 mark
+        std::wstring copied;
+        std::wstring summary;
+        bool (*shade)(COLORREF);
+    } cases[] = {
+        {"text and binary mode, folder parts with / and \\, ./, capital hex",
+         AbcDigest + "  ./a.txt\n" + MessageDigest + " *sub/b.txt\nF96B697D7CB7938D525A2F31AAF161D0  sub\\b.txt\n",
+         L"./a.txt: OK\r\nsub/b.txt: OK\r\nsub\\b.txt: OK\r\n", L"3 OK", IsGreen},
+        {"an escaped name with a backslash", "\\" + AbcDigest + "  sub\\\\a.txt\n", L"sub\\a.txt: OK\r\n", L"1 OK",
+         IsGreen},
+        {"a Unicode name in a BSD line, CRLF, a junk line",
+         "MD5 (" + unicodeUtf8 + ") = " + AbcDigest + "\r\nnot a checksum line\r\n", unicodeName + L": OK\r\n",
+         L"1 OK, 1 other lines skipped", IsGreen},
+        {"UTF-16 with its mark", Utf16Bytes(L"\uFEFF").substr(0, 2) + Utf16Bytes(std::wstring(AbcDigest.begin(), AbcDigest.end()) + L"  " + unicodeName + L"\r\n").substr(2),
+         unicodeName + L": OK\r\n", L"1 OK", IsGreen},
+        {"differs, missing, unreadable (a folder, a locked file)",
+         MessageDigest + "  a.txt\n" + AbcDigest + "  gone.txt\n" + AbcDigest + "  sub\n" + AbcDigest + "  locked.txt\n",
+         L"a.txt: FAILED\r\ngone.txt: FAILED open or read\r\nsub: FAILED open or read\r\nlocked.txt: FAILED open or read\r\n",
+         L"1 differs, 1 missing, 2 unreadable", IsRed},
+        {"missing only", AbcDigest + "  a.txt\n" + AbcDigest + "  nowhere/x.txt\n",
+         L"a.txt: OK\r\nnowhere/x.txt: FAILED open or read\r\n", L"1 OK, 1 missing", IsOrange},
+        {"no checksum line at all", "hello\n", L"", L"No checksum lines in this list, 1 other lines skipped",
+         IsOrange},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        CTemporaryFolder folder;
+        folder.WriteFile(L"a.txt", "abc");
+        CreateDirectoryW(folder.PathOf(L"sub").c_str(), nullptr);
+        folder.WriteFile(L"sub\\a.txt", "abc");
+        folder.WriteFile(L"sub\\b.txt", "message digest");
+        folder.WriteFile(unicodeName, "abc");
+        const std::wstring locked = folder.WriteFile(L"locked.txt", "abc");
+        HANDLE held = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        CCheckedList checked;
+        ASSERT_TRUE(checked.Open(folder.WriteFile(L"MD5SUMS", c.list)));
+        EXPECT_TRUE(checked.WaitForEnd());
+        CloseHandle(held);
+        EXPECT_EQ(c.copied, checked.Copied());
+        EXPECT_EQ(c.summary, checked.Summary());
+        EXPECT_GT(checked.ShieldPixels(c.shade), 10);
+    }
+}
+
+TEST(ListWindow, AReleaseFolderGivesWhatMd5sumPrintsLineForLine)
+{
+    CCheckedList checked;
+    ASSERT_TRUE(checked.Open(FullPath(L"lists\\release\\MD5SUMS")));
+    EXPECT_EQ(6, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
+    ASSERT_TRUE(checked.WaitForEnd());
+    EXPECT_EQ(WithCrlf(ReadWholeFile(FullPath(L"lists\\release\\md5sum-c.txt"))), checked.Copied());
+    EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", checked.Summary());
+
+    // The row of the wrong digest shows its result word, the digest found and the size.
+    wchar_t text[64] = {};
+    LVITEMW item = {};
+    item.pszText = text;
+    item.cchTextMax = 64;
+    for (const auto& cell : {std::make_pair(1, L"differs"), std::make_pair(3, L"3000")}) {
+        item.iSubItem = cell.first;
+        SendMessageW(checked.window->ListView(), LVM_GETITEMTEXTW, 2, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(std::wstring(cell.second), text);
+    }
+}
+
+TEST(ListWindow, AListThatCannotBeReadIsToldAndOpensNoWindow)
+{
+    CModalWatcher watcher;
+    CCheckedList checked;
+    EXPECT_FALSE(checked.Open(FullPath(L"lists\\release\\no such list")));
+    ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_NE(std::wstring::npos, watcher.Boxes()[0].text.find(L"Cannot read the checksum list"));
+    EXPECT_TRUE(checked.window->IsNull());
+}
+
+TEST(ListWindow, EscStopsTheRunAndNoResultArrivesAfterwards)
+{
+    CTemporaryFolder folder;
+    MakeLargeFile(folder, L"one.bin", 512ll << 20);
+    MakeLargeFile(folder, L"two.bin", 512ll << 20);
+    CCheckedList checked;
+    ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  one.bin\n" + AbcDigest + "  two.bin\n")));
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(checked.window->ProgressBar(), PBM_GETPOS, 0, 0) > 0; }));
+    EXPECT_EQ(0u, WindowText(checked.window->CurrentFileLabel()).find(L"one.bin"));
+    SendMessageW(checked.window->ListView(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(checked.window->HasEnded());
+    const std::wstring copied = checked.Copied();
+    EXPECT_EQ(0u, std::wstring(L"one.bin: FAILED\r\n").find(copied));  // one.bin done or not, two.bin not
+    EXPECT_EQ(0u, checked.Summary().find(L"Stopped: "));
+    PumpMessages(300);
+    EXPECT_EQ(copied, checked.Copied());
+    EXPECT_EQ(lists::Result::Pending, checked.window->Entries()[1].result);
+}
+
+TEST(ListWindow, ClosingDuringARunEndsTheWorkerAndLetsTheFilesGo)
+{
+    for (const bool closeOwner : {false, true}) {
+        SCOPED_TRACE(closeOwner ? "the owner closed" : "the list window closed");
+        CTemporaryFolder folder;
+        const std::wstring large = MakeLargeFile(folder, L"large.bin", 1ll << 30);
+        CCheckedList checked;
+        ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  large.bin\n")));
+        ASSERT_TRUE(PumpUntil([&] { return !WindowText(checked.window->CurrentFileLabel()).empty(); }));
+        if (closeOwner)
+            checked.owner.Close();
+        else
+            SendMessageW(checked.window->GetHandle(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(checked.window->IsNull());
+        EXPECT_TRUE(DeleteFileW(large.c_str()));
+    }
+}
+
+TEST(ListWindow, TenThousandFilesAreListedAtOnceAndAllChecked)
+{
+    CCheckedList checked;
+    ASSERT_TRUE(checked.Open(FullPath(L"lists\\many\\MD5SUMS")));
+    EXPECT_EQ(10000, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
+    ASSERT_TRUE(checked.WaitForEnd(120000));
+    const std::wstring copied = checked.Copied();
+    size_t lines = 0;
+    size_t ok = 0;
+    for (size_t at = 0; (at = copied.find(L"\r\n", at)) != std::wstring::npos; at += 2, ++lines)
+        ok += copied.compare(at - 4, 4, L": OK") == 0;
+    EXPECT_EQ(10000u, lines);
+    EXPECT_EQ(10000u, ok);
+    EXPECT_EQ(0u, copied.find(L"files/f0.txt: OK\r\nfiles/f1.txt: OK\r\nfiles/f10.txt: OK\r\n"));
+    EXPECT_EQ(L"10000 OK", checked.Summary());
+}

@@ -52,9 +52,7 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     const std::wstring file = folder.WriteFile(deep.substr(folder.Path().size() + 1) + L"\\sample file.bin",
                                                ReadWholeFile(L"e2e\\sample.bin"));
     vrok::user::dpi::DeclareAwareness();
-    wchar_t programFolder[MAX_PATH] = {};
-    GetFullPathNameW(L"..\\vestigon", MAX_PATH, programFolder, nullptr);
-    COpenedWindow started(programFolder, &file);
+    COpenedWindow started(FullPath(L"..\\vestigon"), &file);
     OMyWindow& my = started.My();
     ASSERT_EQ(144, my.GetDpi());
     RECT outer = {};

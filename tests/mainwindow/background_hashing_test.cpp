@@ -13,12 +13,6 @@ namespace {
 
 // 4.5 GiB: hashing takes seconds, long enough to watch and to stop. Its full path is taken
 // before any test runs: the open dialog may move the working folder.
-std::wstring FullPath(const wchar_t* path)
-{
-    wchar_t full[MAX_PATH] = {};
-    GetFullPathNameW(path, MAX_PATH, full, nullptr);
-    return full;
-}
 const std::wstring LargeFile = FullPath(L"large\\sparse.bin");
 const wchar_t StopMenu[] = L"[CURRENT_LANGUAGE]\r\n_ini_file=english.ini\r\n[MENU_FILE]\r\nmenu_position=0\r\n"
                            L"menu_type_0=0\r\nmenu_id_0=207\r\n";

@@ -497,6 +497,12 @@ void OMyWindow::LayOutForDpi()
                    Scaled(DropPanelHeight), TRUE);
     }
     CompactPathLineAgain();
+    // An open About window is made again at the new density, in the same place over the window.
+    if (m_aboutWindow != nullptr && !m_aboutWindow->IsNull())
+    {
+        m_aboutWindow.reset();
+        OnAbout();
+    }
 }
 
 // For the strip's new room or font; the sentence after the path line and the icon stay.

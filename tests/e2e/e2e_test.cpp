@@ -183,6 +183,9 @@ TEST_F(StartAndClose, WithoutArgumentTheFieldsAreEmptyAndNothingIsToCompare)
     const CMainWindowView view(Start(L""));
     ASSERT_NE(nullptr, view.window);
     EXPECT_EQ(L"Vestigon pour md5 v1.0", WindowText(view.window));
+    RECT place = {};
+    GetWindowRect(view.window, &place);
+    EXPECT_EQ((std::vector<LONG>{10, 10, 430, 310}), (std::vector<LONG>{place.left, place.top, place.right, place.bottom}));
     EXPECT_TRUE(GetWindowLongPtrW(view.window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the shell drops files only there";
     ASSERT_NE(nullptr, view.input);
     EXPECT_EQ(L"", WindowText(view.digest));
@@ -445,13 +448,25 @@ TEST_F(ProgramRun, ALongRandomSessionLeavesTheProgramAnsweringAndEndsWithZero)
             PostMessageW(view.window, WM_COMMAND, 201, 0);
             answerModal(true);
             break;
-        case 7:
+        case 7: {  // Edit > Paste, of a digest or of nothing
+            const bool withText = pick(2) != 0;
             ASSERT_TRUE(OpenClipboard(nullptr));
             EmptyClipboard();
+            if (withText) {
+                HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (digest.size() + 1) * sizeof(wchar_t));
+                std::copy(digest.c_str(), digest.c_str() + digest.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+                GlobalUnlock(memory);
+                SetClipboardData(CF_UNICODETEXT, memory);
+            }
             CloseClipboard();
             PostMessageW(view.window, WM_COMMAND, 204, 0);
-            answerModal(false);
+            if (withText) {
+                EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == digest; }, 10000));
+            } else {
+                answerModal(false);
+            }
             break;
+        }
         default:
             if (pick(20) == 0) {  // the help viewer takes seconds to open under Wine
                 PostMessageW(view.window, WM_COMMAND, 206, 0);

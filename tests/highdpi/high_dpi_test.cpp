@@ -82,7 +82,9 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
         return green > 80;
     }));
 
-    // Moved to a monitor of 192 DPI: the suggested rectangle, and everything at twice its size.
+    // Moved to a monitor of 192 DPI: the suggested rectangle, and everything at twice its size,
+    // the open About window too.
+    SendMessageW(my.GetHandle(), WM_COMMAND, 205, 0);
     RECT suggested = {40, 30, 40 + 840, 30 + 600};
     SendMessageW(my.GetHandle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     GetWindowRect(my.GetHandle(), &outer);
@@ -91,6 +93,11 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     ExpectRect({100, 60, 700, 100}, ChildRect(started.Input()), 0);
     EXPECT_EQ(28, InputFontHeight(started));
     EXPECT_EQ(28, my.GetNotifyWindow()->GetFont().lfHeight);
+    ASSERT_NE(nullptr, my.GetAboutWindow());
+    RECT about = {};
+    GetWindowRect(my.GetAboutWindow()->GetHandle(), &about);
+    EXPECT_GE(about.right - about.left, 600);
+    EXPECT_EQ(400, about.bottom - about.top);
     for (int width : {840, 500}) {  // then made narrower: compacted again for the room left
         SetWindowPos(my.GetHandle(), nullptr, 0, 0, width, 600, SWP_NOMOVE | SWP_NOZORDER);
         EXPECT_NE(std::wstring::npos, std::wstring(my.GetNotifyWindow()->GetMessageText()).find(L"\\sample file.bin\n"));

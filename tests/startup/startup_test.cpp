@@ -1,5 +1,4 @@
-// Starting the program: the boxes that replace a start that cannot go on (the end-to-end tests
-// start and close the real program).
+// The boxes that replace a start that cannot go on (the program's own start is in the e2e tests).
 
 #include "modal_watcher.h"
 

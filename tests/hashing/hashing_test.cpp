@@ -1,12 +1,9 @@
-// The file hasher and the hashing job on their own: digests across several read buffers,
-// progress, stops and the outcomes of files that cannot be hashed. The main window's tests
-// drive the job through replacement, stop and close.
+// The file hasher on its own: digests across several read buffers, progress, stops and the
+// outcomes of files that cannot be hashed. The main window's tests drive the background job.
 #include "hashing/file_hasher.h"
-#include "hashing/hash_job.h"
 
 #include "reference_digests.h"
 #include "test_files.h"
-#include "window_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -33,28 +30,6 @@ struct CRecordingObserver : hashing::IHashObserver
     size_t stopAfter;
     std::vector<unsigned long long> reports;
     std::vector<unsigned long long> totals;
-};
-
-// A window of this thread that only receives the job's posted messages.
-struct CMessageWindow
-{
-    HWND handle = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    ~CMessageWindow() { DestroyWindow(handle); }
-
-    // Takes the job's messages off the queue until one of `kind` for `job` arrives or 10 s pass.
-    bool WaitFor(UINT kind, unsigned job)
-    {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 10000) {
-            MSG message;
-            while (PeekMessageW(&message, handle, hashing::WM_HASH_PROGRESS, hashing::WM_HASH_FINISHED, PM_REMOVE)) {
-                if (message.message == kind && message.wParam == job)
-                    return true;
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_POSTMESSAGE);
-        }
-        return false;
-    }
 };
 
 }
@@ -96,20 +71,4 @@ TEST(Hashing, FilesThatCannotBeHashedGiveTheirOutcome)
         EXPECT_EQ(row.outcome, hashing::HashFile(row.path, observer, digest)) << testsupport::Narrow(row.path);
         EXPECT_TRUE(digest.empty());
     }
-}
-
-TEST(Hashing, JobPostsItsDigestToTheWindow)
-{
-    CMessageWindow window;
-    hashing::CHashJob job;
-    const unsigned number = job.Start(window.handle, MultiBufferFile);
-    ASSERT_NE(0u, number);
-    EXPECT_TRUE(job.IsRunning());
-    ASSERT_TRUE(window.WaitFor(hashing::WM_HASH_FINISHED, number));
-    ASSERT_TRUE(job.IsCurrent(number));
-    std::wstring digest;
-    EXPECT_EQ(Outcome::Digest, job.TakeOutcome(digest));
-    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_9437187.bin"), digest);
-    EXPECT_FALSE(job.IsRunning());
-    EXPECT_EQ(9437187u, job.GetProgress().bytesDone);
 }

@@ -1,15 +1,10 @@
 // The main window on a screen of 144 DPI: this program runs in a Wine prefix of its own whose
-// LogPixels is 144, and opens the window as the program does, on the program's own files.
-#include "modal_watcher.h"
+// LogPixels is 144, and opens the window as the program does.
 #include "reference_digests.h"
-#include "test_files.h"
-#include "window_testing.h"
+#include "opened_window.h"
 
 #include "window/about_window.h"
-#include "window/cool_control.h"
-#include "window/my_window.h"
 #include "vrok_user/vrok_dpi.h"
-#include "vrok_user/vrok_main.h"
 
 #include <gtest/gtest.h>
 
@@ -17,53 +12,25 @@ using namespace testsupport;
 
 namespace {
 
-// The main window started on a file, closed when the object goes.
-struct CStarted : vrok::main::CApplication
+int InputFontHeight(const COpenedWindow& opened)
 {
-    explicit CStarted(const std::wstring& file) : file(file)
-    {
-        vrok::user::dpi::DeclareAwareness();
-        vrok::main::CArgumentList arguments;
-        EXPECT_EQ(0, Start(arguments));
-        PumpMessages(60);
-    }
-    ~CStarted() override
-    {
-        DestroyWindow(My().GetHandle());
-        PumpMessages(30);  // takes the quit message, which would end the next test's boxes at once
-        UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
-    }
-    int Start(vrok::main::CArgumentList&) override
-    {
-        wchar_t folder[MAX_PATH] = {};
-        GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
-        const vrok::data::type::string::CString path(file);
-        OMyWindow* window = new OMyWindow(&path);
-        window->SetProgramFolder(folder);
-        return OpenMainWindow(window);
-    }
-    OMyWindow& My() const { return *static_cast<OMyWindow*>(GetMainWindow()); }
-    HWND Input() const { return My().GetDropPanel()->GetInputField()->GetHandle(); }
-    int InputFontHeight() const
-    {
-        LOGFONTW font = {};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Input(), WM_GETFONT, 0, 0)), sizeof(font), &font);
-        return font.lfHeight;
-    }
-    // The first line of the strip, measured in the strip's own font.
-    int PathLineWidth() const
-    {
-        const std::wstring text = My().GetNotifyWindow()->GetMessageText();
-        HDC context = GetDC(nullptr);
-        HGDIOBJ previous = SelectObject(context, My().GetNotifyWindow()->GetFont().GetHandle());
-        SIZE size = {};
-        GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.find(L'\n')), &size);
-        SelectObject(context, previous);
-        ReleaseDC(nullptr, context);
-        return size.cx;
-    }
-    std::wstring file;
-};
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(opened.Input(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+// The first line of the strip, measured in the strip's own font.
+int PathLineWidth(const COpenedWindow& opened)
+{
+    const std::wstring text = opened.StripText();
+    HDC context = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(context, opened.My().GetNotifyWindow()->GetFont().GetHandle());
+    SIZE size = {};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.find(L'\n')), &size);
+    SelectObject(context, previous);
+    ReleaseDC(nullptr, context);
+    return size.cx;
+}
 
 void ExpectRect(const RECT& expected, const RECT& actual, int tolerance)
 {
@@ -82,8 +49,10 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     std::wstring deep = folder.Path();
     while (deep.size() < 200)
         CreateDirectoryW((deep += L"\\" + std::wstring(std::min<size_t>(40, 199 - deep.size()), L'd')).c_str(), nullptr);
-    CStarted started(folder.WriteFile(deep.substr(folder.Path().size() + 1) + L"\\sample file.bin",
-                                      ReadWholeFile(L"e2e\\sample.bin")));
+    const std::wstring file = folder.WriteFile(deep.substr(folder.Path().size() + 1) + L"\\sample file.bin",
+                                               ReadWholeFile(L"e2e\\sample.bin"));
+    vrok::user::dpi::DeclareAwareness();
+    COpenedWindow started(FullPath(L"..\\vestigon"), &file);
     OMyWindow& my = started.My();
     ASSERT_EQ(144, my.GetDpi());
     RECT outer = {};
@@ -93,15 +62,15 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     ExpectRect({75, 45, 525, 75}, ChildRect(started.Input()), 0);
     HWND digest = my.GetDropPanel()->GetDigestField()->GetHandle();
     EXPECT_TRUE(PumpUntil([&] { return WindowText(digest) == ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin"); }));
-    EXPECT_EQ(21, started.InputFontHeight());
+    EXPECT_EQ(21, InputFontHeight(started));
     EXPECT_EQ(21, my.GetNotifyWindow()->GetFont().lfHeight);
 
     // The path line: compacted in its folders to the strip's room, the file name whole at its end.
     const std::wstring said = WindowText(my.GetNotifyWindow()->GetHandle());
     EXPECT_EQ(L"\\sample file.bin", said.substr(said.size() - std::min<size_t>(16, said.size())));
     EXPECT_NE(std::wstring::npos, said.find(L"..."));
-    EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
-    EXPECT_GT(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth() * 3 / 4) << "the room is used";
+    EXPECT_LE(PathLineWidth(started), my.GetNotifyWindow()->GetLineWidth());
+    EXPECT_GT(PathLineWidth(started), my.GetNotifyWindow()->GetLineWidth() * 3 / 4) << "the room is used";
 
     // The shield drawn at 1.5x: 45 pixels from (15, 15), much of it beyond the 30 of the 1x one.
     SetWindowTextW(started.Input(), ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin").c_str());
@@ -122,7 +91,7 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     ExpectRect(suggested, outer, 0);
     ExpectRect({4, 200, 804, 440}, ChildRect(my.GetDropPanel()->GetHandle()), 0);
     ExpectRect({100, 60, 700, 100}, ChildRect(started.Input()), 0);
-    EXPECT_EQ(28, started.InputFontHeight());
+    EXPECT_EQ(28, InputFontHeight(started));
     EXPECT_EQ(28, my.GetNotifyWindow()->GetFont().lfHeight);
     ASSERT_NE(nullptr, my.GetAboutWindow());
     RECT about = {};
@@ -132,20 +101,8 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     for (int width : {840, 500}) {  // then made narrower: compacted again for the room left
         SetWindowPos(my.GetHandle(), nullptr, 0, 0, width, 600, SWP_NOMOVE | SWP_NOZORDER);
         EXPECT_NE(std::wstring::npos, std::wstring(my.GetNotifyWindow()->GetMessageText()).find(L"\\sample file.bin\n"));
-        EXPECT_LE(started.PathLineWidth(), my.GetNotifyWindow()->GetLineWidth());
+        EXPECT_LE(PathLineWidth(started), my.GetNotifyWindow()->GetLineWidth());
     }
-}
-
-// Started on a missing file whose path is 600 characters long: the box shows it shortened.
-TEST(HighDpi, AMissingFileOf600CharactersIsToldInABoxThatFits)
-{
-    CModalWatcher watcher;
-    CStarted started(L"C:\\" + std::wstring(585, L'm') + L"\\missing.bin");
-    ASSERT_TRUE(watcher.PumpUntil(1));
-    const std::wstring& text = watcher.Boxes()[0].text;
-    EXPECT_EQ(L"Erreur", watcher.Boxes()[0].caption);
-    EXPECT_EQ(L"Open file C:\\mmm", text.substr(0, 16));
-    EXPECT_EQ(L"m\\missing.bin failed !", text.substr(text.size() - std::min<size_t>(22, text.size())));
 }
 
 // The drawing made for the density where there is one, otherwise the nearest larger one reduced.

@@ -22,13 +22,6 @@ namespace {
 const std::string AbcDigest = "900150983cd24fb0d6963f7d28e17f72";
 const std::string MessageDigest = "f96b697d7cb7938d525a2f31aaf161d0";
 
-std::wstring FullPath(const std::wstring& path)
-{
-    wchar_t full[MAX_PATH] = {};
-    GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
-    return full;
-}
-
 // The shipped English words, so the texts asserted are the ones the user reads.
 const std::wstring& EnglishFile()
 {
@@ -71,35 +64,12 @@ struct CCheckedList
     }
 };
 
-std::string Utf16Bytes(const std::wstring& text)
-{
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-}
-
 std::wstring WithCrlf(const std::string& lines)
 {
     std::wstring text;
     for (char c : lines)
         text += c == '\n' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(c));
     return text;
-}
-
-// A file of the size, made without writing its bytes (zeros).
-std::wstring MakeLargeFile(const CTemporaryFolder& folder, const std::wstring& name, LONGLONG size)
-{
-    const std::wstring path = folder.PathOf(name);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
-    SetEndOfFile(file);
-    CloseHandle(file);
-    return path;
 }
 
 }
@@ -124,7 +94,7 @@ TEST(ListWindow, EachListGivesTheResultsMd5sumPrintsAndTheSummaryCountsThem)
         {"a Unicode name in a BSD line, CRLF, a junk line",
          "MD5 (" + unicodeUtf8 + ") = " + AbcDigest + "\r\nnot a checksum line\r\n", unicodeName + L": OK\r\n",
          L"1 OK, 1 other lines skipped", IsGreen},
-        {"UTF-16 with its mark", Utf16Bytes(L"\uFEFF").substr(0, 2) + Utf16Bytes(std::wstring(AbcDigest.begin(), AbcDigest.end()) + L"  " + unicodeName + L"\r\n").substr(2),
+        {"UTF-16 with its mark", Utf16Profile(Widen(AbcDigest) + L"  " + unicodeName + L"\r\n"),
          unicodeName + L": OK\r\n", L"1 OK", IsGreen},
         {"differs, missing, unreadable (a folder, a locked file)",
          MessageDigest + "  a.txt\n" + AbcDigest + "  gone.txt\n" + AbcDigest + "  sub\n" + AbcDigest + "  locked.txt\n",
@@ -189,8 +159,8 @@ TEST(ListWindow, AListThatCannotBeReadIsToldAndOpensNoWindow)
 TEST(ListWindow, EscStopsTheRunAndNoResultArrivesAfterwards)
 {
     CTemporaryFolder folder;
-    MakeLargeFile(folder, L"one.bin", 512ll << 20);
-    MakeLargeFile(folder, L"two.bin", 512ll << 20);
+    folder.MakeSparseFile(L"one.bin", 512ll << 20);
+    folder.MakeSparseFile(L"two.bin", 512ll << 20);
     CCheckedList checked;
     ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  one.bin\n" + AbcDigest + "  two.bin\n")));
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(checked.window->ProgressBar(), PBM_GETPOS, 0, 0) > 0; }));
@@ -210,7 +180,7 @@ TEST(ListWindow, ClosingDuringARunEndsTheWorkerAndLetsTheFilesGo)
     for (const bool closeOwner : {false, true}) {
         SCOPED_TRACE(closeOwner ? "the owner closed" : "the list window closed");
         CTemporaryFolder folder;
-        const std::wstring large = MakeLargeFile(folder, L"large.bin", 1ll << 30);
+        const std::wstring large = folder.MakeSparseFile(L"large.bin", 1ll << 30);
         CCheckedList checked;
         ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  large.bin\n")));
         ASSERT_TRUE(PumpUntil([&] { return !WindowText(checked.window->CurrentFileLabel()).empty(); }));

@@ -187,8 +187,10 @@ TEST(MainWindow, WithAFileTheDigestIsShownAndEveryComparisonGivesItsSentenceAndI
     } rows[] = {
         {"empty", L"", L"Nothing to compare.", IsOrange},
         {"equal", AbcDigest, L"Equal.", IsGreen},
+        {"31 characters", AbcDigest.substr(0, 31), L"Too short.", IsOrange},
         {"upper case, lowered by the field", L"900150983CD24FB0D6963F7D28E17F72", L"Equal.", IsGreen},
         {"32 hexadecimal digits, different", MessageDigest, L"Different.", IsRed},
+        {"32 characters, not hexadecimal", AbcDigest.substr(0, 31) + L"g", L"Not hexadecimal.", IsOrange},
         {"trailing blank", AbcDigest + L" ", L"Too long.", IsOrange},
     };
     for (const auto& row : rows) {

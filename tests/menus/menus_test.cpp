@@ -70,25 +70,6 @@ TEST(BuildPopup, SeparatorEndAndKindRules)
     EXPECT_EQ(256 * 2 - 1, static_cast<int>(BuildFileMenu(separators, L"").size()));
 }
 
-TEST(BuildLanguagePopup, CheckMarkOrRadioBulletOnTheStoredLanguageOnly)
-{
-    const struct { const wchar_t *style, *checked, *expected; } cases[] = {
-        {L"menu_type=2", L"checked_menu_index=1", L"0:English 1:Fran\u00e7ais* 2:Deutsch"},
-        {L"", L"", L"0:English*~ 1:Fran\u00e7ais~ 2:Deutsch~"},
-        {L"menu_type=2", L"checked_menu_index=7", L"0:English 1:Fran\u00e7ais 2:Deutsch"},
-    };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.expected);
-        CTemporaryFolder folder;
-        const std::wstring global = folder.WriteFile(L"md5_global.ini", Utf16Profile(
-            L"[MENU_LANGUAGE_LIST]\r\nmenu_text_0=English\r\nmenu_text_1=Fran\u00e7ais\r\nmenu_text_2=Deutsch\r\n" +
-            std::wstring(row.style) + L"\r\n[CURRENT_LANGUAGE]\r\n" + row.checked + L"\r\n"));
-        CPopupMenu popup;
-        ASSERT_TRUE(BuildLanguagePopup(popup, global.c_str()));
-        EXPECT_EQ(row.expected, Describe(popup.GetHandle()));
-    }
-}
-
 // One top-level window for the whole program: under Wine every window that goes costs a wait.
 CBaseWindow& Host()
 {
@@ -224,36 +205,6 @@ TEST(SwitchLanguage, NewTextsInPlaceChoiceStoredAndKeptAcrossARebuild)
 
     pieces.Rebuild();
     EXPECT_EQ(L"Fichier et autres choses utiles" + French.substr(24), pieces.Texts());
-}
-
-// md5_global.ini marked read-only, or held open by another program: each switch is told in a box,
-// the window shows the chosen language with one mark for this run (a rebuilt bar included), and
-// the file stays byte for byte.
-TEST(SwitchLanguage, AChoiceThatCannotBeStoredIsToldAndHoldsForThisRun)
-{
-    for (const bool heldOpen : {false, true}) {
-        SCOPED_TRACE(heldOpen ? "held open" : "read-only");
-        CWindowPieces pieces;
-        const std::string bytes = ReadWholeFile(pieces.global);
-        HANDLE holder = heldOpen ? CreateFileW(pieces.global.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                               OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
-        if (!heldOpen) {
-            ASSERT_TRUE(SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_READONLY));
-        }
-        CModalWatcher watcher;
-        pieces.Switch(1);
-        EXPECT_EQ(French, pieces.Texts());
-        pieces.Rebuild();
-        EXPECT_EQ(L"Fichier et autres choses utiles" + French.substr(24), pieces.Texts());
-        pieces.Switch(0);
-        EXPECT_EQ(English, pieces.Texts());
-        EXPECT_EQ(2u, watcher.Boxes().size());
-        for (const CSeenBox& box : watcher.Boxes())
-            EXPECT_NE(std::wstring::npos, box.text.find(L"md5_global.ini cannot be written")) << Narrow(box.text);
-        CloseHandle(holder);
-        SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(bytes, ReadWholeFile(pieces.global));
-    }
 }
 
 // The current language, a missing language file, a language naming no file (which would name the

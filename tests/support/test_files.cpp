@@ -34,6 +34,18 @@ std::wstring CTemporaryFolder::WriteFile(const std::wstring& name, const std::st
     return path;
 }
 
+std::wstring CTemporaryFolder::MakeSparseFile(const std::wstring& name, long long size) const
+{
+    const std::wstring path = PathOf(name);
+    fs::resize_file(WriteFile(name, ""), static_cast<std::uintmax_t>(size));
+    return path;
+}
+
+std::wstring FullPath(const std::wstring& path)
+{
+    return fs::absolute(path).wstring();
+}
+
 std::string ReadWholeFile(const std::wstring& path)
 {
     std::ifstream file(fs::path(path), std::ios::binary);

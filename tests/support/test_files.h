@@ -20,10 +20,15 @@ public:
 
     // Writes the bytes to a file in the folder and returns its full path.
     std::wstring WriteFile(const std::wstring& name, const std::string& bytes) const;
+    // Makes a file of the size in the folder without writing its bytes (zeros); its full path.
+    std::wstring MakeSparseFile(const std::wstring& name, long long size) const;
 
 private:
     std::wstring m_path;
 };
+
+// The full path of a path relative to the working folder.
+std::wstring FullPath(const std::wstring& path);
 
 // The whole content of a file, or an empty string when it cannot be read.
 std::string ReadWholeFile(const std::wstring& path);

@@ -58,7 +58,9 @@ class COpenedWindow : public vrok::main::CApplication
 public:
     // Waits for the start file's digest unless told not to.
     explicit COpenedWindow(const CProgramFolder& folder, const std::wstring* file = nullptr, bool waitForDigest = true)
-        : m_folder(folder.Path()), m_file(file)
+        : COpenedWindow(folder.Path(), file, waitForDigest) {}
+    COpenedWindow(const std::wstring& programFolder, const std::wstring* file, bool waitForDigest = true)
+        : m_folder(programFolder), m_file(file)
     {
         vrok::main::CArgumentList arguments;
         EXPECT_EQ(0, Start(arguments));
@@ -121,7 +123,7 @@ private:
 };
 
 // Drops the files on the window as Explorer does; DropFiles then waits for the digest.
-void SendDrop(HWND window, const std::vector<std::wstring>& files)
+inline void SendDrop(HWND window, const std::vector<std::wstring>& files)
 {
     std::wstring list;
     for (const std::wstring& file : files)
@@ -136,7 +138,7 @@ void SendDrop(HWND window, const std::vector<std::wstring>& files)
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the window frees it
 }
 
-void DropFiles(HWND window, const std::vector<std::wstring>& files)
+inline void DropFiles(HWND window, const std::vector<std::wstring>& files)
 {
     SendDrop(window, files);
     WaitWhileHashing();

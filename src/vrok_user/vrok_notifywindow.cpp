@@ -3,6 +3,7 @@
 #include "vrok_user/vrok_classbrush.h"
 #include "vrok_user/vrok_dpi.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -164,10 +165,14 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
     graphic.SetBkColor(GetSysColor(COLOR_INFOBK));
     graphic.SelectFont(m_font);
     HDC context = graphic.GetHandle();
-    // The first call only measures: it makes the rectangle as high as the text.
-    const int height = DrawTextW(context, m_message, -1, &area, DT_END_ELLIPSIS | DT_CALCRECT | DT_BOTTOM);
-    area.bottom = area.top + height;
-    DrawTextW(context, m_message, -1, &area, DT_BOTTOM);
+    // A sentence longer than the strip is wide (a verdict that names its checksum file) goes on
+    // at the next line rather than past the right edge; the path line is compacted to fit and
+    // never breaks. The first call only measures: it makes the rectangle as high as the text.
+    const UINT format = DT_WORDBREAK | DT_NOPREFIX;
+    const LONG bottom = area.bottom;
+    const int height = DrawTextW(context, m_message, -1, &area, format | DT_CALCRECT);
+    area.bottom = (std::min)(bottom, static_cast<LONG>(area.top + height));
+    DrawTextW(context, m_message, -1, &area, format | DT_END_ELLIPSIS);
 
     if (!m_icon.IsNull())
         graphic.DrawBitmap(m_icon, Scaled(IconLeft), Scaled(IconTop));

@@ -82,6 +82,18 @@ public:
         UpdateWindow(My().GetNotifyWindow()->GetHandle());
         return PixelAt(My().GetNotifyWindow()->GetHandle(), 34, 22);
     }
+    // A sentence too long for one line goes on below the verdict line instead of past the
+    // strip's right edge: dark text pixels show in the band of a third line.
+    bool DrawsAThirdLine() const
+    {
+        const HWND strip = My().GetNotifyWindow()->GetHandle();
+        UpdateWindow(strip);
+        for (int y = 48; y < 62; ++y)
+            for (int x = 48; x < 240; x += 2)
+                if (NearColour(PixelAt(strip, x, y), RGB(0, 0, 0), 90))
+                    return true;
+        return false;
+    }
     void Command(WPARAM id) const
     {
         SendMessageW(Handle(), WM_COMMAND, id, 0);
@@ -137,6 +149,8 @@ TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlon
         EXPECT_TRUE(row.colour(run.IconColour()));
         for (const std::wstring& name : row.named)
             EXPECT_NE(std::wstring::npos, run.Strip().find(name)) << Narrow(run.Strip());
+        if (!row.expected.empty())  // a verdict and the checksum file's name: longer than a line
+            EXPECT_TRUE(run.DrawsAThirdLine());
         EXPECT_TRUE(watcher.Boxes().empty());
     }
 }

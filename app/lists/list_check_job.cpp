@@ -266,12 +266,14 @@ bool CListCheckJob::WaitForEnd(DWORD timeoutMs)
     return m_thread.Join(timeoutMs);
 }
 
-std::vector<CheckedFile> CListCheckJob::TakeResults()
+std::vector<CheckedFile> CListCheckJob::TakeResults(bool& ended)
 {
     std::vector<CheckedFile> taken;
+    ended = true;
     if (!m_shared)
         return taken;
     CHeld held(m_shared->lock);
+    ended = m_shared->progress.ended;
     m_shared->noticePending = false;
     taken.swap(m_shared->waiting);
     return taken;

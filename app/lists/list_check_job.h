@@ -55,8 +55,10 @@ public:
     // True when the worker has ended within the time (or never started).
     bool WaitForEnd(DWORD timeoutMs);
 
-    // The results that arrived since the last call, in list order.
-    std::vector<CheckedFile> TakeResults();
+    // The results that arrived since the last call, in list order, and whether the worker had
+    // ended by then: both are read at once, for a worker that ends between two separate reads
+    // posts no further notice (one is still counted as pending) and its end would go unseen.
+    std::vector<CheckedFile> TakeResults(bool& ended);
     CheckProgress Progress() const;
 
     struct CShared;

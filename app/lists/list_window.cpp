@@ -321,7 +321,8 @@ void CListWindow::StopChecking()
     if (m_ended)
         return;
     m_job.Stop();
-    ApplyResults(m_job.TakeResults());
+    bool ended = false;
+    ApplyResults(m_job.TakeResults(ended));
     ShowSummary(true);
 }
 
@@ -342,10 +343,10 @@ void CListWindow::OnNotice(WPARAM jobNumber)
 {
     if (jobNumber != m_jobNumber || m_ended)
         return;
-    // Progress first: once it says ended, every result has been handed over before it.
-    const CheckProgress progress = m_job.Progress();
-    ApplyResults(m_job.TakeResults());
-    if (progress.ended)
+    // An ended worker has handed over every result before it ended.
+    bool ended = false;
+    ApplyResults(m_job.TakeResults(ended));
+    if (ended)
         ShowSummary(false);
 }
 

@@ -1,6 +1,7 @@
 #include "checksums/reference_finder.h"
 
 #include "checksums/checksum_text.h"
+#include "vrok_persistence/vrok_longpath.h"
 
 #include <windows.h>
 
@@ -25,7 +26,8 @@ std::vector<std::wstring> ListFolderFiles(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    const std::wstring pattern = vrok::persistence::file::ToLongPathForm((folder + L"\\*").c_str());
+    HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do

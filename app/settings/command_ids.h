@@ -15,6 +15,9 @@ const unsigned short Paste = 204;
 const unsigned short About = 205;
 const unsigned short Help = 206;
 const unsigned short StopHashing = 207;
+const unsigned short CopyChecksumLine = 208;
+const unsigned short SaveChecksumFile = 209;
+const unsigned short LookForChecksumFiles = 210;
 const unsigned short CheckList = 211;
 const unsigned short CopyResults = 212;
 

@@ -64,8 +64,19 @@ const wchar_t* const KeyHashDifferent = L"hash_different";
 const wchar_t* const KeyChecksumList = L"string_checksum_list";
 const wchar_t* const KeyHashingProgress = L"hashing_progress";
 const wchar_t* const KeyHashingStopped = L"hashing_stopped";
+// Sentences with a name filled in where the text says %s.
+const wchar_t* const KeyOtherDigest = L"string_other_digest";
+const wchar_t* const KeyReferenceFrom = L"reference_from_file";
+const wchar_t* const KeyReferenceConflict = L"reference_conflict";
 const wchar_t* const SectionMessages = L"MESSAGES";
 const wchar_t* const KeyLanguageNotRemembered = L"language_not_remembered";
+// Box texts with the checksum file's name filled in where the text says %s.
+const wchar_t* const KeyReplaceQuestion = L"checksum_file_replace";
+const wchar_t* const KeyCannotWrite = L"checksum_file_not_written";
+
+// md5_global.ini: the user's options; a missing section or key means the default.
+const wchar_t* const SectionOptions = L"OPTIONS";
+const wchar_t* const KeyLookForChecksumFiles = L"look_for_checksum_files";
 
 // Longest numbered key: a stem and an index of up to five digits (a 16-bit index).
 const int KeyBufferLength = 32;

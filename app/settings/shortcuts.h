@@ -10,6 +10,10 @@ namespace shortcuts {
 
 const ACCEL MainWindow[] = {
     { FVIRTKEY, VK_ESCAPE, commands::StopHashing },
+    { FVIRTKEY | FCONTROL, 'O', commands::Open },
+    { FVIRTKEY | FCONTROL, 'S', commands::SaveChecksumFile },
+    { FVIRTKEY | FCONTROL | FSHIFT, 'C', commands::CopyChecksumLine },
+    { FVIRTKEY, VK_F1, commands::Help },
     { FVIRTKEY | FCONTROL, 'L', commands::CheckList },
 };
 

@@ -1,9 +1,13 @@
 #include "window/my_window.h"
 
 #include "window/about_window.h"
+#include "checksums/reference_finder.h"
+#include "window/checksum_commands.h"
+#include "settings/options.h"
 #include "settings/command_ids.h"
 #include "window/cool_control.h"
 #include "window/digest_comparison.h"
+#include "checksums/checksum_writer.h"
 #include "window/language_commands.h"
 #include "lists/list_window.h"
 #include "settings/menu_builder.h"
@@ -207,7 +211,9 @@ void OMyWindow::FormatCaption(const wchar_t* path)
     m_caption.FormatPath(path, graphic.GetHandle(), m_notifyWindow->GetLineWidth() - prefix.cx);
 }
 
-// While the file is being hashed the comparison waits for its digest.
+// While the file is being hashed the comparison waits for its digest. A reference filled in
+// from a checksum file is compared like a typed one; the sentence then also names the file it
+// came from.
 void OMyWindow::CompareDigests()
 {
     if (m_dropPanel == nullptr)
@@ -217,17 +223,94 @@ void OMyWindow::CompareDigests()
         m_compareWhenHashed = true;
         return;
     }
-    const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
     const COwnedText digest = ReadWholeText(m_dropPanel->GetDigestField());
     const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
     const comparison::CVerdict verdict = comparison::JudgeReference(reference.get(), digest.get());
+    std::wstring sentence = checksumcommands::ReadSentence(verdict.sentenceKey, ProgramFolder());
+    if (verdict.otherAlgorithm != nullptr)
+        sentence = checksumcommands::FillIn(sentence, {verdict.otherAlgorithm});
+    if (reference && !m_referenceSource.empty() && m_filledReference == reference.get())
+        sentence += L" " + checksumcommands::FillIn(checksumcommands::ReadSentence(profile::KeyReferenceFrom,
+                                                                                   ProgramFolder()),
+                                                    {m_referenceSource});
+    ShowSentence(sentence, verdict.pictureId);
+}
 
-    std::wstring sentence;
-    if (!languageFile.empty())
-        sentence = ReadProfileString(languageFile.c_str(), profile::SectionSentences, verdict.sentenceKey,
-                                     profile::SentenceBufferLength);
+void OMyWindow::ShowSentence(const std::wstring& sentence, int pictureId)
+{
     m_caption.AppendSentence(sentence.c_str());
-    ShowInStrip(verdict.pictureId);
+    ShowInStrip(pictureId);
+}
+
+bool OMyWindow::OnDigestReady(const std::wstring& path, const wchar_t* digest)
+{
+    SetDigestText(digest);
+    m_shownFile = path;
+    return options::LooksForChecksumFiles(ProgramFolder()) && LookUpReference(path);
+}
+
+// A reference the user typed or pasted is never replaced; one this window filled in for an
+// earlier file is, or is taken away when nothing is found for the new one.
+bool OMyWindow::LookUpReference(const std::wstring& path)
+{
+    if (m_dropPanel == nullptr)
+        return false;
+    const COwnedText reference = ReadWholeText(m_dropPanel->GetInputField());
+    const std::wstring current = reference ? reference.get() : L"";
+    if (!current.empty() && current != m_filledReference)
+        return false;
+    const checksums::ReferenceLookup lookup = checksums::FindReferenceDigest(path);
+    m_filledReference = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.digest : L"";
+    m_referenceSource = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.sourceName : L"";
+    if (current != m_filledReference)
+        SetInputText(m_filledReference.c_str());
+    if (lookup.outcome == checksums::ReferenceLookup::Found)
+        CompareDigests();
+    else if (lookup.outcome == checksums::ReferenceLookup::Conflict)
+        ShowSentence(checksumcommands::FillIn(checksumcommands::ReadSentence(profile::KeyReferenceConflict,
+                                                                             ProgramFolder()),
+                                              {lookup.sourceName, lookup.otherName}),
+                     comparison::WarningPicture);
+    return lookup.outcome != checksums::ReferenceLookup::NotFound;
+}
+
+std::wstring OMyWindow::ShownDigest() const
+{
+    const COwnedText digest = m_dropPanel != nullptr ? ReadWholeText(m_dropPanel->GetDigestField()) : nullptr;
+    return digest && !m_shownFile.empty() ? digest.get() : L"";
+}
+
+void OMyWindow::CopyChecksumLine()
+{
+    const std::wstring digest = ShownDigest();
+    if (!digest.empty())
+        checksumcommands::PutTextOnClipboard(
+            GetHandle(), checksums::FormatChecksumLine(digest, checksumcommands::FileNameOf(m_shownFile)));
+}
+
+void OMyWindow::SaveChecksumFile()
+{
+    const std::wstring digest = ShownDigest();
+    if (!digest.empty())
+        checksumcommands::SaveChecksumFileBeside(GetHandle(), m_shownFile, digest, ProgramFolder());
+}
+
+void OMyWindow::ToggleChecksumFileLookup()
+{
+    options::StoreLooksForChecksumFiles(!options::LooksForChecksumFiles(ProgramFolder()), ProgramFolder());
+    UpdateChecksumMenuItems(::GetMenu(GetHandle()));
+}
+
+// Items are found by command in the menu and its popups; a menu without them is left alone.
+void OMyWindow::UpdateChecksumMenuItems(HMENU menu) const
+{
+    if (menu == nullptr)
+        return;
+    const UINT shown = ShownDigest().empty() ? MF_GRAYED : MF_ENABLED;
+    EnableMenuItem(menu, commands::CopyChecksumLine, MF_BYCOMMAND | shown);
+    EnableMenuItem(menu, commands::SaveChecksumFile, MF_BYCOMMAND | shown);
+    CheckMenuItem(menu, commands::LookForChecksumFiles,
+                  MF_BYCOMMAND | (options::LooksForChecksumFiles(ProgramFolder()) ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void OMyWindow::ShowInStrip(int pictureId)
@@ -426,6 +509,15 @@ void OMyWindow::RunCommand(unsigned short command)
     case commands::Help:
         ShowHelp(*this, ProgramFolder());
         break;
+    case commands::CopyChecksumLine:
+        CopyChecksumLine();
+        break;
+    case commands::SaveChecksumFile:
+        SaveChecksumFile();
+        break;
+    case commands::LookForChecksumFiles:
+        ToggleChecksumFileLookup();
+        break;
     case commands::CheckList:
         OnCheckList();
         break;
@@ -578,6 +670,7 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_INITMENUPOPUP:
         UpdateStopCommand();
+        UpdateChecksumMenuItems(reinterpret_cast<HMENU>(wParam));
         break;
     case WM_DESTROY:
         m_hashJob.Stop();  // its thread may still post; nothing of it is taken any more

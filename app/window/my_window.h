@@ -57,6 +57,10 @@ public:
     void FormatCaption(const wchar_t* path);
     // Judges the reference field against the digest field and shows the verdict in the strip.
     void CompareDigests();
+    // The digest of the file at `path` is known: it is shown, and unless the user has typed a
+    // reference, the checksum files beside the file are asked for one, which is then compared.
+    // True when a verdict from the checksum files was shown.
+    bool OnDigestReady(const std::wstring& path, const wchar_t* digest);
 
     vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar.get(); }
     vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow.get(); }
@@ -110,6 +114,14 @@ private:
     void SetInputText(const wchar_t* text);
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
+    void ShowSentence(const std::wstring& sentence, int pictureId);
+
+    bool LookUpReference(const std::wstring& path);
+    std::wstring ShownDigest() const;
+    void CopyChecksumLine();
+    void SaveChecksumFile();
+    void ToggleChecksumFileLookup();
+    void UpdateChecksumMenuItems(HMENU menu) const;
 
     void StartHashing(const wchar_t* path);
     void StopHashing();
@@ -127,6 +139,11 @@ private:
     CWindowCaption m_caption;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
+    // The file whose digest is shown; the reference this window filled in from a checksum file
+    // and the name of that file (both empty when the reference is the user's).
+    std::wstring m_shownFile;
+    std::wstring m_filledReference;
+    std::wstring m_referenceSource;
     std::vector<std::unique_ptr<CListWindow>> m_listWindows;
     // The file whose path line the strip shows, compacted again when the density changes.
     std::wstring m_shownPath;

@@ -64,8 +64,9 @@ void OMyWindow::OnHashProgress(WPARAM job)
     ShowHashingSentence(FormatProgressSentence(ReadSentence(profile::KeyHashingProgress), progress));
 }
 
-// A comparison asked for meanwhile is judged now that the digest is there; a failure is told
-// in a box and leaves the digest field empty.
+// A comparison asked for meanwhile is judged now that the digest is there, unless a checksum
+// file beside the file has already given the verdict; a failure is told in a box and leaves the
+// digest field empty.
 void OMyWindow::OnHashFinished(WPARAM job)
 {
     if (!m_hashJob.IsCurrent(job))
@@ -78,11 +79,11 @@ void OMyWindow::OnHashFinished(WPARAM job)
     UpdateStopCommand();
     ShowHashingSentence(std::wstring());
     if (outcome == hashing::Outcome::Digest) {
-        SetDigestText(digest.c_str());
+        const bool judged = OnDigestReady(m_hashJob.GetPath(), digest.c_str());
         // A checksum list is hashed as a file all the same; the strip points to checking it.
         if (lists::IsChecksumList(m_hashJob.GetPath()))
             ShowHashingSentence(ReadSentence(profile::KeyChecksumList));
-        if (compare)
+        if (compare && !judged)
             CompareDigests();
         return;
     }

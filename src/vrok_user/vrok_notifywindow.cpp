@@ -54,7 +54,6 @@ void CNotifyWindow::SetMessage(const wchar_t* text, int bitmapId)
         text = L"";
     std::wcsncpy(m_message, text, MessageCapacity - 1);
     m_message[MessageCapacity - 1] = L'\0';
-
     // The window text leaves out the line breaks that end the text.
     std::wstring spoken(m_message);
     spoken.erase(spoken.find_last_not_of(L"\r\n") + 1);

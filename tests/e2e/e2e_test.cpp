@@ -285,6 +285,75 @@ TEST_F(ProgramRun, FrenchChosenFromTheMenuIsKeptBesideTheProgramAndShownAfterARe
     EXPECT_EQ(0u, CloseAndWait(restarted.window));
 }
 
+// --- checksum files: the reference found beside the file, and the line copied and saved ---
+
+TEST_F(ProgramRun, AChecksumFileBesideTheFileGivesTheVerdictWithNoInput)
+{
+    const std::string digest = Narrow(Md5sumOf(L"sample.bin"));
+    const std::string other = Narrow(Md5sumOf(L"name with blanks.bin"));
+    std::string random(2 << 20, '\0');
+    for (size_t at = 0; at < random.size(); ++at)
+        random[at] = static_cast<char>((at * 2654435761u) >> 13);
+    const struct
+    {
+        const char* what;
+        const wchar_t* name;
+        std::string content;
+        std::string reference;
+        bool (*colour)(COLORREF);
+    } rows[] = {
+        {"x.iso.md5", L"x.iso.md5", digest + "  x.iso\n", digest, IsGreen},
+        {"MD5SUMS of three, CRLF", L"MD5SUMS", other + "  a.iso\r\n" + digest + "  x.iso\r\n" + other + "  b.iso\r\n", digest, IsGreen},
+        {"BSD line", L"checksums.md5", "MD5 (x.iso) = " + digest + "\n", digest, IsGreen},
+        {"a wrong digest", L"x.iso.md5", other + "  x.iso\n", other, IsRed},
+        {"2 MiB of random bytes", L"x.iso.md5", random, "", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CTemporaryFolder downloads;
+        ASSERT_TRUE(CopyFileW(TestFile(L"sample.bin").c_str(), downloads.PathOf(L"x.iso").c_str(), FALSE));
+        downloads.WriteFile(row.name, row.content);
+        const CMainWindowView view(Start(L"\"" + downloads.PathOf(L"x.iso") + L"\""));
+        ASSERT_NE(nullptr, view.window) << "a box instead of the window";
+        // The reference is looked up once the digest has arrived.
+        EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Widen(digest); }, 10000));
+        EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == Widen(row.reference); }, 2000))
+            << Narrow(WindowText(view.input));
+        if (row.colour != nullptr) {
+            EXPECT_TRUE(view.ShowsShield(row.colour));
+            EXPECT_NE(std::wstring::npos, WindowText(view.strip).find(row.name)) << Narrow(WindowText(view.strip));
+        }
+        EXPECT_EQ(0u, CloseAndWait(view.window));
+    }
+}
+
+TEST_F(ProgramRun, AReferenceOfSha256LengthIsToldAsSuch)
+{
+    const CMainWindowView view(Start(L"\"" + TestFile(L"sample.bin") + L"\""));
+    ASSERT_NE(nullptr, view.window);
+    EXPECT_TRUE(PumpUntil([&] { return !WindowText(view.digest).empty(); }, 10000));
+    view.Compare(std::wstring(64, L'b'), false);
+    EXPECT_TRUE(view.ShowsShield(IsOrange));
+    EXPECT_NE(std::wstring::npos, WindowText(view.strip).find(L"SHA-256")) << Narrow(WindowText(view.strip));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
+}
+
+// The saved file stays in the test data; the test md5sum_reads_saved_file checks it on the host.
+TEST_F(ProgramRun, TheChecksumLineIsCopiedAndSaved)
+{
+    const std::wstring folder = FullPath(L"e2e\\saved");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    DeleteFileW((folder + L"\\x.iso.md5").c_str());
+    ASSERT_TRUE(CopyFileW(TestFile(L"sample.bin").c_str(), (folder + L"\\x.iso").c_str(), FALSE));
+    const CMainWindowView view(Start(L"\"" + folder + L"\\x.iso\""));
+    ASSERT_NE(nullptr, view.window);
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Md5sumOf(L"sample.bin"); }, 10000));
+    SendMessageW(view.window, WM_COMMAND, 208, 0);
+    SendMessageW(view.window, WM_COMMAND, 209, 0);
+    EXPECT_EQ(Md5sumOf(L"sample.bin") + L"  x.iso", ClipboardText());
+    EXPECT_EQ(Narrow(Md5sumOf(L"sample.bin")) + "  x.iso\r\n", ReadWholeFile(folder + L"\\x.iso.md5"));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
+}
 
 // The release folder: five files, a missing one, a wrong digest and a junk line in MD5SUMS.
 TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwn)
@@ -415,7 +484,8 @@ TEST_F(ProgramRun, ALongRandomSessionLeavesTheProgramAnsweringAndEndsWithZero)
         }
         EXPECT_TRUE(PumpUntil([&] { return !IsWindow(modal); }, 10000));
         if (choose) {
-            EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == digest && WindowText(view.input).empty(); }, 10000));
+            // The typed reference goes; md5sums.txt beside the file gives its digest instead.
+            EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == digest && WindowText(view.input) == digest; }, 10000));
         }
     };
     for (int action = 0; action < 300 && !HasFatalFailure(); ++action) {

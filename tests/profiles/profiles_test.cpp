@@ -12,6 +12,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace profile;
@@ -132,8 +133,8 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
 {
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
-        { SectionMenuFile, 0, { commands::Open, commands::CheckList, commands::StopHashing, commands::Close } },
-        { SectionMenuEdit, 1, { commands::Paste } },
+        { SectionMenuFile, 0, { commands::Open, commands::CheckList, commands::StopHashing, commands::SaveChecksumFile, commands::Close } },
+        { SectionMenuEdit, 1, { commands::Paste, commands::CopyChecksumLine, commands::LookForChecksumFiles } },
         { SectionMenuHelp, 3, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
     };
@@ -144,7 +145,13 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
         { SectionSentences, KeyChecksumList },
         { SectionSentences, KeyHashingProgress }, { SectionSentences, KeyHashingStopped },
-        { SectionMessages, KeyLanguageNotRemembered },
+        { SectionSentences, KeyOtherDigest }, { SectionSentences, KeyReferenceFrom }, { SectionSentences, KeyReferenceConflict },
+        { SectionMessages, KeyLanguageNotRemembered }, { SectionMessages, KeyReplaceQuestion }, { SectionMessages, KeyCannotWrite },
+    };
+    // Texts that names are filled into: how many places (%s) each must have.
+    const std::tuple<const wchar_t*, const wchar_t*, size_t> namePlaces[] = {
+        { SectionSentences, KeyOtherDigest, 1 }, { SectionSentences, KeyReferenceFrom, 1 },
+        { SectionSentences, KeyReferenceConflict, 2 }, { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
     };
     wchar_t folder[MAX_PATH] = {};
     GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
@@ -175,6 +182,13 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
                                     : std::wstring(text.second) == KeyMenuTitle ? LabelBufferLength - 1u
                                                                                 : ControlTextBufferLength - 1u);
         }
+        for (const auto& places : namePlaces) {
+            const std::wstring value = Read(language, std::get<0>(places), std::get<1>(places));
+            size_t count = 0;
+            for (size_t at = value.find(L"%s"); at != std::wstring::npos; at = value.find(L"%s", at + 2))
+                ++count;
+            EXPECT_EQ(std::get<2>(places), count) << Narrow(value);
+        }
         const lists::ListTexts words = lists::ReadListTexts(language.c_str());
         for (const std::wstring* word : {&words.title, &words.columnName, &words.columnResult, &words.columnDigest,
                                          &words.columnSize, &words.resultOk, &words.resultDiffers, &words.resultMissing,
@@ -198,10 +212,13 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
                     continue;
                 if (entry > 0 && text.empty())
                     break;
-                EXPECT_TRUE(kind == 0 || kind == 5) << "entry " << entry << " of kind " << kind;
+                const unsigned short id = ReadProfileWord(global.c_str(), popup.section, Numbered(StemMenuId, entry).c_str());
+                // Only the look-up switch is an entry with a check mark.
+                EXPECT_TRUE(kind == 0 || kind == 5 || (kind == 2 && id == commands::LookForChecksumFiles))
+                    << "entry " << entry << " of kind " << kind;
                 EXPECT_FALSE(text.empty());
                 EXPECT_LE(text.size(), LabelBufferLength - 1u) << Narrow(text);
-                offered.push_back(ReadProfileWord(global.c_str(), popup.section, Numbered(StemMenuId, entry).c_str()));
+                offered.push_back(id);
             }
             EXPECT_EQ(offered, popup.commands);
         }

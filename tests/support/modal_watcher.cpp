@@ -55,7 +55,7 @@ CSeenBox ReadBox(HWND box)
     return seen;
 }
 
-CModalWatcher::CModalWatcher(UINT periodMs) : m_timer(SetTimer(nullptr, 0, periodMs, OnTimer))
+CModalWatcher::CModalWatcher(UINT periodMs, int answer) : m_timer(SetTimer(nullptr, 0, periodMs, OnTimer)), m_answer(answer)
 {
     programtexts::InstallBoxCaptions();  // as the program does at its start
     watchers[m_timer] = this;
@@ -98,7 +98,9 @@ void CModalWatcher::Inspect(HWND window)
     if (handled == m_handled.end()) {
         m_boxes.push_back(ReadBox(window));
         m_handled.emplace_back(window, 0);
-        const int button = GetDlgItem(window, IDOK) != nullptr ? IDOK : IDCANCEL;
+        const int button = m_answer != 0 && GetDlgItem(window, m_answer) != nullptr ? m_answer
+                           : GetDlgItem(window, IDOK) != nullptr                 ? IDOK
+                                                                                 : IDCANCEL;
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
     } else if (++handled->second == 2) {
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

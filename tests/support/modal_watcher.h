@@ -21,13 +21,14 @@ struct CSeenBox
 
 // Watches the calling thread from construction to destruction with a thread timer. Modal loops
 // (message boxes, dialogs) dispatch the timer's message; at every tick each dialog-class window
-// ("#32770") of this thread is recorded once and dismissed (its IDOK button when it has one,
-// otherwise IDCANCEL; a box that stays open is then cancelled and finally ended), so a test
-// that shows a box never hangs on it.
+// ("#32770") of this thread is recorded once and dismissed (the chosen answer's button, else
+// its IDOK button when it has one, otherwise IDCANCEL; a box that stays open is then cancelled
+// and finally ended), so a test that shows a box never hangs on it.
 class CModalWatcher
 {
 public:
-    explicit CModalWatcher(UINT periodMs = 50);
+    // answer: the button pressed in a box that has it (IDYES, IDNO); otherwise OK or Cancel.
+    explicit CModalWatcher(UINT periodMs = 50, int answer = 0);
     ~CModalWatcher();
     CModalWatcher(const CModalWatcher&) = delete;
     CModalWatcher& operator=(const CModalWatcher&) = delete;
@@ -44,6 +45,7 @@ private:
     void Inspect(HWND window);
 
     UINT_PTR m_timer;
+    int m_answer;
     std::vector<CSeenBox> m_boxes;
     std::vector<std::pair<HWND, int>> m_handled; // boxes still open and the ticks they have stayed
 };

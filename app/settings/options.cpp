@@ -1,0 +1,26 @@
+#include "settings/options.h"
+
+#include "settings/profile_files.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace options {
+
+bool LooksForChecksumFiles(const wchar_t* programFolder)
+{
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    return globalIniPath.empty() || GetPrivateProfileIntW(profile::SectionOptions, profile::KeyLookForChecksumFiles,
+                                                          1, globalIniPath.c_str()) != 0;
+}
+
+bool StoreLooksForChecksumFiles(bool on, const wchar_t* programFolder)
+{
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    return !globalIniPath.empty() && WritePrivateProfileStringW(profile::SectionOptions,
+                                                                profile::KeyLookForChecksumFiles, on ? L"1" : L"0",
+                                                                globalIniPath.c_str());
+}
+
+}

@@ -1,0 +1,286 @@
+// The main window with the shipped English texts: references found beside the file, the
+// checksum line copied and saved, the look-up switch, digests of other lengths and the keys.
+#include "modal_watcher.h"
+#include "test_files.h"
+#include "window_testing.h"
+
+#include "checksums/checksum_text.h"
+#include "window/cool_control.h"
+#include "settings/shortcuts.h"
+#include "window/my_window.h"
+#include "vrok_user/vrok_main.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+using namespace testsupport;
+
+namespace {
+
+const std::wstring AbcDigest = L"900150983cd24fb0d6963f7d28e17f72";  // of "abc"
+const std::string Other = "0123456789abcdef0123456789abcdef";
+
+// A program folder holding the shipped md5_global.ini and english.ini, and a download folder
+// holding x.iso ("abc").
+struct CFolders
+{
+    CFolders()
+    {
+        for (const wchar_t* name : {L"md5_global.ini", L"english.ini"})
+            CopyFileW((L"..\\vestigon\\" + std::wstring(name)).c_str(), program.PathOf(name).c_str(), FALSE);
+        file = downloads.WriteFile(L"x.iso", "abc");
+    }
+    CTemporaryFolder program, downloads;
+    std::wstring file;
+};
+
+// The main window opened as the program opens it; closed when the object goes.
+class CWindowRun : public vrok::main::CApplication
+{
+public:
+    CWindowRun(const CFolders& folders, bool withFile) : m_folders(folders), m_withFile(withFile)
+    {
+        vrok::main::CArgumentList none;
+        EXPECT_EQ(0, Start(none));
+        EXPECT_TRUE(PumpUntil([this] { return !My().IsHashing(); }));  // the digest and its look-up
+        PumpMessages(60);
+    }
+    ~CWindowRun() override
+    {
+        if (GetMainWindow() != nullptr && IsWindow(Handle()))
+            CloseThroughLoop();
+        UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
+    }
+    int Start(vrok::main::CArgumentList&) override
+    {
+        const vrok::data::type::string::CString file(m_folders.file);
+        OMyWindow* window = new OMyWindow(m_withFile ? &file : nullptr);
+        window->SetProgramFolder(m_folders.program.Path().c_str());
+        return OpenMainWindow(window);
+    }
+    // Closes the window from the program's own message loop, after what is queued; a loop
+    // that does not end within 10 s is ended with 99.
+    int CloseThroughLoop()
+    {
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10000, EndLoop);
+        const int result = Run();
+        KillTimer(nullptr, timer);
+        return result;
+    }
+    static void CALLBACK EndLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+    OMyWindow& My() const { return *static_cast<OMyWindow*>(GetMainWindow()); }
+    HWND Handle() const { return My().GetHandle(); }
+    HWND Input() const { return My().GetDropPanel()->GetInputField()->GetHandle(); }
+    std::wstring Reference() const { return WindowText(Input()); }
+    std::wstring Strip() const { return My().GetNotifyWindow()->GetMessageText(); }
+    COLORREF IconColour() const
+    {
+        UpdateWindow(My().GetNotifyWindow()->GetHandle());
+        return PixelAt(My().GetNotifyWindow()->GetHandle(), 34, 22);
+    }
+    void Command(WPARAM id) const
+    {
+        SendMessageW(Handle(), WM_COMMAND, id, 0);
+        PumpMessages();
+    }
+    UINT MenuState(UINT id) const
+    {
+        SendMessageW(Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetMenu(Handle())), 0);
+        return GetMenuState(GetMenu(Handle()), id, MF_BYCOMMAND);
+    }
+
+private:
+    const CFolders& m_folders;
+    bool m_withFile;
+};
+
+void EmptyTheClipboard()
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+}
+
+TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlone)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<std::pair<std::wstring, std::string>> files;
+        std::wstring expected;
+        bool (*colour)(COLORREF);
+        std::vector<std::wstring> named;
+    } rows[] = {
+        {"the digest, in x.iso.md5", {{L"x.iso.md5", Narrow(AbcDigest) + "  x.iso\n"}}, AbcDigest, IsGreen, {L"x.iso.md5"}},
+        {"MD5SUMS of three, CRLF", {{L"MD5SUMS", Other + "  a\r\n" + Narrow(AbcDigest) + "  x.iso\r\n" + Other + "  b\r\n"}},
+         AbcDigest, IsGreen, {L"MD5SUMS"}},
+        {"BSD in checksums.md5", {{L"checksums.md5", "MD5 (x.iso) = " + Narrow(AbcDigest) + "\n"}}, AbcDigest, IsGreen,
+         {L"checksums.md5"}},
+        {"a wrong digest", {{L"x.iso.md5", Other + "  x.iso\n"}}, Widen(Other), IsRed, {L"x.iso.md5"}},
+        {"two that disagree", {{L"x.iso.md5", Other + "  x.iso\n"}, {L"MD5SUMS", Narrow(AbcDigest) + "  x.iso\n"}}, L"",
+         IsOrange, {L"x.iso.md5", L"MD5SUMS"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CFolders folders;
+        for (const auto& file : row.files)
+            folders.downloads.WriteFile(file.first, file.second);
+        CModalWatcher watcher;
+        CWindowRun run(folders, true);
+        EXPECT_EQ(row.expected, run.Reference());
+        EXPECT_TRUE(row.colour(run.IconColour()));
+        for (const std::wstring& name : row.named)
+            EXPECT_NE(std::wstring::npos, run.Strip().find(name)) << Narrow(run.Strip());
+        EXPECT_TRUE(watcher.Boxes().empty());
+    }
+}
+
+// A typed reference stays; one the window filled in goes when the next file has none.
+TEST(ChecksumWindow, OnlyAReferenceTheWindowFilledInIsReplaced)
+{
+    CFolders folders;
+    folders.downloads.WriteFile(L"x.iso.md5", Narrow(AbcDigest) + "  x.iso\n");
+    const std::wstring bare = folders.downloads.WriteFile(L"bare.bin", "abc");
+    CWindowRun run(folders, false);
+    SetWindowTextW(run.Input(), L"typed");
+    run.My().OnDigestReady(folders.file, AbcDigest.c_str());
+    EXPECT_EQ(L"typed", run.Reference());
+    SetWindowTextW(run.Input(), L"");
+    run.My().OnDigestReady(folders.file, AbcDigest.c_str());
+    EXPECT_EQ(AbcDigest, run.Reference());
+    run.My().OnDigestReady(bare, AbcDigest.c_str());
+    EXPECT_EQ(L"", run.Reference());
+}
+
+TEST(ChecksumWindow, TheLookUpSwitchIsRememberedAcrossARestart)
+{
+    CFolders folders;
+    folders.downloads.WriteFile(L"x.iso.md5", Narrow(AbcDigest) + "  x.iso\n");
+    {
+        CWindowRun run(folders, false);
+        EXPECT_EQ(static_cast<UINT>(MF_CHECKED), run.MenuState(210) & MF_CHECKED) << "on without an [OPTIONS] section";
+        run.Command(210);
+        EXPECT_EQ(0u, run.MenuState(210) & MF_CHECKED);
+    }
+    {
+        CWindowRun restarted(folders, true);
+        EXPECT_EQ(0u, restarted.MenuState(210) & MF_CHECKED);
+        EXPECT_EQ(L"", restarted.Reference()) << "switched off: nothing is looked up";
+        restarted.Command(210);
+    }
+    CWindowRun again(folders, true);
+    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), again.MenuState(210) & MF_CHECKED);
+    EXPECT_EQ(AbcDigest, again.Reference());
+}
+
+TEST(ChecksumWindow, TheChecksumLineGoesOnTheClipboardOnlyWhenADigestIsShown)
+{
+    CFolders folders;
+    EmptyTheClipboard();
+    {
+        CWindowRun empty(folders, false);
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), empty.MenuState(208) & MF_GRAYED);
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), empty.MenuState(209) & MF_GRAYED);
+        empty.Command(208);
+        EXPECT_EQ(L"", ClipboardText());
+    }
+    CWindowRun run(folders, true);
+    EXPECT_EQ(0u, run.MenuState(208) & MF_GRAYED);
+    run.Command(208);
+    EXPECT_EQ(AbcDigest + L"  x.iso", ClipboardText());
+}
+
+TEST(ChecksumWindow, SavingWritesTheLineAndAsksBeforeReplacingOtherContent)
+{
+    const std::string line = Narrow(AbcDigest) + "  x.iso\r\n";
+    const struct
+    {
+        const char* what;
+        const char* before;  // null: no file
+        DWORD attributes;  // of the file before; held open without sharing when 0
+        int answer;
+        std::string after;
+        std::vector<UINT> boxes;
+    } rows[] = {
+        {"no file yet", nullptr, FILE_ATTRIBUTE_NORMAL, 0, line, {}},
+        {"the same line", "", FILE_ATTRIBUTE_NORMAL, 0, line, {}},
+        {"other content, kept", "old\n", FILE_ATTRIBUTE_NORMAL, IDNO, "old\n", {MB_ICONQUESTION}},
+        {"other content, replaced", "old\n", FILE_ATTRIBUTE_NORMAL, IDYES, line, {MB_ICONQUESTION}},
+        {"a read-only file", "old\n", FILE_ATTRIBUTE_READONLY, IDYES, "old\n", {MB_ICONQUESTION, MB_ICONERROR}},
+        {"a file held open", "old\n", 0, IDYES, "old\n", {MB_ICONQUESTION, MB_ICONERROR}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CFolders folders;
+        const std::wstring target = folders.downloads.PathOf(L"x.iso.md5");
+        if (row.before != nullptr)
+            folders.downloads.WriteFile(L"x.iso.md5", *row.before ? row.before : line);
+        SetFileAttributesW(target.c_str(), row.attributes);
+        HANDLE held = row.attributes == 0 ? CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                                          : INVALID_HANDLE_VALUE;
+        CModalWatcher watcher(50, row.answer);
+        CWindowRun run(folders, false);
+        run.My().OnDigestReady(folders.file, AbcDigest.c_str());
+        run.Command(209);
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        EXPECT_EQ(row.after, ReadWholeFile(target));
+        ASSERT_EQ(row.boxes.size(), watcher.Boxes().size());
+        for (size_t box = 0; box < row.boxes.size(); ++box) {
+            EXPECT_EQ(row.boxes[box], watcher.Boxes()[box].icon);
+            EXPECT_NE(std::wstring::npos, watcher.Boxes()[box].text.find(L"x.iso.md5"));
+        }
+        WIN32_FIND_DATAW entry;
+        HANDLE search = FindFirstFileW(folders.downloads.PathOf(L"*.tmp").c_str(), &entry);
+        EXPECT_EQ(INVALID_HANDLE_VALUE, search) << "no temporary file is left behind";
+        FindClose(search);
+        SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST(ChecksumWindow, AReferenceOfAnotherDigestsLengthIsNamed)
+{
+    const struct
+    {
+        size_t digits;
+        const wchar_t* named;
+    } rows[] = {{40, L"SHA-1"}, {56, L"SHA-224"}, {64, L"SHA-256"}, {96, L"SHA-384"}, {128, L"SHA-512"}, {63, nullptr}};
+    CFolders folders;
+    CWindowRun run(folders, true);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.digits);
+        SetWindowTextW(run.Input(), std::wstring(row.digits, L'A').c_str());
+        PostMessageW(run.Handle(), WM_COMPARE_REQUEST, 0, 0);
+        PumpMessages();
+        EXPECT_TRUE(IsOrange(run.IconColour()));
+        EXPECT_EQ(row.named != nullptr, run.Strip().find(row.named ? row.named : L"SHA") != std::wstring::npos)
+            << Narrow(run.Strip());
+    }
+}
+
+// Keys typed in the window, taken by the program's message loop before any window sees them.
+TEST(ChecksumWindow, ShortcutsCopyAndSaveTheChecksumLine)
+{
+    CFolders folders;
+    EmptyTheClipboard();
+    ASSERT_TRUE(vrok::main::CApplication::SetShortcuts(shortcuts::MainWindow, shortcuts::MainWindowCount));
+    CWindowRun run(folders, true);
+    for (const bool shift : {true, false}) {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG key = {run.Input(), WM_KEYDOWN, static_cast<WPARAM>(shift ? 'C' : 'S'), 0x00010001, 0, {0, 0}};
+        EXPECT_TRUE(vrok::main::CApplication::TranslateShortcut(key));
+    }
+    BYTE released[256] = {};
+    SetKeyboardState(released);
+    EXPECT_EQ(AbcDigest + L"  x.iso", ClipboardText());
+    EXPECT_EQ(Narrow(AbcDigest) + "  x.iso\r\n", ReadWholeFile(folders.downloads.PathOf(L"x.iso.md5")));
+}

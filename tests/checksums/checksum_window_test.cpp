@@ -1,14 +1,12 @@
 // The main window with the shipped English texts: references found beside the file, the
 // checksum line copied and saved, the look-up switch, digests of other lengths and the keys.
 #include "modal_watcher.h"
+#include "opened_window.h"
 #include "test_files.h"
 #include "window_testing.h"
 
 #include "checksums/checksum_text.h"
-#include "window/cool_control.h"
 #include "settings/shortcuts.h"
-#include "window/my_window.h"
-#include "vrok_user/vrok_main.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +18,6 @@ using namespace testsupport;
 
 namespace {
 
-const std::wstring AbcDigest = L"900150983cd24fb0d6963f7d28e17f72";  // of "abc"
 const std::string Other = "0123456789abcdef0123456789abcdef";
 
 // A program folder holding the shipped md5_global.ini and english.ini, and a download folder
@@ -37,77 +34,18 @@ struct CFolders
     std::wstring file;
 };
 
-// The main window opened as the program opens it; closed when the object goes.
-class CWindowRun : public vrok::main::CApplication
+// The main window on those folders, started on x.iso or without a file, once the look-up that
+// follows the digest has shown.
+struct CWindowRun : COpenedWindow
 {
-public:
-    CWindowRun(const CFolders& folders, bool withFile) : m_folders(folders), m_withFile(withFile)
-    {
-        vrok::main::CArgumentList none;
-        EXPECT_EQ(0, Start(none));
-        EXPECT_TRUE(PumpUntil([this] { return !My().IsHashing(); }));  // the digest and its look-up
-        PumpMessages(60);
-    }
-    ~CWindowRun() override
-    {
-        if (GetMainWindow() != nullptr && IsWindow(Handle()))
-            CloseThroughLoop();
-        UnregisterClassW(vrok::user::mainwindow::CStdMainWindow::ClassName, GetModuleHandleW(nullptr));
-    }
-    int Start(vrok::main::CArgumentList&) override
-    {
-        const vrok::data::type::string::CString file(m_folders.file);
-        OMyWindow* window = new OMyWindow(m_withFile ? &file : nullptr);
-        window->SetProgramFolder(m_folders.program.Path().c_str());
-        return OpenMainWindow(window);
-    }
-    // Closes the window from the program's own message loop, after what is queued; a loop
-    // that does not end within 10 s is ended with 99.
-    int CloseThroughLoop()
-    {
-        PostMessageW(Handle(), WM_CLOSE, 0, 0);
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10000, EndLoop);
-        const int result = Run();
-        KillTimer(nullptr, timer);
-        return result;
-    }
-    static void CALLBACK EndLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
-    OMyWindow& My() const { return *static_cast<OMyWindow*>(GetMainWindow()); }
-    HWND Handle() const { return My().GetHandle(); }
-    HWND Input() const { return My().GetDropPanel()->GetInputField()->GetHandle(); }
+    CWindowRun(const CFolders& folders, bool withFile)
+        : COpenedWindow(folders.program.Path(), withFile ? &folders.file : nullptr) { PumpMessages(60); }
     std::wstring Reference() const { return WindowText(Input()); }
-    std::wstring Strip() const { return My().GetNotifyWindow()->GetMessageText(); }
-    COLORREF IconColour() const
-    {
-        UpdateWindow(My().GetNotifyWindow()->GetHandle());
-        return PixelAt(My().GetNotifyWindow()->GetHandle(), 34, 22);
-    }
-    // A sentence too long for one line goes on below the verdict line instead of past the
-    // strip's right edge: dark text pixels show in the band of a third line.
-    bool DrawsAThirdLine() const
-    {
-        const HWND strip = My().GetNotifyWindow()->GetHandle();
-        UpdateWindow(strip);
-        for (int y = 48; y < 62; ++y)
-            for (int x = 48; x < 240; x += 2)
-                if (NearColour(PixelAt(strip, x, y), RGB(0, 0, 0), 90))
-                    return true;
-        return false;
-    }
-    void Command(WPARAM id) const
-    {
-        SendMessageW(Handle(), WM_COMMAND, id, 0);
-        PumpMessages();
-    }
     UINT MenuState(UINT id) const
     {
         SendMessageW(Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetMenu(Handle())), 0);
         return GetMenuState(GetMenu(Handle()), id, MF_BYCOMMAND);
     }
-
-private:
-    const CFolders& m_folders;
-    bool m_withFile;
 };
 
 void EmptyTheClipboard()
@@ -117,6 +55,18 @@ void EmptyTheClipboard()
     CloseClipboard();
 }
 
+}
+
+// A sentence too long for one line goes on below the verdict line instead of past the strip's
+// right edge: dark text pixels show in the band of a third line.
+bool DrawsAThirdLine(HWND strip)
+{
+    UpdateWindow(strip);
+    for (int y = 48; y < 62; ++y)
+        for (int x = 48; x < 240; x += 2)
+            if (NearColour(PixelAt(strip, x, y), RGB(0, 0, 0), 90))
+                return true;
+    return false;
 }
 
 TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlone)
@@ -148,9 +98,9 @@ TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlon
         EXPECT_EQ(row.expected, run.Reference());
         EXPECT_TRUE(row.colour(run.IconColour()));
         for (const std::wstring& name : row.named)
-            EXPECT_NE(std::wstring::npos, run.Strip().find(name)) << Narrow(run.Strip());
+            EXPECT_NE(std::wstring::npos, run.StripText().find(name)) << Narrow(run.StripText());
         if (!row.expected.empty())  // a verdict and the checksum file's name: longer than a line
-            EXPECT_TRUE(run.DrawsAThirdLine());
+            EXPECT_TRUE(DrawsAThirdLine(run.Strip()));
         EXPECT_TRUE(watcher.Boxes().empty());
     }
 }
@@ -273,8 +223,8 @@ TEST(ChecksumWindow, AReferenceOfAnotherDigestsLengthIsNamed)
         PostMessageW(run.Handle(), WM_COMPARE_REQUEST, 0, 0);
         PumpMessages();
         EXPECT_TRUE(IsOrange(run.IconColour()));
-        EXPECT_EQ(row.named != nullptr, run.Strip().find(row.named ? row.named : L"SHA") != std::wstring::npos)
-            << Narrow(run.Strip());
+        EXPECT_EQ(row.named != nullptr, run.StripText().find(row.named ? row.named : L"SHA") != std::wstring::npos)
+            << Narrow(run.StripText());
     }
 }
 

@@ -167,8 +167,6 @@ bool CListWindow::Open(CBaseWindow* owner, const std::wstring& listPath, const w
     }
     if (!CreateFrame(owner, listPath))
         return false;
-    CreateChildren();
-    Layout();
     StartChecking();
     return true;
 }
@@ -206,8 +204,16 @@ bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
                                                 Px(InitialWidth), Px(InitialHeight), WS_EX_APPWINDOW,
                                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN))
         return false;
-    m_dpi = DpiOfWindow(m_handle);
     return true;
+}
+
+// The children are made before the window is first shown, so nobody (a user, a screen reader)
+// finds the list window without its list and status bar.
+void CListWindow::OnCreate()
+{
+    m_dpi = DpiOfWindow(m_handle);
+    CreateChildren();
+    Layout();
 }
 
 void CListWindow::CreateChildren()

@@ -62,6 +62,7 @@ private:
 
     bool ReadList(const std::wstring& listPath);
     bool CreateFrame(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath);
+    void OnCreate() override;
     void CreateChildren();
     void AddColumns();
     void Layout();

@@ -1,5 +1,7 @@
 #include "lists/list_window.h"
 
+#include "resource.h"
+
 #include "checksums/checksum_text.h"
 #include "settings/command_ids.h"
 #include "vrok_user/vrok_dpi.h"
@@ -23,9 +25,9 @@ const wchar_t CListWindow::ClassName[] = L"VESTIGON_LIST_WINDOW_CLASSNAME";
 namespace {
 
 // Bitmap resources of the shields: OK, missing or unreadable, differs.
-const int GreenShield = 101;
-const int OrangeShield = 103;
-const int RedShield = 104;
+const int GreenShield = IDB_VERDICT_EQUAL;
+const int OrangeShield = IDB_VERDICT_WARNING;
+const int RedShield = IDB_VERDICT_DIFFERENT;
 const COLORREF ShieldGround = RGB(255, 255, 225);
 const int IconSize = 16;
 const int FontHeight = 13;
@@ -195,7 +197,7 @@ bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
     CWindowClass windowClass;
     windowClass.lpszClassName = ClassName;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(106));
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VESTIGON));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.Register();
     const std::wstring caption = NameOf(listPath) + L" - " + m_texts.title;

@@ -16,12 +16,9 @@ public:
     virtual void OnProgress(unsigned long long bytesDone, unsigned long long bytesTotal) = 0;
 };
 
-// Hashes the file on the calling thread, reading ahead while it hashes, in bounded memory; on
-// Outcome::Digest, digest holds 32 lowercase hex digits.
+// Hashes the file on the calling thread while a second thread reads ahead, in 1.25 MiB of memory
+// whatever the size of the file; on Outcome::Digest, digest holds 32 lowercase hex digits.
 Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
-
-// The memory HashFile reads into, whatever the size of the file.
-extern const unsigned long long ReadAheadMemory;
 
 }
 

@@ -14,7 +14,7 @@ using testsupport::CTemporaryFolder;
 
 namespace {
 
-// 9 MiB and 3 bytes: more buffers than the reader holds at once, and a partial block at the end.
+// 9 MiB and 3 bytes: many pieces, a reader running ahead, and a partial block at the end.
 const wchar_t MultiBufferFile[] = L"digest\\len_9437187.bin";
 
 // Records every progress report; asks to stop once `stopAfter` reports came (0: never).

@@ -116,8 +116,8 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
     // A system control's procedure knows nothing of the object: it is bound by subclassing.
     if (FromHandle(window) != this && !Subclass(window))
     {
-        Unbind();
-        DestroyWindow(window);
+        m_handle = window;  // held only to be destroyed: nothing of the object may hear of it
+        DestroyUnheard();
         throw CWindowsException(SourcePath,
                                 "CBaseWindow::CreateWindowEx : Registering the window message handler failed !",
                                 259);

@@ -9,7 +9,7 @@
 #include <string>
 
 // A sparse file of 4.5 GiB made on the host: larger than a 32-bit process can map at once, with
-// a bit length above 32 bits. It is read through successive windows and gets md5sum's digest.
+// a bit length above 32 bits. It is read to the end and gets md5sum's digest.
 TEST(LargeFile, MultiGigabyteFileGetsTheDigestMd5sumPrints)
 {
     const std::wstring expected = testsupport::ReferenceDigestOf(L"large\\md5sums.txt", L"sparse.bin");

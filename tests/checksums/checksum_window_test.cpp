@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -48,13 +47,6 @@ struct CWindowRun : COpenedWindow
     }
 };
 
-void EmptyTheClipboard()
-{
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
-}
-
 }
 
 // A sentence too long for one line goes on below the verdict line instead of past the strip's
@@ -62,11 +54,7 @@ void EmptyTheClipboard()
 bool DrawsAThirdLine(HWND strip)
 {
     UpdateWindow(strip);
-    for (int y = 48; y < 62; ++y)
-        for (int x = 48; x < 240; x += 2)
-            if (NearColour(PixelAt(strip, x, y), RGB(0, 0, 0), 90))
-                return true;
-    return false;
+    return CountPixels(strip, {48, 48, 240, 62}, [](COLORREF c) { return NearColour(c, RGB(0, 0, 0), 90); }) > 0;
 }
 
 TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlone)
@@ -146,7 +134,7 @@ TEST(ChecksumWindow, TheLookUpSwitchIsRememberedAcrossARestart)
 TEST(ChecksumWindow, TheChecksumLineGoesOnTheClipboardOnlyWhenADigestIsShown)
 {
     CFolders folders;
-    EmptyTheClipboard();
+    ASSERT_TRUE(SetClipboardText(nullptr));
     {
         CWindowRun empty(folders, false);
         EXPECT_EQ(static_cast<UINT>(MF_GRAYED), empty.MenuState(208) & MF_GRAYED);
@@ -232,7 +220,7 @@ TEST(ChecksumWindow, AReferenceOfAnotherDigestsLengthIsNamed)
 TEST(ChecksumWindow, ShortcutsCopyAndSaveTheChecksumLine)
 {
     CFolders folders;
-    EmptyTheClipboard();
+    ASSERT_TRUE(SetClipboardText(nullptr));
     ASSERT_TRUE(vrok::main::CApplication::SetShortcuts(shortcuts::MainWindow, shortcuts::MainWindowCount));
     CWindowRun run(folders, true);
     for (const bool shift : {true, false}) {

@@ -162,8 +162,7 @@ protected:
             return nullptr;
         if (filter != nullptr)
             *filter = WindowText(GetDlgItem(dialog, 0x470));
-        const HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
-        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));
+        TypeFileName(dialog, list);
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
         return WaitForWindow(L"VESTIGON_LIST_WINDOW_CLASSNAME");
     }
@@ -430,9 +429,7 @@ TEST_F(ProgramRun, ClosingWhileADialogOrBoxShowsEndsTheProgramWithZero)
 {
     for (const WPARAM command : {201, 204}) {
         SCOPED_TRACE(command);
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        CloseClipboard();
+        ASSERT_TRUE(SetClipboardText(nullptr));
         const CMainWindowView view(Start(L""));
         ASSERT_NE(nullptr, view.window);
         PostMessageW(view.window, WM_COMMAND, command, 0);
@@ -471,11 +468,10 @@ TEST_F(ProgramRun, ALongRandomSessionLeavesTheProgramAnsweringAndEndsWithZero)
         ASSERT_NE(nullptr, modal);
         if (openDialog && pick(2))
             PostMessageW(view.window, WM_COMMAND, 201, 0);  // asked again while it shows
-        HWND field = GetDlgItem(modal, 0x47C) ? GetDlgItem(modal, 0x47C) : GetDlgItem(modal, 0x480);
-        const bool choose = openDialog && field && pick(2);
+        const bool choose = openDialog && pick(2);
         if (choose) {
             SendMessageW(view.input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
-            SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(sample.c_str()));
+            TypeFileName(modal, sample);
             PostMessageW(modal, WM_COMMAND, IDOK, 0);
         } else if (pick(2)) {
             PostMessageW(modal, WM_KEYDOWN, VK_ESCAPE, 1);
@@ -520,15 +516,7 @@ TEST_F(ProgramRun, ALongRandomSessionLeavesTheProgramAnsweringAndEndsWithZero)
             break;
         case 7: {  // Edit > Paste, of a digest or of nothing
             const bool withText = pick(2) != 0;
-            ASSERT_TRUE(OpenClipboard(nullptr));
-            EmptyClipboard();
-            if (withText) {
-                HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (digest.size() + 1) * sizeof(wchar_t));
-                std::copy(digest.c_str(), digest.c_str() + digest.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
-                GlobalUnlock(memory);
-                SetClipboardData(CF_UNICODETEXT, memory);
-            }
-            CloseClipboard();
+            ASSERT_TRUE(SetClipboardText(withText ? &digest : nullptr));
             PostMessageW(view.window, WM_COMMAND, 204, 0);
             if (withText) {
                 EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == digest; }, 10000));

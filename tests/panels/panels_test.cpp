@@ -36,18 +36,6 @@ vrok::user::basewindow::CBaseWindow* Main()
     return vrok::main::CApplication::GetMainWindow();
 }
 
-template <typename Test>
-int CountPixels(HWND window, const RECT& area, Test test)
-{
-    HDC context = GetDC(window);
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            count += test(GetPixel(context, x, y)) ? 1 : 0;
-    ReleaseDC(window, context);
-    return count;
-}
-
 bool IsNearWhite(COLORREF c) { return NearColour(c, White, 35); }
 bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 300; }
 bool IsStripGround(COLORREF c) { return c == CNotifyWindow::BackgroundColour; }

@@ -101,6 +101,7 @@ TEST(MainWindow, AMissingLanguageFileIsToldAndTheWindowStillOpensAndCloses)
     CModalWatcher watcher;
     COpenedWindow opened(folder);
     ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(L"Information", watcher.Boxes()[0].caption);
     EXPECT_EQ(L"Cannot open initialization file", watcher.Boxes()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), watcher.Boxes()[0].icon);
     EXPECT_TRUE(IsWindowVisible(opened.Handle()));

@@ -284,8 +284,7 @@ TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwn)
     ASSERT_NE(nullptr, listWindow);
     EXPECT_EQ(window, GetWindow(listWindow, GW_OWNER));
     const HWND summary = FindWindowExW(listWindow, nullptr, L"msctls_statusbar32", nullptr);
-    for (const DWORD start = GetTickCount(); WindowText(summary).empty() && GetTickCount() - start < 20000;)
-        Sleep(20);
+    PumpUntil([&] { return !WindowText(summary).empty(); }, 20000);
     EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", WindowText(summary));
     EXPECT_EQ(0u, CloseAndWait(window));
 }

@@ -89,6 +89,18 @@ TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlon
     }
 }
 
+// A checksum list given as the file is hashed all the same (md5sum printed this digest for its
+// bytes), and the strip points to checking it.
+TEST(ChecksumWindow, AChecksumListIsHashedAsAFileAndTheStripPointsToCheckingIt)
+{
+    CFolders folders;
+    const std::wstring list = folders.downloads.WriteFile(L"MD5SUMS", Narrow(AbcDigest) + "  x.iso\n");
+    COpenedWindow run(folders.program.Path(), &list);
+    EXPECT_EQ(L"7eecedeb78c3508da5d73fb43dca2d97", WindowText(run.Digest()));
+    EXPECT_NE(std::wstring::npos, run.StripText().find(L"\nChecksum list: use File > Check a checksum list"))
+        << Narrow(run.StripText());
+}
+
 // A typed reference stays; one the window filled in goes when the next file has none.
 TEST(ChecksumWindow, OnlyAReferenceTheWindowFilledInIsReplaced)
 {

@@ -195,18 +195,6 @@ TEST_F(StartAndClose, WithAFileTheDigestIsWhatMd5sumPrints)
     }
 }
 
-// A checksum list is hashed as a file, and the strip points to checking it.
-TEST_F(StartAndClose, AChecksumListIsHashedAsAFileAndTheStripPointsToCheckingIt)
-{
-    const CMainWindowView view(Start(L"\"" + FullPath(L"lists\\release\\MD5SUMS") + L"\""));
-    ASSERT_NE(nullptr, view.window);
-    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest).size() == 32; }));
-    EXPECT_TRUE(PumpUntil([&] {
-        return WindowText(view.strip).find(L"Checksum list: use File > Check a checksum list") != std::wstring::npos;
-    }));
-    EXPECT_EQ(0u, CloseAndWait(view.window));
-}
-
 // A missing file, and an empty one, are told in a box; after OK the window stays without a
 // digest and closes cleanly.
 TEST_F(StartAndClose, AFileThatCannotBeHashedIsToldAndTheWindowOpensEmpty)

@@ -65,12 +65,7 @@ struct CMainWindowView
     {
         POINT origin = {10, 10};
         ClientToScreen(strip, &origin);
-        HDC screen = GetDC(nullptr);
-        int count = 0;
-        for (int at = 0; at < 900; ++at)
-            count += isColour(GetPixel(screen, origin.x + at % 30, origin.y + at / 30));
-        ReleaseDC(nullptr, screen);
-        return count;
+        return CountPixels(nullptr, {origin.x, origin.y, origin.x + 30, origin.y + 30}, isColour);
     }
     // A shield covers a few hundred pixels; the strip takes 400 ms to slide in.
     bool ShowsShield(bool (*isColour)(COLORREF)) const

@@ -39,7 +39,7 @@ void TypeFileName(HWND dialog, const std::wstring& path);
 // The colour on screen at a client position of a window.
 COLORREF PixelAt(HWND window, int x, int y);
 
-// How many pixels of a client area of a window pass the test.
+// How many pixels of an area of a window's client area (of the screen when it is null) pass the test.
 int CountPixels(HWND window, const RECT& area, bool (*test)(COLORREF));
 
 // True when each channel differs by at most the tolerance.

@@ -75,12 +75,7 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     // The shield drawn at 1.5x: 45 pixels from (15, 15), much of it beyond the 30 of the 1x one.
     SetWindowTextW(started.Input(), ReferenceDigestOf(L"e2e\\md5sums.txt", L"sample.bin").c_str());
     SendMessageW(my.GetHandle(), WM_COMPARE_REQUEST, 0, 0);
-    EXPECT_TRUE(PumpUntil([&] {
-        int green = 0;
-        for (int at = 0; at < 15 * 45; ++at)
-            green += IsGreen(PixelAt(my.GetNotifyWindow()->GetHandle(), 45 + at % 15, 15 + at / 15));
-        return green > 80;
-    }));
+    EXPECT_TRUE(PumpUntil([&] { return CountPixels(my.GetNotifyWindow()->GetHandle(), {45, 15, 60, 60}, IsGreen) > 80; }));
 
     // Moved to a monitor of 192 DPI: the suggested rectangle, and everything at twice its size,
     // the open About window too.

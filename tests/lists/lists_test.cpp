@@ -56,11 +56,7 @@ struct CCheckedList
     int ShieldPixels(bool (*isColour)(COLORREF)) const
     {
         UpdateWindow(window->StatusBar());
-        int count = 0;
-        for (int x = 0; x < 24; ++x)
-            for (int y = 0; y < 20; ++y)
-                count += isColour(PixelAt(window->StatusBar(), x, y));
-        return count;
+        return CountPixels(window->StatusBar(), {0, 0, 24, 20}, isColour);
     }
 };
 

@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include <cstring>
-#include <functional>
 #include <vector>
 
 using namespace testsupport;
@@ -44,69 +42,17 @@ int StripShows(const COpenedWindow& opened, Action action)
     return g_stripShows;
 }
 
-
-// Puts Unicode text on the clipboard; null empties it.
-void SetClipboard(const std::wstring* text)
+// Types the path into the open dialog and presses Open, or cancels when it is empty; the count
+// of boxes and dialogs that showed.
+size_t ChooseInOpenDialog(const COpenedWindow& opened, const std::wstring& path)
 {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    if (text != nullptr) {
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text->size() + 1) * sizeof(wchar_t));
-        std::memcpy(GlobalLock(memory), text->c_str(), (text->size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-    }
-    CloseClipboard();
-}
-
-// Runs an action from a thread timer inside the first box or dialog of this thread that shows,
-// then cancels it; any other that shows is cancelled and counted, so a test never hangs.
-struct CInsideModal
-{
-    std::function<void(HWND)> action;
-    int others = 0;
-} g_inside;
-
-void CALLBACK ActInsideModal(HWND, UINT, UINT_PTR, DWORD)
-{
-    for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr;) {
-        if (GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId() || !IsWindowVisible(dialog) ||
-            GetPropW(dialog, L"answered"))
-            continue;
-        SetPropW(dialog, L"answered", reinterpret_cast<HANDLE>(1));
-        if (g_inside.action) {
-            const auto action = std::move(g_inside.action);
-            g_inside.action = nullptr;
-            action(dialog);
-        } else {
-            ++g_inside.others;
-        }
-        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    }
-}
-
-// Starts what opens the modal, with the action to run inside it; the count of other modals
-// that showed, -1 when none showed at all.
-template <typename Start>
-int InsideModal(Start start, std::function<void(HWND)> action)
-{
-    g_inside = {std::move(action), 0};
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ActInsideModal);
-    start();
-    PumpMessages(100);
-    KillTimer(nullptr, timer);
-    return g_inside.action ? -1 : g_inside.others;
-}
-
-// Types the path into the open dialog and presses Open, or cancels when it is empty.
-int ChooseInOpenDialog(const COpenedWindow& opened, const std::wstring& path)
-{
-    return InsideModal([&] { opened.Command(201); }, [&](HWND dialog) {
-        HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
-        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    CModalWatcher watcher(50, IDCANCEL, [&](HWND dialog) {
+        TypeFileName(dialog, path);
         if (!path.empty())
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
+    opened.Command(201);
+    return watcher.Boxes().size();
 }
 }
 
@@ -132,19 +78,19 @@ TEST(MainWindow, WithoutAFileTheFieldsAreEmptyAndPasteTakesUnicodeTextAsItIsOrSa
 
     // Lower case: the field lowers what it receives.
     const std::wstring text = L"  \u03b1\u03b2\u03b3 \u65e5\u672c\u8a9e 900150983cd24fb0 \u00e9t\u00e9\t";
-    SetClipboard(&text);
+    ASSERT_TRUE(SetClipboardText(&text));
     opened.Command(204);
     EXPECT_TRUE(watcher.Boxes().empty());
     EXPECT_EQ(text, WindowText(opened.Input()));
 
-    SetClipboard(nullptr);
+    ASSERT_TRUE(SetClipboardText(nullptr));
     opened.Command(204);
     ASSERT_EQ(1u, watcher.Boxes().size());
     EXPECT_EQ(L"No data to paste", watcher.Boxes()[0].text);
     EXPECT_EQ(text, WindowText(opened.Input()));
 
     const std::wstring megabytes = std::wstring(3 << 20, L'a') + L"z";
-    SetClipboard(&megabytes);
+    ASSERT_TRUE(SetClipboardText(&megabytes));
     opened.Command(204);
     EXPECT_EQ(megabytes, WindowText(opened.Input()));
 }
@@ -155,6 +101,7 @@ TEST(MainWindow, AMissingLanguageFileIsToldAndTheWindowStillOpensAndCloses)
     CModalWatcher watcher;
     COpenedWindow opened(folder);
     ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(L"Information", watcher.Boxes()[0].caption);
     EXPECT_EQ(L"Cannot open initialization file", watcher.Boxes()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), watcher.Boxes()[0].icon);
     EXPECT_TRUE(IsWindowVisible(opened.Handle()));
@@ -267,12 +214,12 @@ TEST(MainWindow, TheOpenDialogCancelledChangesNothingAndAChosenFileShowsItsDiges
     COpenedWindow opened(folder, &abc);
     SetWindowTextW(opened.Input(), L"kept");
     const std::wstring caption = opened.StripText();
-    EXPECT_EQ(0, ChooseInOpenDialog(opened, L""));
+    EXPECT_EQ(1u, ChooseInOpenDialog(opened, L""));
     EXPECT_EQ(caption, opened.StripText());
     EXPECT_EQ(L"kept", WindowText(opened.Input()));
     EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
 
-    EXPECT_EQ(0, ChooseInOpenDialog(opened, message));
+    EXPECT_EQ(1u, ChooseInOpenDialog(opened, message));
     EXPECT_EQ(MessageDigest, WindowText(opened.Digest()));
     EXPECT_EQ(L"", WindowText(opened.Input()));
     EXPECT_NE(std::wstring::npos, opened.StripText().find(L"message.txt\n"));
@@ -321,22 +268,28 @@ TEST(MainWindow, WhileADialogOrBoxShowsTheWindowIsBlockedAndTheLastFileGivenStay
     CProgramFolder folder;
     const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
     COpenedWindow opened(folder);
-    SetClipboard(nullptr);
+    ASSERT_TRUE(SetClipboardText(nullptr));
     const auto blockedAndInert = [&](HWND modal) {
         EXPECT_EQ(opened.Handle(), GetWindow(modal, GW_OWNER));
         EXPECT_FALSE(IsWindowEnabled(opened.Handle()));
         for (WPARAM command : {201, 204})
             SendMessageW(opened.Handle(), WM_COMMAND, command, 0);
     };
-    EXPECT_EQ(0, InsideModal([&] { opened.Command(201); }, blockedAndInert));
-    EXPECT_EQ(0, InsideModal([&] { opened.Command(204); }, blockedAndInert));
+    for (WPARAM command : {201, 204}) {
+        CModalWatcher watcher(50, IDCANCEL, blockedAndInert);
+        opened.Command(command);
+        EXPECT_EQ(1u, watcher.Boxes().size()) << "command " << command << ": one modal and no other";
+    }
 
     const std::wstring missing = folder.PathOf(L"missing.txt");
-    EXPECT_EQ(0, InsideModal([&] { DropFiles(opened.Handle(), {missing}); }, [&](HWND box) {
-        EXPECT_EQ(L"Open file " + missing + L" failed !", ReadBox(box).text);
+    CModalWatcher watcher(50, 0, [&](HWND box) {
         blockedAndInert(box);
         DropFiles(opened.Handle(), {abc});
-    }));
+    });
+    DropFiles(opened.Handle(), {missing});
+    PumpMessages(100);
+    ASSERT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(L"Open file " + missing + L" failed !", watcher.Boxes()[0].text);
     EXPECT_TRUE(IsWindowEnabled(opened.Handle()));
     EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
     EXPECT_NE(std::wstring::npos, opened.StripText().find(L"abc.txt\n"));

@@ -55,7 +55,8 @@ CSeenBox ReadBox(HWND box)
     return seen;
 }
 
-CModalWatcher::CModalWatcher(UINT periodMs, int answer) : m_timer(SetTimer(nullptr, 0, periodMs, OnTimer)), m_answer(answer)
+CModalWatcher::CModalWatcher(UINT periodMs, int answer, std::function<void(HWND)> inFirstBox)
+    : m_timer(SetTimer(nullptr, 0, periodMs, OnTimer)), m_answer(answer), m_inFirstBox(std::move(inFirstBox))
 {
     programtexts::InstallBoxCaptions();  // as the program does at its start
     watchers[m_timer] = this;
@@ -94,10 +95,19 @@ BOOL CALLBACK CModalWatcher::OnThreadWindow(HWND window, LPARAM watcher)
 // later ticks it is cancelled, then ended, so no box can keep a test waiting.
 void CModalWatcher::Inspect(HWND window)
 {
+    if (window == m_acting)
+        return;
     auto handled = std::find_if(m_handled.begin(), m_handled.end(), [window](const auto& box) { return box.first == window; });
     if (handled == m_handled.end()) {
         m_boxes.push_back(ReadBox(window));
         m_handled.emplace_back(window, 0);
+        if (m_inFirstBox) {
+            const std::function<void(HWND)> action = std::move(m_inFirstBox);
+            m_inFirstBox = nullptr;
+            m_acting = window;
+            action(window);
+            m_acting = nullptr;
+        }
         const int button = m_answer != 0 && GetDlgItem(window, m_answer) != nullptr ? m_answer
                            : GetDlgItem(window, IDOK) != nullptr                 ? IDOK
                                                                                  : IDCANCEL;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,7 +29,8 @@ class CModalWatcher
 {
 public:
     // answer: the button pressed in a box that has it (IDYES, IDNO); otherwise OK or Cancel.
-    explicit CModalWatcher(UINT periodMs = 50, int answer = 0);
+    // inFirstBox: run inside the first box or dialog that shows, before it is answered.
+    explicit CModalWatcher(UINT periodMs = 50, int answer = 0, std::function<void(HWND)> inFirstBox = nullptr);
     ~CModalWatcher();
     CModalWatcher(const CModalWatcher&) = delete;
     CModalWatcher& operator=(const CModalWatcher&) = delete;
@@ -46,6 +48,8 @@ private:
 
     UINT_PTR m_timer;
     int m_answer;
+    std::function<void(HWND)> m_inFirstBox;
+    HWND m_acting = nullptr;  // the box whose action runs: later ticks leave it alone meanwhile
     std::vector<CSeenBox> m_boxes;
     std::vector<std::pair<HWND, int>> m_handled; // boxes still open and the ticks they have stayed
 };

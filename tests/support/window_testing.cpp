@@ -1,5 +1,6 @@
 #include "window_testing.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -41,12 +42,44 @@ std::wstring ClipboardText()
     return text;
 }
 
+bool SetClipboardText(const std::wstring* text)
+{
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    if (text != nullptr) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text->size() + 1) * sizeof(wchar_t));
+        std::copy(text->c_str(), text->c_str() + text->size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    CloseClipboard();
+    return true;
+}
+
+void TypeFileName(HWND dialog, const std::wstring& path)
+{
+    const HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
 COLORREF PixelAt(HWND window, int x, int y)
 {
     HDC context = GetDC(window);
     const COLORREF colour = GetPixel(context, x, y);
     ReleaseDC(window, context);
     return colour;
+}
+
+int CountPixels(HWND window, const RECT& area, bool (*test)(COLORREF))
+{
+    HDC context = GetDC(window);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += test(GetPixel(context, x, y)) ? 1 : 0;
+    ReleaseDC(window, context);
+    return count;
 }
 
 bool NearColour(COLORREF actual, COLORREF expected, int tolerance)

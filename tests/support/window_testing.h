@@ -30,8 +30,17 @@ std::wstring WindowText(HWND window);
 // The clipboard's Unicode text, or an empty text when it holds none.
 std::wstring ClipboardText();
 
+// Puts Unicode text on the clipboard, or empties it when the text is null; false when it is busy.
+bool SetClipboardText(const std::wstring* text);
+
+// Types a path into the file name field of an open dialog (a combo box or an edit, by version).
+void TypeFileName(HWND dialog, const std::wstring& path);
+
 // The colour on screen at a client position of a window.
 COLORREF PixelAt(HWND window, int x, int y);
+
+// How many pixels of an area of a window's client area (of the screen when it is null) pass the test.
+int CountPixels(HWND window, const RECT& area, bool (*test)(COLORREF));
 
 // True when each channel differs by at most the tolerance.
 bool NearColour(COLORREF actual, COLORREF expected, int tolerance);

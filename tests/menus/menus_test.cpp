@@ -228,6 +228,23 @@ TEST(SwitchLanguage, RefusedSwitchesChangeNothing)
     }
 }
 
+// A read-only md5_global.ini: each choice is told and holds for the run with the one mark, the
+// second too (it once left two marks); the file keeps its bytes.
+TEST(SwitchLanguage, AChoiceThatCannotBeStoredHoldsForTheRunWithOneMark)
+{
+    CWindowPieces pieces;
+    const std::string bytes = ReadWholeFile(pieces.global);
+    ASSERT_TRUE(SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_READONLY));
+    CModalWatcher watcher;
+    pieces.Switch(1);
+    EXPECT_EQ(French, pieces.Texts());
+    pieces.Switch(0);
+    EXPECT_EQ(English, pieces.Texts());
+    EXPECT_EQ(2u, watcher.Boxes().size());
+    SetFileAttributesW(pieces.global.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(bytes, ReadWholeFile(pieces.global));
+}
+
 // The viewer opens on this thread after a few seconds under Wine; its title comes from the file.
 TEST(Help, OpensTheCurrentLanguagesFileAtItsContents)
 {

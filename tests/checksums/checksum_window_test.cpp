@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,17 @@ using namespace testsupport;
 namespace {
 
 const std::string Other = "0123456789abcdef0123456789abcdef";
+
+std::string RandomBytes(size_t count)
+{
+    std::mt19937 random(7);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+bool NoShield(COLORREF c) { return !IsGreen(c) && !IsOrange(c) && !IsRed(c); }
 
 // A program folder holding the shipped md5_global.ini and english.ini, and a download folder
 // holding x.iso ("abc").
@@ -71,6 +83,7 @@ TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlon
         {"a wrong digest", {{L"x.iso.md5", Other + "  x.iso\n"}}, Widen(Other), IsRed, {L"x.iso.md5"}},
         {"two that disagree", {{L"x.iso.md5", Other + "  x.iso\n"}, {L"MD5SUMS", Narrow(AbcDigest) + "  x.iso\n"}}, L"",
          IsOrange, {L"x.iso.md5", L"MD5SUMS"}},
+        {"2 MiB of random bytes", {{L"x.iso.md5", RandomBytes(2 << 20)}}, L"", NoShield, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

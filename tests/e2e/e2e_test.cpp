@@ -305,8 +305,6 @@ TEST_F(ProgramRun, ClosingWhileADialogOrBoxShowsEndsTheProgramWithZero)
         PostMessageW(view.window, WM_COMMAND, command, 0);
         HWND modal = WaitForWindow(L"#32770");
         ASSERT_NE(nullptr, modal);
-        EXPECT_EQ(view.window, GetWindow(modal, GW_OWNER));
-        EXPECT_FALSE(IsWindowEnabled(view.window));
         for (const WPARAM again : {201, 201, 204, 205})
             PostMessageW(view.window, WM_COMMAND, again, 0);
         EXPECT_EQ(0u, CloseAndWait(view.window));

@@ -63,11 +63,6 @@ TEST(BuildPopup, SeparatorEndAndKindRules)
         SCOPED_TRACE(Narrow(row.structure));
         EXPECT_EQ(row.expected, BuildFileMenu(row.structure, row.words));
     }
-    // Separators never end a popup: a section of nothing else ends after index 255, not never.
-    std::wstring separators;
-    for (int index = 0; index < 256; ++index)
-        separators += L"menu_type_" + std::to_wstring(index) + L"=-1\r\n";
-    EXPECT_EQ(256 * 2 - 1, static_cast<int>(BuildFileMenu(separators, L"").size()));
 }
 
 // One top-level window for the whole program: under Wine every window that goes costs a wait.

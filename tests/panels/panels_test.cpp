@@ -1,11 +1,10 @@
-// The program's panels in a recording main window: the drop panel with its gradient, the
-// notification strip and the About window.
+// The program's panels in the application's main window: the notification strip and the About
+// window.
 
 #include "window_testing.h"
 
 #include "settings/program_texts.h"
 #include "window/about_window.h"
-#include "window/cool_control.h"
 #include "vrok_user/vrok_main.h"
 #include "vrok_user/vrok_notifywindow.h"
 #include "vrok_user/vrok_stdmainwindow.h"
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,8 +19,6 @@ using namespace testsupport;
 using vrok::user::controls::panel::CNotifyWindow;
 
 namespace {
-
-const COLORREF White = RGB(255, 255, 255), DarkBlue = RGB(39, 49, 151);
 
 // The application's main window (at (10, 10), 420 x 300) opened once through the application's
 // own seam; it parents every panel here.
@@ -36,67 +32,9 @@ vrok::user::basewindow::CBaseWindow* Main()
     return vrok::main::CApplication::GetMainWindow();
 }
 
-bool IsNearWhite(COLORREF c) { return NearColour(c, White, 35); }
 bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 300; }
 bool IsStripGround(COLORREF c) { return c == CNotifyWindow::BackgroundColour; }
 
-std::unique_ptr<CCoolControl> PaintedPanel(const wchar_t* title)
-{
-    std::unique_ptr<CCoolControl> panel(new CCoolControl());
-    EXPECT_TRUE(panel->Create(Main(), title, 2, 20, 400, 120, 0, 0));
-    RedrawWindow(panel->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    PumpMessages(100);
-    return panel;
-}
-
-}
-
-TEST(DropPanel, PaintsItsGradientAndTitleAndPlacesItsChildren)
-{
-    auto panel = PaintedPanel(L"");
-    HWND window = panel->GetHandle();
-    // The strip runs from dark blue at x 10 to white at x 390, the same down its rows 1 to 19.
-    const auto strip = [](int x) {
-        return RGB(39 + 216 * (x - 10) / 380, 49 + 206 * (x - 10) / 380, 151 + 104 * (x - 10) / 380);
-    };
-    for (int x = 11; x < 390; x += 21)
-        EXPECT_TRUE(NearColour(PixelAt(window, x, 10), strip(x), 4)) << x;
-    for (int y = 1; y < 20; y += 6)
-        EXPECT_TRUE(NearColour(PixelAt(window, 200, y), strip(200), 4)) << y;
-    EXPECT_EQ(0, CountPixels(window, RECT{26, 2, 120, 19}, IsNearWhite)) << "an empty title writes nothing";
-
-    panel.reset();
-    panel = PaintedPanel(L"Hash Md5");
-    window = panel->GetHandle();
-    // The white rounded box from (10, 0) in the outline colour, on the class background.
-    const struct { int x, y; COLORREF colour; } points[] = {
-        {5, 60, vrok::user::controls::panel::CGradientControl::BackgroundColour}, {10, 60, DarkBlue},
-        {399, 60, DarkBlue}, {200, 0, DarkBlue}, {200, 119, DarkBlue}, {380, 60, White}, {100, 21, White},
-        {392, 10, White}};
-    for (const auto& point : points)
-        EXPECT_EQ(point.colour, PixelAt(window, point.x, point.y)) << point.x << "," << point.y;
-    // The title in white from (26, 2), nothing of it further left.
-    EXPECT_GT(CountPixels(window, RECT{26, 2, 120, 19}, IsNearWhite), 20);
-    EXPECT_EQ(0, CountPixels(window, RECT{12, 2, 25, 19}, IsNearWhite));
-    // The box covers the whole client area; the children paint themselves again on top of it.
-    const HWND input = panel->GetInputField()->GetHandle(), digest = panel->GetDigestField()->GetHandle();
-    const HWND button = panel->GetCompareButton()->GetHandle();
-    EXPECT_GE(CountPixels(window, ChildRect(button), [](COLORREF c) { return c != White; }), 100);
-
-    // Its children's places, the focus handed to the input field, one font for both fields.
-    const struct { HWND child; RECT place; } children[] = {
-        {input, {50, 30, 350, 50}}, {digest, {50, 56, 350, 76}}, {button, {70, 92, 170, 112}}};
-    for (const auto& child : children) {
-        const RECT place = ChildRect(child.child);
-        EXPECT_TRUE(EqualRect(&child.place, &place)) << WindowText(child.child);
-    }
-
-    SetFocus(button);
-    SetFocus(panel->GetHandle());
-    EXPECT_EQ(input, GetFocus());
-
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(input, WM_GETFONT, 0, 0));
-    EXPECT_EQ(font, reinterpret_cast<HFONT>(SendMessageW(digest, WM_GETFONT, 0, 0)));
 }
 
 TEST(NotifyWindow, ShowsTheVerdictIconBeforeItsLinesAndFitsItsParent)

@@ -12,7 +12,7 @@ using hashing::Outcome;
 
 namespace {
 
-// 9 MiB and 3 bytes: many pieces, a reader running ahead, and a partial block at the end.
+// 9 MiB and 3 bytes: many pieces, and a partial block at the end.
 const wchar_t MultiBufferFile[] = L"digest\\len_9437187.bin";
 
 // Records every progress report.

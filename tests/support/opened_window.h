@@ -131,8 +131,7 @@ inline void SendDrop(HWND window, const std::vector<std::wstring>& files)
     list += L'\0';
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
+    *drop = { sizeof(DROPFILES), {}, FALSE, TRUE };  // the names follow the header, in UTF-16
     std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the window frees it

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace testsupport {
 
@@ -21,10 +20,9 @@ void PumpMessages(DWORD milliseconds)
 
 std::wstring WindowText(HWND window)
 {
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 std::wstring ClipboardText()
@@ -32,11 +30,10 @@ std::wstring ClipboardText()
     std::wstring text;
     if (!OpenClipboard(nullptr))
         return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const wchar_t* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* locked = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+        text = locked;
+        GlobalUnlock(data);
     }
     CloseClipboard();
     return text;
@@ -112,14 +109,10 @@ RECT ChildRect(HWND child)
     return rect;
 }
 
+// wchar_t is UTF-16 in little-endian order on Windows: its bytes go as they are.
 std::string Utf16Profile(const std::wstring& text)
 {
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
+    return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
 }
 
 }

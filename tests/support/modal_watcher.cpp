@@ -13,15 +13,8 @@ namespace {
 std::map<UINT_PTR, CModalWatcher*> watchers;
 
 // Message boxes show the system's shared icons, so the handle tells which one it is.
-UINT IconFlagOf(HICON icon)
-{
-    const std::pair<LPCWSTR, UINT> known[] = { { IDI_ERROR, MB_ICONERROR }, { IDI_INFORMATION, MB_ICONINFORMATION },
-                                               { IDI_WARNING, MB_ICONWARNING }, { IDI_QUESTION, MB_ICONQUESTION } };
-    for (const auto& entry : known)
-        if (icon != nullptr && LoadIconW(nullptr, entry.first) == icon)
-            return entry.second;
-    return 0;
-}
+const std::pair<LPCWSTR, UINT> SharedIcons[] = { { IDI_ERROR, MB_ICONERROR }, { IDI_INFORMATION, MB_ICONINFORMATION },
+                                                 { IDI_WARNING, MB_ICONWARNING }, { IDI_QUESTION, MB_ICONQUESTION } };
 
 }
 
@@ -30,11 +23,14 @@ CSeenBox ReadBox(HWND box)
 {
     CSeenBox seen{ WindowText(box), std::wstring(), 0 };
     for (HWND control = nullptr; (control = FindWindowExW(box, control, L"Static", nullptr)) != nullptr;) {
-        if ((GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            if (IsWindowVisible(control) && seen.icon == 0)
-                seen.icon = IconFlagOf(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)));
-        } else if (seen.text.empty()) {
-            seen.text = WindowText(control);
+        if ((GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+            if (seen.text.empty())
+                seen.text = WindowText(control);
+        } else {
+            const auto icon = reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0));
+            for (const auto& [shared, flag] : SharedIcons)
+                if (seen.icon == 0 && icon != nullptr && IsWindowVisible(control) && LoadIconW(nullptr, shared) == icon)
+                    seen.icon = flag;
         }
     }
     return seen;

@@ -105,14 +105,12 @@ public:
             return 0;
         m_closed = true;
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
-        for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5)) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5))
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
                 if (message.message == WM_QUIT)
                     return static_cast<int>(message.wParam);
                 DispatchMessageW(&message);
             }
-        }
         return -1;
     }
 

@@ -7,15 +7,11 @@ namespace testsupport {
 
 void PumpMessages(DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5))
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
 }
 
 std::wstring WindowText(HWND window)

@@ -324,7 +324,8 @@ TEST_F(ProgramRun, ALongRandomSessionLeavesTheProgramAnsweringAndEndsWithZero)
         case 0: case 1: {
             const std::wstring references[] = {digest, digest.substr(0, pick(33)), L"G" + digest.substr(1), L"", digest + L"0",
                                                Md5sumOf(L"empty.bin")};
-            view.Compare(references[pick(6)], pick(2) != 0);
+            const std::wstring& reference = references[pick(6)];  // drawn in this order, so a seed replays alike
+            view.Compare(reference, pick(2) != 0);
             break;
         }
         case 2:

@@ -3,8 +3,7 @@
 
 #include "settings/program_texts.h"
 
-#include <algorithm>
-#include <map>
+#include <iterator>
 
 namespace testsupport {
 
@@ -13,45 +12,27 @@ namespace {
 // Thread timers carry no user data: the callback finds its watcher by the timer's identifier.
 std::map<UINT_PTR, CModalWatcher*> watchers;
 
-bool HasClass(HWND window, const wchar_t* className)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return lstrcmpiW(name, className) == 0;
-}
-
 // Message boxes show the system's shared icons, so the handle tells which one it is.
-UINT IconFlagOf(HICON icon)
-{
-    const std::pair<LPCWSTR, UINT> known[] = { { IDI_ERROR, MB_ICONERROR }, { IDI_INFORMATION, MB_ICONINFORMATION },
-                                               { IDI_WARNING, MB_ICONWARNING }, { IDI_QUESTION, MB_ICONQUESTION } };
-    for (const auto& entry : known)
-        if (icon != nullptr && LoadIconW(nullptr, entry.first) == icon)
-            return entry.second;
-    return 0;
+const std::pair<LPCWSTR, UINT> SharedIcons[] = { { IDI_ERROR, MB_ICONERROR }, { IDI_INFORMATION, MB_ICONINFORMATION },
+                                                 { IDI_WARNING, MB_ICONWARNING }, { IDI_QUESTION, MB_ICONQUESTION } };
+
 }
 
 // The first visible icon and the first non-empty text among the box's static controls.
-BOOL CALLBACK ReadControl(HWND control, LPARAM seen)
-{
-    CSeenBox& box = *reinterpret_cast<CSeenBox*>(seen);
-    if (!HasClass(control, L"Static"))
-        return TRUE;
-    if ((GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        if (IsWindowVisible(control) && box.icon == 0)
-            box.icon = IconFlagOf(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)));
-    } else if (box.text.empty()) {
-        box.text = WindowText(control);
-    }
-    return TRUE;
-}
-
-}
-
 CSeenBox ReadBox(HWND box)
 {
     CSeenBox seen{ WindowText(box), std::wstring(), 0 };
-    EnumChildWindows(box, ReadControl, reinterpret_cast<LPARAM>(&seen));
+    for (HWND control = nullptr; (control = FindWindowExW(box, control, L"Static", nullptr)) != nullptr;) {
+        if ((GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+            if (seen.text.empty())
+                seen.text = WindowText(control);
+        } else {
+            const auto icon = reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0));
+            for (const auto& [shared, flag] : SharedIcons)
+                if (seen.icon == 0 && icon != nullptr && IsWindowVisible(control) && LoadIconW(nullptr, shared) == icon)
+                    seen.icon = flag;
+        }
+    }
     return seen;
 }
 
@@ -79,16 +60,12 @@ void CALLBACK CModalWatcher::OnTimer(HWND, UINT, UINT_PTR timerId, DWORD)
     if (found == watchers.end())
         return;
     auto& handled = found->second->m_handled;
-    handled.erase(std::remove_if(handled.begin(), handled.end(), [](const auto& box) { return !IsWindow(box.first); }),
-                  handled.end());
-    EnumThreadWindows(GetCurrentThreadId(), OnThreadWindow, reinterpret_cast<LPARAM>(found->second));
-}
-
-BOOL CALLBACK CModalWatcher::OnThreadWindow(HWND window, LPARAM watcher)
-{
-    if (HasClass(window, L"#32770"))
-        reinterpret_cast<CModalWatcher*>(watcher)->Inspect(window);
-    return TRUE;
+    for (auto box = handled.begin(); box != handled.end();)
+        box = IsWindow(box->first) ? std::next(box) : handled.erase(box);
+    // A box that an action ends stops the scan; the next tick goes on with the others.
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;)
+        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+            found->second->Inspect(window);
 }
 
 // A box is recorded the first time it is seen and asked to close; when it is still open at
@@ -97,10 +74,9 @@ void CModalWatcher::Inspect(HWND window)
 {
     if (window == m_acting)
         return;
-    auto handled = std::find_if(m_handled.begin(), m_handled.end(), [window](const auto& box) { return box.first == window; });
-    if (handled == m_handled.end()) {
+    const auto [handled, isNew] = m_handled.emplace(window, 0);
+    if (isNew) {
         m_boxes.push_back(ReadBox(window));
-        m_handled.emplace_back(window, 0);
         if (m_inFirstBox) {
             const std::function<void(HWND)> action = std::move(m_inFirstBox);
             m_inFirstBox = nullptr;

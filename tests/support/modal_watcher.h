@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -43,7 +43,6 @@ public:
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timerId, DWORD);
-    static BOOL CALLBACK OnThreadWindow(HWND window, LPARAM watcher);
     void Inspect(HWND window);
 
     UINT_PTR m_timer;
@@ -51,7 +50,7 @@ private:
     std::function<void(HWND)> m_inFirstBox;
     HWND m_acting = nullptr;  // the box whose action runs: later ticks leave it alone meanwhile
     std::vector<CSeenBox> m_boxes;
-    std::vector<std::pair<HWND, int>> m_handled; // boxes still open and the ticks they have stayed
+    std::map<HWND, int> m_handled;  // boxes still open and the ticks they have stayed
 };
 
 // Reads what a dialog box shows (caption, text, icon).

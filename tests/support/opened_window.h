@@ -105,14 +105,12 @@ public:
             return 0;
         m_closed = true;
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
-        for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5)) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5))
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
                 if (message.message == WM_QUIT)
                     return static_cast<int>(message.wParam);
                 DispatchMessageW(&message);
             }
-        }
         return -1;
     }
 
@@ -131,8 +129,7 @@ inline void SendDrop(HWND window, const std::vector<std::wstring>& files)
     list += L'\0';
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
+    *drop = { sizeof(DROPFILES), {}, FALSE, TRUE };  // the names follow the header, in UTF-16
     std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the window frees it

@@ -13,12 +13,10 @@ namespace fs = std::filesystem;
 CTemporaryFolder::CTemporaryFolder()
 {
     static unsigned counter = 0;
-    fs::path path;
+    const std::wstring prefix = L"vestigon-test-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     do
-        path = fs::temp_directory_path() / (L"vestigon-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                            std::to_wstring(++counter));
-    while (!fs::create_directory(path));
-    m_path = path.wstring();
+        m_path = (fs::temp_directory_path() / (prefix + std::to_wstring(++counter))).wstring();
+    while (!fs::create_directory(m_path));
 }
 
 CTemporaryFolder::~CTemporaryFolder()
@@ -29,16 +27,14 @@ CTemporaryFolder::~CTemporaryFolder()
 
 std::wstring CTemporaryFolder::WriteFile(const std::wstring& name, const std::string& bytes) const
 {
-    const std::wstring path = PathOf(name);
-    std::ofstream(fs::path(path), std::ios::binary).write(bytes.data(), bytes.size());
-    return path;
+    std::ofstream(fs::path(PathOf(name)), std::ios::binary).write(bytes.data(), bytes.size());
+    return PathOf(name);
 }
 
 std::wstring CTemporaryFolder::MakeSparseFile(const std::wstring& name, long long size) const
 {
-    const std::wstring path = PathOf(name);
     fs::resize_file(WriteFile(name, ""), static_cast<std::uintmax_t>(size));
-    return path;
+    return PathOf(name);
 }
 
 std::wstring FullPath(const std::wstring& path)
@@ -61,10 +57,9 @@ std::wstring Widen(const std::string& utf8)
 
 std::string Narrow(const std::wstring& text)
 {
-    std::string utf8(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                         nullptr), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
-                        static_cast<int>(utf8.size()), nullptr, nullptr);
+    const int length = static_cast<int>(text.size());
+    std::string utf8(WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
     return utf8;
 }
 

@@ -2,29 +2,23 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace testsupport {
 
 void PumpMessages(DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5))
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
 }
 
 std::wstring WindowText(HWND window)
 {
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 std::wstring ClipboardText()
@@ -32,11 +26,10 @@ std::wstring ClipboardText()
     std::wstring text;
     if (!OpenClipboard(nullptr))
         return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const wchar_t* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* locked = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+        text = locked;
+        GlobalUnlock(data);
     }
     CloseClipboard();
     return text;
@@ -112,14 +105,10 @@ RECT ChildRect(HWND child)
     return rect;
 }
 
+// wchar_t is UTF-16 in little-endian order on Windows: its bytes go as they are.
 std::string Utf16Profile(const std::wstring& text)
 {
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
+    return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
 }
 
 }

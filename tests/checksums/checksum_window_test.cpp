@@ -2,19 +2,12 @@
 // checksum line copied and saved, the look-up switch, digests of other lengths and the keys.
 #include "modal_watcher.h"
 #include "opened_window.h"
-#include "test_files.h"
-#include "window_testing.h"
 
-#include "checksums/checksum_text.h"
 #include "settings/shortcuts.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <random>
 #include <utility>
-#include <vector>
-
-using namespace testsupport;
 
 namespace {
 
@@ -22,51 +15,34 @@ const std::string Other = "0123456789abcdef0123456789abcdef";
 
 std::string RandomBytes(size_t count)
 {
-    std::mt19937 random(7);
     std::string bytes(count, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(random());
+    std::generate(bytes.begin(), bytes.end(), std::mt19937(7));
     return bytes;
 }
 
 bool NoShield(COLORREF c) { return !IsGreen(c) && !IsOrange(c) && !IsRed(c); }
 
-// A program folder holding the shipped md5_global.ini and english.ini, and a download folder
-// holding x.iso ("abc").
-struct CFolders
+// A program folder whose md5_global.ini and english.ini are the shipped ones, and a download
+// folder holding x.iso ("abc").
+struct CFolders : CProgramFolder
 {
     CFolders()
     {
         for (const wchar_t* name : {L"md5_global.ini", L"english.ini"})
-            CopyFileW((L"..\\vestigon\\" + std::wstring(name)).c_str(), program.PathOf(name).c_str(), FALSE);
+            CopyFileW((L"..\\vestigon\\" + std::wstring(name)).c_str(), PathOf(name).c_str(), FALSE);
         file = downloads.WriteFile(L"x.iso", "abc");
     }
-    CTemporaryFolder program, downloads;
+    CTemporaryFolder downloads;
     std::wstring file;
 };
 
-// The main window on those folders, started on x.iso or without a file, once the look-up that
-// follows the digest has shown.
-struct CWindowRun : COpenedWindow
+// The state of a menu entry once the menu is about to open, as the user would see it.
+UINT MenuState(const COpenedWindow& run, UINT id)
 {
-    CWindowRun(const CFolders& folders, bool withFile)
-        : COpenedWindow(folders.program.Path(), withFile ? &folders.file : nullptr) { PumpMessages(60); }
-    std::wstring Reference() const { return WindowText(Input()); }
-    UINT MenuState(UINT id) const
-    {
-        SendMessageW(Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetMenu(Handle())), 0);
-        return GetMenuState(GetMenu(Handle()), id, MF_BYCOMMAND);
-    }
-};
-
+    SendMessageW(run.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetMenu(run.Handle())), 0);
+    return GetMenuState(GetMenu(run.Handle()), id, MF_BYCOMMAND);
 }
 
-// A sentence too long for one line goes on below the verdict line instead of past the strip's
-// right edge: dark text pixels show in the band of a third line.
-bool DrawsAThirdLine(HWND strip)
-{
-    UpdateWindow(strip);
-    return CountPixels(strip, {48, 48, 240, 62}, [](COLORREF c) { return NearColour(c, RGB(0, 0, 0), 90); }) > 0;
 }
 
 TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlone)
@@ -91,13 +67,16 @@ TEST(ChecksumWindow, AReferenceBesideTheFileIsFilledInComparedAndNamedOrLeftAlon
         for (const auto& file : row.files)
             folders.downloads.WriteFile(file.first, file.second);
         CModalWatcher watcher;
-        CWindowRun run(folders, true);
-        EXPECT_EQ(row.expected, run.Reference());
+        COpenedWindow run(folders, &folders.file);
+        EXPECT_EQ(row.expected, WindowText(run.Input()));
         EXPECT_TRUE(row.colour(run.IconColour()));
         for (const std::wstring& name : row.named)
             EXPECT_NE(std::wstring::npos, run.StripText().find(name)) << Narrow(run.StripText());
-        // A verdict and the checksum file's name: longer than a line.
-        EXPECT_TRUE(row.expected.empty() || DrawsAThirdLine(run.Strip()));
+        // A verdict and the checksum file's name are longer than a line: the sentence goes on below
+        // the verdict line instead of past the strip's right edge, so dark text pixels show in the
+        // band of a third line (the strip was painted for the icon's colour).
+        EXPECT_TRUE(row.expected.empty() ||
+                    CountPixels(run.Strip(), {48, 48, 240, 62}, [](COLORREF c) { return NearColour(c, RGB(0, 0, 0), 90); }) > 0);
         EXPECT_TRUE(watcher.Boxes().empty());
     }
 }
@@ -108,48 +87,38 @@ TEST(ChecksumWindow, AChecksumListIsHashedAsAFileAndTheStripPointsToCheckingIt)
 {
     CFolders folders;
     const std::wstring list = folders.downloads.WriteFile(L"MD5SUMS", Narrow(AbcDigest) + "  x.iso\n");
-    COpenedWindow run(folders.program.Path(), &list);
+    COpenedWindow run(folders, &list);
     EXPECT_EQ(L"7eecedeb78c3508da5d73fb43dca2d97", WindowText(run.Digest()));
     EXPECT_NE(std::wstring::npos, run.StripText().find(L"\nChecksum list: use File > Check a checksum list"))
         << Narrow(run.StripText());
 }
 
-// A typed reference stays; one the window filled in goes when the next file has none.
-TEST(ChecksumWindow, OnlyAReferenceTheWindowFilledInIsReplaced)
-{
-    CFolders folders;
-    folders.downloads.WriteFile(L"x.iso.md5", Narrow(AbcDigest) + "  x.iso\n");
-    const std::wstring bare = folders.downloads.WriteFile(L"bare.bin", "abc");
-    CWindowRun run(folders, false);
-    SetWindowTextW(run.Input(), L"typed");
-    run.My().OnDigestReady(folders.file, AbcDigest.c_str());
-    EXPECT_EQ(L"typed", run.Reference());
-    SetWindowTextW(run.Input(), L"");
-    run.My().OnDigestReady(folders.file, AbcDigest.c_str());
-    EXPECT_EQ(AbcDigest, run.Reference());
-    run.My().OnDigestReady(bare, AbcDigest.c_str());
-    EXPECT_EQ(L"", run.Reference());
-}
-
-TEST(ChecksumWindow, TheLookUpSwitchIsRememberedAcrossARestart)
+// Switched off and on again, each time before a restart; then, on, a reference the window filled
+// in goes when the next file has none, and a typed one stays.
+TEST(ChecksumWindow, TheLookUpSwitchIsRememberedAndTheLookUpReplacesOnlyWhatItFilledIn)
 {
     CFolders folders;
     folders.downloads.WriteFile(L"x.iso.md5", Narrow(AbcDigest) + "  x.iso\n");
     {
-        CWindowRun run(folders, false);
-        EXPECT_EQ(static_cast<UINT>(MF_CHECKED), run.MenuState(210) & MF_CHECKED) << "on without an [OPTIONS] section";
+        COpenedWindow run(folders);
+        EXPECT_TRUE(MenuState(run, 210) & MF_CHECKED) << "on without an [OPTIONS] section";
         run.Command(210);
-        EXPECT_EQ(0u, run.MenuState(210) & MF_CHECKED);
+        EXPECT_FALSE(MenuState(run, 210) & MF_CHECKED);
     }
     {
-        CWindowRun restarted(folders, true);
-        EXPECT_EQ(0u, restarted.MenuState(210) & MF_CHECKED);
-        EXPECT_EQ(L"", restarted.Reference()) << "switched off: nothing is looked up";
+        COpenedWindow restarted(folders, &folders.file);
+        EXPECT_FALSE(MenuState(restarted, 210) & MF_CHECKED);
+        EXPECT_EQ(L"", WindowText(restarted.Input())) << "switched off: nothing is looked up";
         restarted.Command(210);
     }
-    CWindowRun again(folders, true);
-    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), again.MenuState(210) & MF_CHECKED);
-    EXPECT_EQ(AbcDigest, again.Reference());
+    COpenedWindow again(folders, &folders.file);
+    EXPECT_TRUE(MenuState(again, 210) & MF_CHECKED);
+    EXPECT_EQ(AbcDigest, WindowText(again.Input()));
+    again.My().OnDigestReady(folders.downloads.WriteFile(L"bare.bin", "abc"), AbcDigest.c_str());
+    EXPECT_EQ(L"", WindowText(again.Input()));
+    SetWindowTextW(again.Input(), L"typed");
+    again.My().OnDigestReady(folders.file, AbcDigest.c_str());
+    EXPECT_EQ(L"typed", WindowText(again.Input()));
 }
 
 TEST(ChecksumWindow, SavingWritesTheLineAndAsksBeforeReplacingOtherContent)
@@ -181,8 +150,7 @@ TEST(ChecksumWindow, SavingWritesTheLineAndAsksBeforeReplacingOtherContent)
         HANDLE held = row.attributes == 0 ? CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                                           : INVALID_HANDLE_VALUE;
         CModalWatcher watcher(50, row.answer);
-        CWindowRun run(folders, false);
-        run.My().OnDigestReady(folders.file, AbcDigest.c_str());
+        COpenedWindow run(folders, &folders.file);
         run.Command(209);
         if (held != INVALID_HANDLE_VALUE)
             CloseHandle(held);
@@ -208,7 +176,7 @@ TEST(ChecksumWindow, AReferenceOfAnotherDigestsLengthIsNamed)
         const wchar_t* named;
     } rows[] = {{40, L"SHA-1"}, {56, L"SHA-224"}, {64, L"SHA-256"}, {96, L"SHA-384"}, {128, L"SHA-512"}, {63, nullptr}};
     CFolders folders;
-    CWindowRun run(folders, true);
+    COpenedWindow run(folders, &folders.file);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.digits);
         SetWindowTextW(run.Input(), std::wstring(row.digits, L'A').c_str());
@@ -228,14 +196,14 @@ TEST(ChecksumWindow, TheChecksumLineIsCopiedAndSavedOnlyWhenADigestIsShown)
     ASSERT_TRUE(SetClipboardText(nullptr));
     ASSERT_TRUE(vrok::main::CApplication::SetShortcuts(shortcuts::MainWindow, shortcuts::MainWindowCount));
     {
-        CWindowRun empty(folders, false);
-        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), empty.MenuState(208) & MF_GRAYED);
-        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), empty.MenuState(209) & MF_GRAYED);
+        COpenedWindow empty(folders);
+        EXPECT_TRUE(MenuState(empty, 208) & MF_GRAYED);
+        EXPECT_TRUE(MenuState(empty, 209) & MF_GRAYED);
         empty.Command(208);
         EXPECT_EQ(L"", ClipboardText());
     }
-    CWindowRun run(folders, true);
-    EXPECT_EQ(0u, run.MenuState(208) & MF_GRAYED);
+    COpenedWindow run(folders, &folders.file);
+    EXPECT_FALSE(MenuState(run, 208) & MF_GRAYED);
     for (const bool shift : {true, false}) {
         BYTE keys[256] = {};
         keys[VK_CONTROL] = 0x80;

@@ -5,15 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <utility>
 #include <vector>
 
 using namespace checksums;
-using testsupport::CTemporaryFolder;
-using testsupport::Narrow;
-using testsupport::Widen;
+using namespace testsupport;
 
 namespace {
 
@@ -38,12 +34,11 @@ std::string Describe(const ReferenceLookup& lookup)
 
 TEST(ReferenceFinder, ChecksumFilesOnDiskGiveTheReferenceOfTheFileTheyList)
 {
-    typedef std::vector<std::pair<std::wstring, std::string>> Files;
     const std::string padding(5 << 20, '#');
     const struct
     {
         const char* what;
-        Files files;
+        std::vector<std::pair<std::wstring, std::string>> files;
         const char* expected;
     } rows[] = {
         {"own file, coreutils", {{L"x.iso.md5", A + "  x.iso\n"}}, "A from x.iso.md5"},
@@ -54,7 +49,7 @@ TEST(ReferenceFinder, ChecksumFilesOnDiskGiveTheReferenceOfTheFileTheyList)
         {"folder parts", {{L"md5sums.txt", B + "  sub/x.iso\n" + A + "  ./x.iso\n" + B + "  ..\\x.iso\n"}}, "A from md5sums.txt"},
         {"bare digest in the own file", {{L"x.iso.md5.txt", A + "\r\n"}}, "A from x.iso.md5.txt"},
         {"bare digest in a list", {{L"MD5SUMS", A + "\n"}}, "nothing"},
-        {"UTF-16 list among other lines", {{L"release.md5", testsupport::Utf16Profile(L"# list\r\n" + Widen(A) + L"  x.iso\r\n")}},
+        {"UTF-16 list among other lines", {{L"release.md5", Utf16Profile(L"# list\r\n" + Widen(A) + L"  x.iso\r\n")}},
          "A from release.md5"},
         {"two files that differ", {{L"x.iso.md5", A + "  x.iso\n"}, {L"MD5SUMS", B + "  x.iso\n"}}, "conflict x.iso.md5 MD5SUMS"},
         {"two files that agree", {{L"MD5SUMS.txt", A + "  x.iso\n"}, {L"x.iso.md5", A + "  x.iso\n"}}, "A from x.iso.md5"},

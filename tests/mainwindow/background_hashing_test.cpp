@@ -1,6 +1,6 @@
-// Hashing off the window's thread, in a real window: progress, stop, a second file, a comparison
-// asked for before the digest and a read that fails part-way (the end-to-end tests close the
-// program while it hashes).
+// Hashing off the window's thread, in a real window: progress, stop, a second file with a
+// comparison asked for before its digest, and a read that fails part-way (the end-to-end tests
+// close the program while it hashes).
 #include "modal_watcher.h"
 #include "opened_window.h"
 
@@ -16,16 +16,6 @@ namespace {
 const std::wstring LargeFile = FullPath(L"large\\sparse.bin");
 const wchar_t StopMenu[] = L"[CURRENT_LANGUAGE]\r\n_ini_file=english.ini\r\n[MENU_FILE]\r\nmenu_position=0\r\n"
                            L"menu_type_0=0\r\nmenu_id_0=207\r\n";
-
-int BarPosition(const COpenedWindow& opened)
-{
-    return static_cast<int>(SendMessageW(opened.My().GetProgressBar(), PBM_GETPOS, 0, 0));
-}
-
-bool StopEntryEnabled(const COpenedWindow& opened)
-{
-    return !(GetMenuState(GetMenu(opened.Handle()), 207, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
-}
 
 bool EndsWith(const std::wstring& text, const std::wstring& end)
 {
@@ -62,14 +52,18 @@ TEST(BackgroundHashing, ProgressGrowsAndAStopLeavesTheDigestEmpty)
         CModalWatcher watcher;
         COpenedWindow opened(folder, &LargeFile, false);
         const HWND bar = opened.My().GetProgressBar();
-        int first = 0;
-        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(bar) && (first = BarPosition(opened)) > 0; }));
-        ASSERT_TRUE(PumpUntil([&] { return BarPosition(opened) > first; }));
+        const auto barPosition = [&] { return SendMessageW(bar, PBM_GETPOS, 0, 0); };
+        const auto stopEnabled = [&] {
+            return !(GetMenuState(GetMenu(opened.Handle()), 207, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+        };
+        LRESULT first = 0;
+        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(bar) && (first = barPosition()) > 0; }));
+        ASSERT_TRUE(PumpUntil([&] { return barPosition() > first; }));
         const std::wstring strip = opened.StripText();
         EXPECT_NE(std::wstring::npos, strip.find(L"Hashing ")) << Narrow(strip);
         EXPECT_NE(std::wstring::npos, strip.find(L" MB/s ")) << Narrow(strip);
         EXPECT_EQ(strip, WindowText(opened.Strip()));
-        EXPECT_TRUE(StopEntryEnabled(opened));
+        EXPECT_TRUE(stopEnabled());
 
         if (withEscape) {
             MSG key = { opened.Input(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
@@ -83,32 +77,20 @@ TEST(BackgroundHashing, ProgressGrowsAndAStopLeavesTheDigestEmpty)
         EXPECT_EQ(L"", WindowText(opened.Digest()));
         EXPECT_FALSE(IsWindowVisible(bar));
         EXPECT_TRUE(EndsWith(opened.StripText(), L"\nStopped.")) << Narrow(opened.StripText());
-        EXPECT_FALSE(StopEntryEnabled(opened));
+        EXPECT_FALSE(stopEnabled());
         EXPECT_TRUE(watcher.Boxes().empty());
     }
 }
 
-TEST(BackgroundHashing, ASecondFileReplacesTheOneBeingHashed)
+// A small file dropped while a large one is hashed is hashed instead (held until the test lets
+// it go), and Compare pressed before its digest is there gives its verdict when it arrives.
+TEST(BackgroundHashing, ASecondFileReplacesTheOneBeingHashedAndACompareMeanwhileWaitsForItsDigest)
 {
     CProgramFolder folder;
     const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
     CModalWatcher watcher;
     COpenedWindow opened(folder, &LargeFile, false);
     ASSERT_TRUE(opened.My().IsHashing());
-    DropFiles(opened.Handle(), { abc });
-    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
-    PumpMessages(300);
-    EXPECT_EQ(AbcDigest, WindowText(opened.Digest())) << "nothing of the first file arrives afterwards";
-    EXPECT_TRUE(EndsWith(opened.StripText(), L"abc.txt\n"));
-    EXPECT_FALSE(IsWindowVisible(opened.My().GetProgressBar()));
-    EXPECT_TRUE(watcher.Boxes().empty());
-}
-
-TEST(BackgroundHashing, ACompareAskedForWhileHashingGivesItsVerdictWithTheDigest)
-{
-    CProgramFolder folder;
-    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
-    COpenedWindow opened(folder);
     g_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     opened.My().GetHashJob().UseHashFunction(&HeldHash);
     SendDrop(opened.Handle(), { abc });
@@ -119,10 +101,12 @@ TEST(BackgroundHashing, ACompareAskedForWhileHashingGivesItsVerdictWithTheDigest
     EXPECT_FALSE(opened.StripHasIcon());
     SetEvent(g_release);
     WaitWhileHashing();
-    PumpMessages(100);
-    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    PumpMessages(300);
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest())) << "nothing of the first file arrives afterwards";
     EXPECT_TRUE(EndsWith(opened.StripText(), L"abc.txt\nEqual.")) << Narrow(opened.StripText());
     EXPECT_EQ(opened.StripText(), WindowText(opened.Strip())) << "others read what the strip shows";
+    EXPECT_FALSE(IsWindowVisible(opened.My().GetProgressBar()));
+    EXPECT_TRUE(watcher.Boxes().empty());
     CloseHandle(g_release);
 }
 

@@ -1,20 +1,11 @@
 // The main window in this process, on profile files of the test's own: what it shows at start,
 // every verdict of a comparison, drops, the open dialog, the clipboard, clicks and commands.
 #include "modal_watcher.h"
-#include "test_files.h"
-#include "window_testing.h"
 #include "opened_window.h"
 
 #include "window/about_window.h"
-#include "window/cool_control.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
-#include <shlobj.h>
-
-#include <vector>
-
-using namespace testsupport;
 
 namespace {
 
@@ -42,60 +33,10 @@ int StripShows(const COpenedWindow& opened, Action action)
     return g_stripShows;
 }
 
-// Types the path into the open dialog and presses Open, or cancels when it is empty; the count
-// of boxes and dialogs that showed.
-size_t ChooseInOpenDialog(const COpenedWindow& opened, const std::wstring& path)
-{
-    CModalWatcher watcher(50, IDCANCEL, [&](HWND dialog) {
-        TypeFileName(dialog, path);
-        if (!path.empty())
-            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    opened.Command(201);
-    return watcher.Boxes().size();
-}
 }
 
-// Started without a file, then pasted into.
-TEST(MainWindow, WithoutAFileTheFieldsAreEmptyAndPasteTakesUnicodeTextAsItIsOrSaysThereIsNone)
-{
-    CProgramFolder folder;
-    CModalWatcher watcher;
-    COpenedWindow opened(folder);
-    EXPECT_TRUE(watcher.Boxes().empty());
-    EXPECT_EQ(L"file : ", opened.StripText());
-    EXPECT_FALSE(opened.StripHasIcon());
-    EXPECT_EQ(L"", WindowText(opened.Input()));
-    EXPECT_EQ(L"", WindowText(opened.Digest()));
-    EXPECT_EQ(opened.Input(), GetFocus());
-    const HWND bar = opened.My().GetStatusBar()->GetHandle();
-    wchar_t part[8] = {};
-    SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(part));
-    EXPECT_STREQ(L"md5", part) << "the status bar";
-    RECT client = {};
-    GetClientRect(opened.Handle(), &client);
-    EXPECT_EQ(client.bottom, ChildRect(bar).bottom);
-
-    // Lower case: the field lowers what it receives.
-    const std::wstring text = L"  \u03b1\u03b2\u03b3 \u65e5\u672c\u8a9e 900150983cd24fb0 \u00e9t\u00e9\t";
-    ASSERT_TRUE(SetClipboardText(&text));
-    opened.Command(204);
-    EXPECT_TRUE(watcher.Boxes().empty());
-    EXPECT_EQ(text, WindowText(opened.Input()));
-
-    ASSERT_TRUE(SetClipboardText(nullptr));
-    opened.Command(204);
-    ASSERT_EQ(1u, watcher.Boxes().size());
-    EXPECT_EQ(L"No data to paste", watcher.Boxes()[0].text);
-    EXPECT_EQ(text, WindowText(opened.Input()));
-
-    const std::wstring megabytes = std::wstring(3 << 20, L'a') + L"z";
-    ASSERT_TRUE(SetClipboardText(&megabytes));
-    opened.Command(204);
-    EXPECT_EQ(megabytes, WindowText(opened.Input()));
-}
-
-TEST(MainWindow, AMissingLanguageFileIsToldAndTheWindowStillOpensAndCloses)
+// Started without a file and with its language file missing, then pasted into and closed.
+TEST(MainWindow, WithoutAFileOrLanguageFileItTellsOpensEmptyTakesPastesAndClosesNormally)
 {
     CProgramFolder folder(L"missing.ini");
     CModalWatcher watcher;
@@ -105,6 +46,34 @@ TEST(MainWindow, AMissingLanguageFileIsToldAndTheWindowStillOpensAndCloses)
     EXPECT_EQ(L"Cannot open initialization file", watcher.Boxes()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), watcher.Boxes()[0].icon);
     EXPECT_TRUE(IsWindowVisible(opened.Handle()));
+    EXPECT_EQ(L"file : ", opened.StripText());
+    EXPECT_FALSE(opened.StripHasIcon());
+    EXPECT_EQ(L"", WindowText(opened.Input()));
+    EXPECT_EQ(L"", WindowText(opened.Digest()));
+    EXPECT_EQ(opened.Input(), GetFocus());
+    const HWND bar = opened.My().GetStatusBar()->GetHandle();
+    EXPECT_EQ(L"md5", WindowText(bar)) << "the status bar's first part";
+    RECT client = {};
+    GetClientRect(opened.Handle(), &client);
+    EXPECT_EQ(client.bottom, ChildRect(bar).bottom);
+
+    // Lower case: the field lowers what it receives.
+    const std::wstring text = L"  \u03b1\u03b2\u03b3 \u65e5\u672c\u8a9e 900150983cd24fb0 \u00e9t\u00e9\t";
+    ASSERT_TRUE(SetClipboardText(&text));
+    opened.Command(204);
+    EXPECT_EQ(1u, watcher.Boxes().size());
+    EXPECT_EQ(text, WindowText(opened.Input()));
+
+    ASSERT_TRUE(SetClipboardText(nullptr));
+    opened.Command(204);
+    ASSERT_EQ(2u, watcher.Boxes().size());
+    EXPECT_EQ(L"No data to paste", watcher.Boxes()[1].text);
+    EXPECT_EQ(text, WindowText(opened.Input()));
+
+    const std::wstring megabytes = std::wstring(3 << 20, L'a') + L"z";
+    ASSERT_TRUE(SetClipboardText(&megabytes));
+    opened.Command(204);
+    EXPECT_EQ(megabytes, WindowText(opened.Input()));
     EXPECT_EQ(0, opened.Close());
 }
 
@@ -140,11 +109,11 @@ TEST(MainWindow, WithAFileTheDigestIsShownAndEveryComparisonGivesItsSentenceAndI
         {"32 characters, not hexadecimal", AbcDigest.substr(0, 31) + L"g", L"Not hexadecimal.", IsOrange},
         {"trailing blank", AbcDigest + L" ", L"Too long.", IsOrange},
     };
+    const HWND button = opened.My().GetDropPanel()->GetCompareButton()->GetHandle();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         SetWindowTextW(opened.Input(), row.reference.c_str());
-        SendMessageW(opened.Handle(), WM_COMPARE_REQUEST, 0, 0);
-        PumpMessages();
+        EXPECT_EQ(1, StripShows(opened, [&] { SendMessageW(button, BM_CLICK, 0, 0); })) << "the button compares once";
         // Only the latest sentence follows the path line.
         EXPECT_EQ(start + row.sentence, opened.StripText());
         EXPECT_TRUE(opened.StripHasIcon());
@@ -152,7 +121,7 @@ TEST(MainWindow, WithAFileTheDigestIsShownAndEveryComparisonGivesItsSentenceAndI
         EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
     }
 
-    // Enter in the input field and the button each compare once.
+    // Enter in the input field compares once too.
     SetWindowTextW(opened.Input(), AbcDigest.c_str());
     SetFocus(opened.Input());
     EXPECT_EQ(1, StripShows(opened, [&] {
@@ -161,21 +130,31 @@ TEST(MainWindow, WithAFileTheDigestIsShownAndEveryComparisonGivesItsSentenceAndI
     }));
     EXPECT_EQ(start + L"Equal.", opened.StripText());
     EXPECT_EQ(AbcDigest, WindowText(opened.Input())) << "Enter adds nothing to the field";
-    SetWindowTextW(opened.Input(), MessageDigest.c_str());
-    HWND button = opened.My().GetDropPanel()->GetCompareButton()->GetHandle();
-    EXPECT_EQ(1, StripShows(opened, [&] { SendMessageW(button, BM_CLICK, 0, 0); }));
-    EXPECT_EQ(start + L"Different.", opened.StripText());
 }
 
-TEST(MainWindow, ADropShowsItsFirstFileOrTellsWhyItCannotBeRead)
+// A file chosen in the open dialog (its name typed, then Open pressed), then dropped ones.
+TEST(MainWindow, AChosenOrDroppedFileIsShownOrTheBoxTellsWhyItCannotBeRead)
 {
     CProgramFolder folder;
     const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
-    const std::wstring message = folder.WriteFile(L"message.txt", "message digest");
     COpenedWindow opened(folder);
+    SetWindowTextW(opened.Input(), L"typed earlier");
+    {
+        CModalWatcher dialog(50, IDCANCEL, [&](HWND shown) {
+            TypeFileName(shown, abc);
+            PostMessageW(shown, WM_COMMAND, IDOK, 0);
+        });
+        opened.Command(201);
+        EXPECT_EQ(1u, dialog.Boxes().size());
+    }
+    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
+    EXPECT_EQ(L"", WindowText(opened.Input()));
+    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"abc.txt\n"));
+
+    // The first file of a drop is shown.
     CModalWatcher watcher;
     SetWindowTextW(opened.Input(), L"typed earlier");
-    DropFiles(opened.Handle(), {message, abc, folder.WriteFile(L"third.txt", "a")});
+    DropFiles(opened.Handle(), {folder.WriteFile(L"message.txt", "message digest"), abc, folder.WriteFile(L"third.txt", "a")});
     EXPECT_TRUE(watcher.Boxes().empty());
     EXPECT_EQ(MessageDigest, WindowText(opened.Digest()));
     EXPECT_EQ(L"", WindowText(opened.Input()));
@@ -204,25 +183,6 @@ TEST(MainWindow, ADropShowsItsFirstFileOrTellsWhyItCannotBeRead)
     EXPECT_EQ(L"file : ", caption.substr(0, 7));
     EXPECT_NE(std::wstring::npos, caption.find(L"..."));
     EXPECT_EQ(L"\\\u03c4\u03ad\u03bb\u03bf\u03c2.txt\n", caption.substr(caption.size() - 11));
-}
-
-TEST(MainWindow, TheOpenDialogCancelledChangesNothingAndAChosenFileShowsItsDigest)
-{
-    CProgramFolder folder;
-    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
-    const std::wstring message = folder.WriteFile(L"message.txt", "message digest");
-    COpenedWindow opened(folder, &abc);
-    SetWindowTextW(opened.Input(), L"kept");
-    const std::wstring caption = opened.StripText();
-    EXPECT_EQ(1u, ChooseInOpenDialog(opened, L""));
-    EXPECT_EQ(caption, opened.StripText());
-    EXPECT_EQ(L"kept", WindowText(opened.Input()));
-    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
-
-    EXPECT_EQ(1u, ChooseInOpenDialog(opened, message));
-    EXPECT_EQ(MessageDigest, WindowText(opened.Digest()));
-    EXPECT_EQ(L"", WindowText(opened.Input()));
-    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"message.txt\n"));
 }
 
 TEST(MainWindow, InertCommandsDoNothingAClickReplaysTheStripAndAboutOpensOnce)
@@ -261,13 +221,16 @@ TEST(MainWindow, InertCommandsDoNothingAClickReplaysTheStripAndAboutOpensOnce)
 }
 
 // The open dialog and the boxes are owned by the main window, which takes no input meanwhile;
-// commands posted to it open nothing more, and a file given while an error box shows is the one
-// left on screen when the box closes.
-TEST(MainWindow, WhileADialogOrBoxShowsTheWindowIsBlockedAndTheLastFileGivenStays)
+// commands posted to it open nothing more, the open dialog cancelled (or the box of an empty
+// clipboard) changes nothing, and a file given while an error box shows is the one left on
+// screen when the box closes.
+TEST(MainWindow, WhileADialogOrBoxShowsTheWindowIsBlockedACancelChangesNothingAndTheLastFileGivenStays)
 {
     CProgramFolder folder;
     const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
-    COpenedWindow opened(folder);
+    COpenedWindow opened(folder, &abc);
+    SetWindowTextW(opened.Input(), L"kept");
+    const std::wstring caption = opened.StripText();
     ASSERT_TRUE(SetClipboardText(nullptr));
     const auto blockedAndInert = [&](HWND modal) {
         EXPECT_EQ(opened.Handle(), GetWindow(modal, GW_OWNER));
@@ -276,9 +239,13 @@ TEST(MainWindow, WhileADialogOrBoxShowsTheWindowIsBlockedAndTheLastFileGivenStay
             SendMessageW(opened.Handle(), WM_COMMAND, command, 0);
     };
     for (WPARAM command : {201, 204}) {
+        SCOPED_TRACE(command);
         CModalWatcher watcher(50, IDCANCEL, blockedAndInert);
         opened.Command(command);
-        EXPECT_EQ(1u, watcher.Boxes().size()) << "command " << command << ": one modal and no other";
+        EXPECT_EQ(1u, watcher.Boxes().size()) << "one modal and no other";
+        EXPECT_EQ(caption, opened.StripText());
+        EXPECT_EQ(L"kept", WindowText(opened.Input()));
+        EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
     }
 
     const std::wstring missing = folder.PathOf(L"missing.txt");

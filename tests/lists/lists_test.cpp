@@ -160,8 +160,8 @@ TEST(ListWindow, TheWindowAnswersDuringARunAndEscStopsItWithNoResultAfterwards)
     folder.MakeSparseFile(L"one.bin", 1ll << 30);
     folder.MakeSparseFile(L"two.bin", 1ll << 30);
     CCheckedList checked;
-    DWORD last = GetTickCount(), longest = 0;
     ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  one.bin\n" + AbcDigest + "  two.bin\n")));
+    DWORD last = GetTickCount(), longest = 0;
     ASSERT_TRUE(PumpUntil([&] {
         longest = std::max(longest, GetTickCount() - last);
         last = GetTickCount();

@@ -82,10 +82,9 @@ TEST(ChecksumText, FilesAreReadUnlessMissingLargerThanTheLimitOrHeldByAnother)
     EXPECT_EQ("x=D|#0", Describe(text));
     EXPECT_FALSE(ReadChecksumFile(path, bytes.size() - 1, false, text)) << "one byte over the limit";
     EXPECT_FALSE(ReadChecksumFile(folder.PathOf(L"missing.md5"), 1000, false, text));
-    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    const CHeldFile held(path);
+    ASSERT_TRUE(held.IsHeld());
     EXPECT_FALSE(ReadChecksumFile(path, 1000, false, text));
-    CloseHandle(held);
 }
 
 TEST(ChecksumText, ListedNamesResolveAgainstTheListsFolder)

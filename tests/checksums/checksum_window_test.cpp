@@ -147,13 +147,11 @@ TEST(ChecksumWindow, SavingWritesTheLineAndAsksBeforeReplacingOtherContent)
         if (row.before != nullptr)
             folders.downloads.WriteFile(L"x.iso.md5", *row.before ? row.before : line);
         SetFileAttributesW(target.c_str(), row.attributes);
-        HANDLE held = row.attributes == 0 ? CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-                                          : INVALID_HANDLE_VALUE;
+        CHeldFile held(target, row.attributes == 0 ? GENERIC_READ : 0);
         CModalWatcher watcher(50, row.answer);
         COpenedWindow run(folders, &folders.file);
         run.Command(209);
-        if (held != INVALID_HANDLE_VALUE)
-            CloseHandle(held);
+        held.LetGo();
         EXPECT_EQ(row.after, ReadWholeFile(target));
         ASSERT_EQ(row.boxes.size(), watcher.Boxes().size());
         for (size_t box = 0; box < row.boxes.size(); ++box) {

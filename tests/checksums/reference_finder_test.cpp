@@ -72,10 +72,9 @@ TEST(ReferenceFinder, AChecksumFileHeldByAnotherProgramIsPassedOver)
     CTemporaryFolder folder;
     const std::wstring own = folder.WriteFile(L"x.iso.md5", B + "  x.iso\n");
     folder.WriteFile(L"MD5SUMS", A + "  x.iso\n");
-    HANDLE held = CreateFileW(own.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    const CHeldFile held(own);
+    ASSERT_TRUE(held.IsHeld());
     EXPECT_EQ("A from MD5SUMS", Describe(FindReferenceDigest(folder.PathOf(L"x.iso"))));
-    CloseHandle(held);
 }
 
 TEST(ReferenceFinder, CandidatesComeOwnFilesFirstThenListsThenOtherMd5FilesAtMost32)

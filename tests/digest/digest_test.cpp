@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+using testsupport::CHeldFile;
 using testsupport::CModalWatcher;
 using testsupport::CTemporaryFolder;
 using testsupport::Narrow;
@@ -40,26 +41,6 @@ std::wstring WindowedDigest(const std::wstring& path, unsigned long long windowS
         swprintf(text + 2 * i, 3, L"%02x", md5.GetDigest()[i]);
     return text;
 }
-
-// Another program holding a file open with the given access and sharing (none: not held).
-struct CHeldFile
-{
-    HANDLE handle;
-    CHeldFile(const std::wstring& path, DWORD access, DWORD share)
-        : handle(access ? CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr) {}
-    ~CHeldFile() { if (handle && handle != INVALID_HANDLE_VALUE) CloseHandle(handle); }
-};
-
-// Folders of 'f's under `base`, nested until the deepest one's path has `length` characters.
-std::wstring MakeDeepFolder(std::wstring folder, size_t length)
-{
-    while (folder.size() + 1 < length) {
-        folder += L"\\" + std::wstring(std::min<size_t>(60, length - folder.size() - 1), L'f');
-        CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
-    }
-    return folder;
-}
-
 
 }
 
@@ -97,7 +78,7 @@ TEST(Digest, FilesThatCannotBeHashedShowTheOpenFailedBoxAndGiveNull)
     for (const auto& row : rows) {
         SCOPED_TRACE(Narrow(row.path));
         CHeldFile held(row.path, row.heldAccess, row.heldShare);
-        ASSERT_NE(INVALID_HANDLE_VALUE, held.handle);
+        ASSERT_EQ(row.heldAccess != 0, held.IsHeld());
         CModalWatcher watcher;
         EXPECT_EQ(L"(null)", Digest(row.path));
         ASSERT_EQ(1u, watcher.Boxes().size());
@@ -131,7 +112,7 @@ TEST(Digest, NonLatinAndLongPathsAndFilesOthersReadAreHashed)
 {
     CTemporaryFolder folder;
     ASSERT_TRUE(CreateDirectoryW(folder.PathOf(L"\x0434\x0430\x043D\x043D\x044B\x0435").c_str(), nullptr));
-    const std::wstring deep = MakeDeepFolder(folder.Path(), 592).substr(folder.Path().size() + 1);
+    const std::wstring deep = folder.MakeDeepFolder(592);
     const std::wstring paths[] = {
         folder.WriteFile(L"\x0434\x0430\x043D\x043D\x044B\x0435\\\x6587\x4EF6 \x03B1\x03C1\x03C7.txt", "message digest"),
         folder.WriteFile(deep + L"\\message.txt", "message digest"),
@@ -140,7 +121,7 @@ TEST(Digest, NonLatinAndLongPathsAndFilesOthersReadAreHashed)
     for (const std::wstring& path : paths) {
         SCOPED_TRACE(Narrow(path));
         CHeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
-        ASSERT_NE(INVALID_HANDLE_VALUE, reader.handle);
+        ASSERT_TRUE(reader.IsHeld());
         CModalWatcher watcher;
         EXPECT_EQ(L"f96b697d7cb7938d525a2f31aaf161d0", Digest(path));
         EXPECT_TRUE(watcher.Boxes().empty());

@@ -18,20 +18,6 @@
 using namespace vrok::user;
 using basewindow::CBaseWindow;
 
-namespace {
-
-// A top-level window made through the framework's creation path.
-class CTestWindow : public CBaseWindow
-{
-public:
-    bool Create(int x, int y, int width, int height)
-    {
-        return CreateWindowEx(nullptr, 0, L"STATIC", L"test", WS_POPUP, x, y, width, height, nullptr);
-    }
-};
-
-}
-
 // A user child control that records the messages that reach it; its painting fails when told to.
 class CRecordingPanel : public controls::CUserChildControl
 {
@@ -59,10 +45,11 @@ protected:
 TEST(WindowProcedure, AFailedPaintingIsToldOnceAndEndsTheLoopWithTheFailureCode)
 {
     testsupport::CModalWatcher watcher;
-    CTestWindow parent;
+    CBaseWindow parent;
     CRecordingPanel window;
     window.failPainting = true;
-    ASSERT_TRUE(parent.Create(0, 0, 200, 100) && window.Create(&parent, L"", L"", 0, 0, 200, 100, 0, 0));
+    ASSERT_TRUE(parent.CreateWindowEx(nullptr, 0, L"STATIC", L"test", WS_POPUP, 0, 0, 200, 100, nullptr) &&
+                window.Create(&parent, L"", L"", 0, 0, 200, 100, 0, 0));
     InvalidateRect(window.GetHandle(), nullptr, TRUE);
     MSG message = {};
     const DWORD start = GetTickCount();

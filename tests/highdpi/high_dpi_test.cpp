@@ -46,10 +46,7 @@ void ExpectRect(const RECT& expected, const RECT& actual, int tolerance)
 TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensity)
 {
     CTemporaryFolder folder;
-    std::wstring deep = folder.Path();
-    while (deep.size() < 200)
-        CreateDirectoryW((deep += L"\\" + std::wstring(std::min<size_t>(40, 199 - deep.size()), L'd')).c_str(), nullptr);
-    const std::wstring file = folder.WriteFile(deep.substr(folder.Path().size() + 1) + L"\\sample file.bin",
+    const std::wstring file = folder.WriteFile(folder.MakeDeepFolder(200) + L"\\sample file.bin",
                                                ReadWholeFile(L"e2e\\sample.bin"));
     vrok::user::dpi::DeclareAwareness();
     COpenedWindow started(FullPath(L"..\\vestigon"), &file);

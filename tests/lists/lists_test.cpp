@@ -24,24 +24,16 @@ const std::string AbcDigest = "900150983cd24fb0d6963f7d28e17f72";
 const std::string MessageDigest = "f96b697d7cb7938d525a2f31aaf161d0";
 
 // The shipped English words, so the texts asserted are the ones the user reads.
-const std::wstring& EnglishFile()
-{
-    static const std::wstring path = FullPath(L"..\\vestigon\\english.ini");
-    return path;
-}
+const std::wstring EnglishFile = FullPath(L"..\\vestigon\\english.ini");
 
-// A plain top-level window that owns the list windows, as the main window does.
-struct COwner : vrok::user::basewindow::CBaseWindow
-{
-    COwner() { CreateWindowEx(nullptr, 0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr); }
-};
-
+// A list window owned by a plain top-level window, as the main window owns it.
 struct CCheckedList
 {
-    COwner owner;
+    CCheckedList() { owner.CreateWindowEx(nullptr, 0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr); }
+    vrok::user::basewindow::CBaseWindow owner;
     std::unique_ptr<CListWindow> window = std::unique_ptr<CListWindow>(new CListWindow());
 
-    bool Open(const std::wstring& listPath) { return window->Open(&owner, listPath, EnglishFile().c_str()); }
+    bool Open(const std::wstring& listPath) { return window->Open(&owner, listPath, EnglishFile.c_str()); }
     bool WaitForEnd(DWORD timeoutMs = 20000)
     {
         return PumpUntil([this] { return window->HasEnded(); }, timeoutMs);
@@ -110,12 +102,10 @@ TEST(ListWindow, EachListGivesTheResultsMd5sumPrintsAndTheSummaryCountsThem)
         folder.WriteFile(L"sub\\a.txt", "abc");
         folder.WriteFile(L"sub\\b.txt", "message digest");
         folder.WriteFile(unicodeName, "abc");
-        const std::wstring locked = folder.WriteFile(L"locked.txt", "abc");
-        HANDLE held = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        const CHeldFile held(folder.WriteFile(L"locked.txt", "abc"));
         CCheckedList checked;
         ASSERT_TRUE(checked.Open(folder.WriteFile(L"MD5SUMS", c.list)));
         EXPECT_TRUE(checked.WaitForEnd());
-        CloseHandle(held);
         EXPECT_EQ(c.copied, checked.Copied());
         EXPECT_EQ(c.summary, checked.Summary());
         EXPECT_GT(checked.ShieldPixels(c.shade), 10);

@@ -162,10 +162,10 @@ TEST(MainWindow, AChosenOrDroppedFileIsShownOrTheBoxTellsWhyItCannotBeRead)
 
     // A file held open by another without sharing cannot be read.
     const std::wstring locked = folder.WriteFile(L"locked.txt", "locked");
-    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    CHeldFile holder(locked);
     SetWindowTextW(opened.Input(), L"typed earlier");
     DropFiles(opened.Handle(), {locked});
-    CloseHandle(holder);
+    holder.LetGo();
     ASSERT_EQ(1u, watcher.Boxes().size());
     EXPECT_EQ(L"Open file " + locked + L" failed !", watcher.Boxes()[0].text);
     EXPECT_EQ(L"", WindowText(opened.Digest()));

@@ -33,15 +33,6 @@ std::wstring Numbered(const wchar_t* stem, int index)
     return key;
 }
 
-// The text of a profile file in the program's encoding (UTF-16LE with a byte-order mark); empty otherwise.
-std::wstring Utf16Text(const std::wstring& path)
-{
-    const std::string bytes = testsupport::ReadWholeFile(path);
-    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0)
-        return std::wstring();
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-}
-
 // A program folder of the test's own with md5_global.ini in it.
 struct CProgramFolder : CTemporaryFolder
 {
@@ -90,10 +81,7 @@ TEST(ProfileFiles, ValuesResolveAgainstTheProgramFolder)
 TEST(ProfileFiles, AProgramInADeepFolderFindsItsFiles)
 {
     CTemporaryFolder base;
-    std::wstring folder = base.Path();
-    while (folder.size() < 300)
-        CreateDirectoryW((folder += L"\\" + std::wstring(50, L'p')).c_str(), nullptr);
-    const std::wstring inside = folder.substr(base.Path().size() + 1);
+    const std::wstring inside = base.MakeDeepFolder(300), folder = base.PathOf(inside);
     base.WriteFile(inside + L"\\" + GlobalIniName,
                    testsupport::Utf16Profile(L"[CURRENT_LANGUAGE]\r\n_ini_file=english.ini\r\n"));
     base.WriteFile(inside + L"\\english.ini", testsupport::Utf16Profile(L"[WINDOW_TEXT]\r\ntext=Deep\r\n"));
@@ -117,9 +105,10 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
     }
     EXPECT_EQ(ReadProfileByte(program.ini.c_str(), SectionCurrentLanguage, KeyCheckedMenuIndex), 3);
     // The rest of the file is untouched, and still in the program's encoding.
-    const std::wstring after = Utf16Text(program.ini);
-    ASSERT_NE(after.find(L"[MENU_LANGUAGE_LIST]"), std::wstring::npos) << Narrow(after);
-    EXPECT_EQ(after.substr(after.find(L"[MENU_LANGUAGE_LIST]")), rest);
+    const std::string after = testsupport::ReadWholeFile(program.ini), restBytes = testsupport::Utf16Profile(rest).substr(2);
+    EXPECT_EQ("\xFF\xFE", after.substr(0, 2));
+    ASSERT_GE(after.size(), restBytes.size());
+    EXPECT_EQ(restBytes, after.substr(after.size() - restBytes.size()));
 }
 
 // The files shipped in the runnable folder, read where and as the program reads them: every
@@ -133,20 +122,15 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionMenuHelp, 3, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
     };
-    const std::pair<const wchar_t*, const wchar_t*> texts[] = {
-        { SectionWindowText, KeyText }, { SectionButtonCompare, KeyText }, { SectionMenuFile, KeyMenuTitle },
-        { SectionMenuEdit, KeyMenuTitle }, { SectionMenuLanguage, KeyMenuTitle }, { SectionMenuHelp, KeyMenuTitle },
-        { SectionSentences, KeyEmptyString }, { SectionSentences, KeyTooLong }, { SectionSentences, KeyTooShort },
-        { SectionSentences, KeyNotHexadecimal }, { SectionSentences, KeyHashEqual }, { SectionSentences, KeyHashDifferent },
-        { SectionSentences, KeyChecksumList },
-        { SectionSentences, KeyHashingProgress }, { SectionSentences, KeyHashingStopped },
-        { SectionSentences, KeyOtherDigest }, { SectionSentences, KeyReferenceFrom }, { SectionSentences, KeyReferenceConflict },
-        { SectionMessages, KeyLanguageNotRemembered }, { SectionMessages, KeyReplaceQuestion }, { SectionMessages, KeyCannotWrite },
-    };
-    // Texts that names are filled into: how many places (%s) each must have.
-    const std::tuple<const wchar_t*, const wchar_t*, size_t> namePlaces[] = {
-        { SectionSentences, KeyOtherDigest, 1 }, { SectionSentences, KeyReferenceFrom, 1 },
-        { SectionSentences, KeyReferenceConflict, 2 }, { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
+    // Each text the program reads, and how many names (%s) are filled into it.
+    const std::tuple<const wchar_t*, const wchar_t*, size_t> texts[] = {
+        { SectionWindowText, KeyText, 0 }, { SectionButtonCompare, KeyText, 0 }, { SectionMenuFile, KeyMenuTitle, 0 },
+        { SectionMenuEdit, KeyMenuTitle, 0 }, { SectionMenuLanguage, KeyMenuTitle, 0 }, { SectionMenuHelp, KeyMenuTitle, 0 },
+        { SectionSentences, KeyEmptyString, 0 }, { SectionSentences, KeyTooLong, 0 }, { SectionSentences, KeyTooShort, 0 },
+        { SectionSentences, KeyNotHexadecimal, 0 }, { SectionSentences, KeyHashEqual, 0 }, { SectionSentences, KeyHashDifferent, 0 },
+        { SectionSentences, KeyChecksumList, 0 }, { SectionSentences, KeyHashingProgress, 0 }, { SectionSentences, KeyHashingStopped, 0 },
+        { SectionSentences, KeyOtherDigest, 1 }, { SectionSentences, KeyReferenceFrom, 1 }, { SectionSentences, KeyReferenceConflict, 2 },
+        { SectionMessages, KeyLanguageNotRemembered, 0 }, { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
     };
     wchar_t folder[MAX_PATH] = {};
     GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
@@ -169,20 +153,18 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         if (static_cast<unsigned>(n) == checked)
             checkedLanguage = language;
         for (const auto& text : texts) {
-            const std::wstring value = Read(language, text.first, text.second);
-            SCOPED_TRACE(Narrow(std::wstring(text.first) + L" " + text.second + L"=" + value));
+            const std::wstring section = std::get<0>(text), key = std::get<1>(text);
+            const std::wstring value = Read(language, section.c_str(), key.c_str());
+            SCOPED_TRACE(Narrow(section + L" " + key + L"=" + value));
             EXPECT_FALSE(value.empty());
-            EXPECT_LE(value.size(), std::wstring(text.first) == SectionMessages ? ValueBufferLength - 1u
-                                    : std::wstring(text.first) == SectionSentences ? SentenceBufferLength - 1u
-                                    : std::wstring(text.second) == KeyMenuTitle ? LabelBufferLength - 1u
-                                                                                : ControlTextBufferLength - 1u);
-        }
-        for (const auto& places : namePlaces) {
-            const std::wstring value = Read(language, std::get<0>(places), std::get<1>(places));
-            size_t count = 0;
+            EXPECT_LE(value.size(), section == SectionMessages ? ValueBufferLength - 1u
+                                    : section == SectionSentences ? SentenceBufferLength - 1u
+                                    : key == KeyMenuTitle ? LabelBufferLength - 1u
+                                                          : ControlTextBufferLength - 1u);
+            size_t names = 0;
             for (size_t at = value.find(L"%s"); at != std::wstring::npos; at = value.find(L"%s", at + 2))
-                ++count;
-            EXPECT_EQ(std::get<2>(places), count) << Narrow(value);
+                ++names;
+            EXPECT_EQ(std::get<2>(text), names);
         }
         const lists::ListTexts words = lists::ReadListTexts(language.c_str());
         for (const std::wstring* word : {&words.title, &words.columnName, &words.columnResult, &words.columnDigest,

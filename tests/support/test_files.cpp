@@ -1,7 +1,6 @@
 #include "test_files.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -35,6 +34,29 @@ std::wstring CTemporaryFolder::MakeSparseFile(const std::wstring& name, long lon
 {
     fs::resize_file(WriteFile(name, ""), static_cast<std::uintmax_t>(size));
     return PathOf(name);
+}
+
+std::wstring CTemporaryFolder::MakeDeepFolder(size_t length) const
+{
+    std::wstring folder = m_path;
+    while (folder.size() + 1 < length) {
+        folder += L"\\" + std::wstring(std::min<size_t>(60, length - folder.size() - 1), L'f');
+        CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+    }
+    return folder.substr(m_path.size() + 1);
+}
+
+CHeldFile::CHeldFile(const std::wstring& path, DWORD access, DWORD share)
+    : m_handle(access != 0 ? CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)
+                           : INVALID_HANDLE_VALUE)
+{
+}
+
+void CHeldFile::LetGo()
+{
+    if (IsHeld())
+        CloseHandle(m_handle);
+    m_handle = INVALID_HANDLE_VALUE;
 }
 
 std::wstring FullPath(const std::wstring& path)

@@ -1,6 +1,8 @@
 #ifndef VESTIGON_TESTS_TEST_FILES_H
 #define VESTIGON_TESTS_TEST_FILES_H
 
+#include <windows.h>
+
 #include <string>
 
 namespace testsupport {
@@ -22,9 +24,29 @@ public:
     std::wstring WriteFile(const std::wstring& name, const std::string& bytes) const;
     // Makes a file of the size in the folder without writing its bytes (zeros); its full path.
     std::wstring MakeSparseFile(const std::wstring& name, long long size) const;
+    // Makes folders nested in this one until the deepest one's full path has `length`
+    // characters; its path relative to this folder.
+    std::wstring MakeDeepFolder(size_t length) const;
 
 private:
     std::wstring m_path;
+};
+
+// Another program holding a file open, by default to read it and sharing nothing; with no access
+// it holds nothing. It lets go when it goes, or earlier.
+class CHeldFile
+{
+public:
+    explicit CHeldFile(const std::wstring& path, DWORD access = GENERIC_READ, DWORD share = 0);
+    ~CHeldFile() { LetGo(); }
+    CHeldFile(const CHeldFile&) = delete;
+    CHeldFile& operator=(const CHeldFile&) = delete;
+
+    bool IsHeld() const { return m_handle != INVALID_HANDLE_VALUE; }
+    void LetGo();
+
+private:
+    HANDLE m_handle;
 };
 
 // The full path of a path relative to the working folder.

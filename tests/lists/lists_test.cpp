@@ -151,13 +151,19 @@ TEST(ListWindow, TheWindowAnswersDuringARunAndEscStopsItWithNoResultAfterwards)
     folder.MakeSparseFile(L"two.bin", 1ll << 30);
     CCheckedList checked;
     ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  one.bin\n" + AbcDigest + "  two.bin\n")));
+    const auto position = [&] { return SendMessageW(checked.window->ProgressBar(), PBM_GETPOS, 0, 0); };
+    ASSERT_TRUE(PumpUntil([&] { return position() > 0; }, 20000));  // shown (Wine takes its time), and hashing
     DWORD last = GetTickCount(), longest = 0;
+    LRESULT previous = position(), rises = 0;
     ASSERT_TRUE(PumpUntil([&] {
         longest = std::max(longest, GetTickCount() - last);
         last = GetTickCount();
-        return SendMessageW(checked.window->ProgressBar(), PBM_GETPOS, 0, 0) > 2;
+        rises += position() > previous;
+        previous = position();
+        return previous > 300;  // still inside one.bin, the first half
     }, 20000));
     EXPECT_LT(longest, 250u);
+    EXPECT_GE(rises, 3) << "progress shows as the file is read, not once it is done";
     EXPECT_EQ(0u, WindowText(checked.window->CurrentFileLabel()).find(L"one.bin"));
     SendMessageW(checked.window->ListView(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(checked.window->HasEnded());

@@ -16,7 +16,7 @@ public:
     virtual void OnProgress(unsigned long long bytesDone, unsigned long long bytesTotal) = 0;
 };
 
-// Hashes the file on the calling thread while a second thread reads ahead, in 1.25 MiB of memory
+// Hashes the file on the calling thread while a second thread reads ahead, in 8.25 MiB of memory
 // whatever the size of the file; on Outcome::Digest, digest holds 32 lowercase hex digits.
 Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
 

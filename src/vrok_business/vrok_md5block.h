@@ -36,8 +36,10 @@ private:
 };
 
 // MD5 compressions of `count` consecutive 64-byte blocks at `data` into the state, the chaining
-// words kept in registers from one block to the next.
+// words kept in registers from one block to the next: with the processor's three-input logic
+// instructions where it and the system offer them, in portable C++ otherwise.
 void CompressBlocks(const unsigned char* data, size_t count, CMd5State& state);
+void CompressBlocksPortable(const unsigned char* data, size_t count, CMd5State& state);
 
 }}}
 

@@ -9,8 +9,10 @@ namespace hashing {
 class CJobState : public IHashObserver
 {
 public:
-    CJobState(HWND window, unsigned number, const std::wstring& path, CHashFunction hash)
-        : m_window(window), m_number(number), m_path(path), m_hash(hash), m_start(GetTickCount()), m_lastPost(m_start),
+    CJobState(HWND window, unsigned number, const std::wstring& path, CHashFunction hash,
+              std::shared_ptr<IAfterDigest> afterDigest)
+        : m_window(window), m_number(number), m_path(path), m_hash(hash), m_afterDigest(std::move(afterDigest)),
+          m_start(GetTickCount()), m_lastPost(m_start),
           m_stop(false), m_done(0), m_total(0), m_finished(false), m_outcome(Outcome::Stopped)
     {
     }
@@ -32,6 +34,8 @@ public:
     {
         std::wstring digest;
         const Outcome outcome = m_hash(m_path, *this, digest);
+        if (outcome == Outcome::Digest && m_afterDigest && !m_stop.load())
+            m_afterDigest->Run(m_path);
         m_digest = digest;
         m_outcome = outcome;
         m_finished.store(true);
@@ -62,6 +66,7 @@ private:
     const unsigned m_number;
     const std::wstring m_path;
     const CHashFunction m_hash;
+    const std::shared_ptr<IAfterDigest> m_afterDigest;
     const DWORD m_start;
     DWORD m_lastPost;
     std::atomic<bool> m_stop;
@@ -94,11 +99,11 @@ CHashJob::~CHashJob()
     Join(CloseJoinMs);
 }
 
-unsigned CHashJob::Start(HWND window, const std::wstring& path)
+unsigned CHashJob::Start(HWND window, const std::wstring& path, std::shared_ptr<IAfterDigest> afterDigest)
 {
     Stop();
     m_thread.Close();
-    m_state = std::make_shared<CJobState>(window, ++m_lastNumber, path, m_hash);
+    m_state = std::make_shared<CJobState>(window, ++m_lastNumber, path, m_hash, std::move(afterDigest));
     std::unique_ptr<std::shared_ptr<CJobState>> threadReference(new std::shared_ptr<CJobState>(m_state));
     if (!m_thread.Start(&RunJob, threadReference.get())) {
         m_state.reset();

@@ -29,6 +29,17 @@ struct CJobProgress
 
 class CJobState;
 
+// Work for the job's thread once the digest is there, such as reading the files that sit beside
+// the hashed one, so that the window never waits on a disk for them. What it finds is the
+// window's to read after WM_HASH_FINISHED; a stopped job skips it or has it dropped.
+class IAfterDigest
+{
+public:
+    virtual ~IAfterDigest() = default;
+    // Must not throw: it runs on the job's thread.
+    virtual void Run(const std::wstring& path) noexcept = 0;
+};
+
 typedef Outcome (*CHashFunction)(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
 
 // Hashes one file at a time on a thread of its own, for a window that owns this object and is
@@ -44,9 +55,10 @@ public:
     CHashJob(const CHashJob&) = delete;
     CHashJob& operator=(const CHashJob&) = delete;
 
-    // Stops the running job and starts hashing `path`, posting to `window`. The new job's
-    // number, or 0 when no thread could be started.
-    unsigned Start(HWND window, const std::wstring& path);
+    // Stops the running job and starts hashing `path`, posting to `window`, then running
+    // `afterDigest` (may be null) when the digest is there. The new job's number, or 0 when no
+    // thread could be started.
+    unsigned Start(HWND window, const std::wstring& path, std::shared_ptr<IAfterDigest> afterDigest = nullptr);
     // From now on the running job's messages are stale; its thread ends after its current buffer.
     void Stop();
     // Waits at most `timeoutMs` for the current job's thread to end; true when it has.

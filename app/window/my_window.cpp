@@ -242,16 +242,16 @@ void OMyWindow::ShowSentence(const std::wstring& sentence, int pictureId)
     ShowInStrip(pictureId);
 }
 
-bool OMyWindow::OnDigestReady(const std::wstring& path, const wchar_t* digest)
+bool OMyWindow::OnDigestReady(const std::wstring& path, const wchar_t* digest, const CFileFindings& findings)
 {
     SetDigestText(digest);
     m_shownFile = path;
-    return options::LooksForChecksumFiles(ProgramFolder()) && LookUpReference(path);
+    return findings.LookedForReference() && UseFoundReference(findings.GetReference());
 }
 
 // A reference the user typed or pasted is never replaced; one this window filled in for an
 // earlier file is, or is taken away when nothing is found for the new one.
-bool OMyWindow::LookUpReference(const std::wstring& path)
+bool OMyWindow::UseFoundReference(const checksums::ReferenceLookup& lookup)
 {
     if (m_dropPanel == nullptr)
         return false;
@@ -259,7 +259,6 @@ bool OMyWindow::LookUpReference(const std::wstring& path)
     const std::wstring current = reference ? reference.get() : L"";
     if (!current.empty() && current != m_filledReference)
         return false;
-    const checksums::ReferenceLookup lookup = checksums::FindReferenceDigest(path);
     m_filledReference = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.digest : L"";
     m_referenceSource = lookup.outcome == checksums::ReferenceLookup::Found ? lookup.sourceName : L"";
     if (current != m_filledReference)

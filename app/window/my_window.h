@@ -2,6 +2,7 @@
 #define VESTIGON_APP_MY_WINDOW_H
 
 #include "hashing/hash_job.h"
+#include "window/file_findings.h"
 #include "window/hashing_display.h"
 #include "resource.h"
 #include "window/window_caption.h"
@@ -57,10 +58,8 @@ public:
     void FormatCaption(const wchar_t* path);
     // Judges the reference field against the digest field and shows the verdict in the strip.
     void CompareDigests();
-    // The digest of the file at `path` is known: it is shown, and unless the user has typed a
-    // reference, the checksum files beside the file are asked for one, which is then compared.
-    // True when a verdict from the checksum files was shown.
-    bool OnDigestReady(const std::wstring& path, const wchar_t* digest);
+    // Shows a newly chosen file: its path line in the strip (no icon), and starts hashing it.
+    void ShowChosenFile(const wchar_t* path);
 
     vrok::user::controls::statusbar::CStdStatusBar* GetStatusBar() const { return m_statusBar.get(); }
     vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow.get(); }
@@ -109,14 +108,16 @@ private:
     void OnControlClosed(const CBaseWindow* closed);
     void OnLeftButtonDown();
 
-    // Shows a newly chosen file: its path line in the strip (no icon), and starts hashing it.
-    void ShowChosenFile(const wchar_t* path);
     void SetInputText(const wchar_t* text);
     void SetDigestText(const wchar_t* text);
     void ShowInStrip(int pictureId);
     void ShowSentence(const std::wstring& sentence, int pictureId);
 
-    bool LookUpReference(const std::wstring& path);
+    // The digest of the file at `path` is known: it is shown, and unless the user has typed a
+    // reference, the one the checksum files beside the file gave is filled in and compared.
+    // True when a verdict from the checksum files was shown.
+    bool OnDigestReady(const std::wstring& path, const wchar_t* digest, const CFileFindings& findings);
+    bool UseFoundReference(const checksums::ReferenceLookup& lookup);
     std::wstring ShownDigest() const;
     void CopyChecksumLine();
     void SaveChecksumFile();
@@ -149,6 +150,8 @@ private:
     std::wstring m_shownPath;
     int m_dpi = vrok::user::dpi::StandardDpi;
     hashing::CHashJob m_hashJob;
+    // What the current job finds around its file, once its digest is there.
+    std::shared_ptr<CFileFindings> m_findings;
     CHashingDisplay m_hashingDisplay;
     bool m_compareWhenHashed = false;
 };

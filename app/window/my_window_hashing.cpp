@@ -2,8 +2,8 @@
 // status bar, the strip and the taskbar, and its result or failure once it arrives.
 #include "window/my_window.h"
 
-#include "lists/list_detection.h"
 #include "settings/command_ids.h"
+#include "settings/options.h"
 #include "settings/profile_files.h"
 #include "vrok_user/vrok_messagebox.h"
 #include "vrok_user/vrok_notifywindow.h"
@@ -39,7 +39,8 @@ void OMyWindow::StartHashing(const wchar_t* path)
 {
     m_compareWhenHashed = false;
     m_hashingDisplay.Hide();
-    if (m_hashJob.Start(GetHandle(), path) == 0)
+    m_findings = std::make_shared<CFileFindings>(options::LooksForChecksumFiles(ProgramFolder()));
+    if (m_hashJob.Start(GetHandle(), path, m_findings) == 0)
         ShowPathErrorMessage(OpenFailedMessage, path);
     UpdateStopCommand();
 }
@@ -79,9 +80,9 @@ void OMyWindow::OnHashFinished(WPARAM job)
     UpdateStopCommand();
     ShowHashingSentence(std::wstring());
     if (outcome == hashing::Outcome::Digest) {
-        const bool judged = OnDigestReady(m_hashJob.GetPath(), digest.c_str());
+        const bool judged = OnDigestReady(m_hashJob.GetPath(), digest.c_str(), *m_findings);
         // A checksum list is hashed as a file all the same; the strip points to checking it.
-        if (lists::IsChecksumList(m_hashJob.GetPath()))
+        if (m_findings->IsChecksumList())
             ShowHashingSentence(ReadSentence(profile::KeyChecksumList));
         if (compare && !judged)
             CompareDigests();

@@ -114,10 +114,12 @@ TEST(ChecksumWindow, TheLookUpSwitchIsRememberedAndTheLookUpReplacesOnlyWhatItFi
     COpenedWindow again(folders, &folders.file);
     EXPECT_TRUE(MenuState(again, 210) & MF_CHECKED);
     EXPECT_EQ(AbcDigest, WindowText(again.Input()));
-    again.My().OnDigestReady(folders.downloads.WriteFile(L"bare.bin", "abc"), AbcDigest.c_str());
+    again.My().ShowChosenFile(folders.downloads.WriteFile(L"bare.bin", "abc").c_str());
+    WaitWhileHashing();
     EXPECT_EQ(L"", WindowText(again.Input()));
     SetWindowTextW(again.Input(), L"typed");
-    again.My().OnDigestReady(folders.file, AbcDigest.c_str());
+    again.My().ShowChosenFile(folders.file.c_str());
+    WaitWhileHashing();
     EXPECT_EQ(L"typed", WindowText(again.Input()));
 }
 

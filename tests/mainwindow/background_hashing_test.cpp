@@ -110,6 +110,22 @@ TEST(BackgroundHashing, ASecondFileReplacesTheOneBeingHashedAndACompareMeanwhile
     CloseHandle(g_release);
 }
 
+// The checksum files beside a file are read on the hashing thread, before the digest is posted:
+// one gone by the time the window takes the digest has still given its reference.
+TEST(BackgroundHashing, TheChecksumFileBesideIsReadBeforeTheDigestReachesTheWindow)
+{
+    CProgramFolder folder;
+    const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    const std::wstring sums = folder.WriteFile(L"abc.txt.md5", Narrow(AbcDigest) + "  abc.txt\n");
+    COpenedWindow opened(folder);
+    opened.My().ShowChosenFile(abc.c_str());
+    ASSERT_TRUE(opened.My().GetHashJob().Join(5000));
+    ASSERT_TRUE(DeleteFileW(sums.c_str()));
+    WaitWhileHashing();
+    EXPECT_EQ(AbcDigest, WindowText(opened.Input()));
+    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"\nEqual.")) << Narrow(opened.StripText());
+}
+
 TEST(BackgroundHashing, AReadFailingPartWayIsToldInTheOpenFailedBox)
 {
     CProgramFolder folder;

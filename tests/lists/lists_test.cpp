@@ -143,12 +143,13 @@ TEST(ListWindow, AListThatCannotBeReadIsToldAndOpensNoWindow)
     EXPECT_TRUE(checked.window->IsNull());
 }
 
-// Two files of 1 GiB: the window's thread is never held for more than 250 ms while they are read.
+// Two files of 1 GiB in the system's cache: the window's thread is never held for more than
+// 250 ms while they are read.
 TEST(ListWindow, TheWindowAnswersDuringARunAndEscStopsItWithNoResultAfterwards)
 {
     CTemporaryFolder folder;
-    folder.MakeSparseFile(L"one.bin", 1ll << 30);
-    folder.MakeSparseFile(L"two.bin", 1ll << 30);
+    folder.MakeSparseFile(L"one.bin", 1ll << 30, true);
+    folder.MakeSparseFile(L"two.bin", 1ll << 30, true);
     CCheckedList checked;
     ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  one.bin\n" + AbcDigest + "  two.bin\n")));
     const auto position = [&] { return SendMessageW(checked.window->ProgressBar(), PBM_GETPOS, 0, 0); };

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace testsupport {
 
@@ -30,9 +31,12 @@ std::wstring CTemporaryFolder::WriteFile(const std::wstring& name, const std::st
     return PathOf(name);
 }
 
-std::wstring CTemporaryFolder::MakeSparseFile(const std::wstring& name, long long size) const
+std::wstring CTemporaryFolder::MakeSparseFile(const std::wstring& name, long long size, bool readOnce) const
 {
     fs::resize_file(WriteFile(name, ""), static_cast<std::uintmax_t>(size));
+    std::vector<char> piece(readOnce ? 8 << 20 : 0);
+    for (std::ifstream file(fs::path(PathOf(name)), std::ios::binary); readOnce && file.read(piece.data(), piece.size());) {
+    }
     return PathOf(name);
 }
 

@@ -23,7 +23,9 @@ public:
     // Writes the bytes to a file in the folder and returns its full path.
     std::wstring WriteFile(const std::wstring& name, const std::string& bytes) const;
     // Makes a file of the size in the folder without writing its bytes (zeros); its full path.
-    std::wstring MakeSparseFile(const std::wstring& name, long long size) const;
+    // Read once when asked, it sits in the system's cache as a file just downloaded does: the
+    // first read of its holes fills fresh memory, which stalls this virtual machine's processors.
+    std::wstring MakeSparseFile(const std::wstring& name, long long size, bool readOnce = false) const;
     // Makes folders nested in this one until the deepest one's full path has `length`
     // characters; its path relative to this folder.
     std::wstring MakeDeepFolder(size_t length) const;

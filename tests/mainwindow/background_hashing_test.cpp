@@ -94,6 +94,9 @@ TEST(BackgroundHashing, ASecondFileReplacesTheOneBeingHashedAndACompareMeanwhile
     g_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     opened.My().GetHashJob().UseHashFunction(&HeldHash);
     SendDrop(opened.Handle(), { abc });
+    PostMessageW(opened.Handle(), hashing::WM_HASH_FINISHED, 1, 0);  // as the replaced job may
+    PumpMessages(50);
+    EXPECT_TRUE(opened.My().IsHashing()) << "a message of the replaced job is dropped";
     SetWindowTextW(opened.Input(), AbcDigest.c_str());
     SendMessageW(opened.Handle(), WM_COMPARE_REQUEST, 0, 0);
     PumpMessages(100);

@@ -54,7 +54,7 @@ const int TableI = (C ^ (B | ~D)) & 0xff;
     {                                                                                              \
         static const unsigned int stepConstant = constant;                                         \
         __m128i function;                                                                          \
-        __asm__("vpaddd %[word]%{1to4%}, %[ra], %[ra]\n\t"                                         \
+        __asm__("vpaddd %c[offset](%[words])%{1to4%}, %[ra], %[ra]\n\t"                            \
                 "vpaddd %[k]%{1to4%}, %[ra], %[ra]\n\t"                                            \
                 "vmovdqa64 %[rd], %[function]\n\t"                                                 \
                 "vpternlogd %[table], %[rc], %[rb], %[function]\n\t"                               \
@@ -62,7 +62,8 @@ const int TableI = (C ^ (B | ~D)) & 0xff;
                 "vprold %[s], %[ra], %[ra]\n\t"                                                    \
                 "vpaddd %[rb], %[ra], %[ra]"                                                       \
                 : [ra] "+v"(a), [function] "=&v"(function)                                         \
-                : [rb] "v"(b), [rc] "v"(c), [rd] "v"(d), [word] "m"(words[index]),                 \
+                : [rb] "v"(b), [rc] "v"(c), [rd] "v"(d), [words] "r"(block), [bytes] "m"(*block),  \
+                  [offset] "n"(4 * (index)),                                                       \
                   [k] "m"(stepConstant), [table] "n"(Table##round),                                \
                   [s] "n"(rotation));                                                              \
     }
@@ -81,8 +82,9 @@ void CompressBlocksTernary(const unsigned char* data, size_t count, CMd5State& s
     __m128i chainB = _mm_cvtsi32_si128(static_cast<int>(state.b));
     __m128i chainC = _mm_cvtsi32_si128(static_cast<int>(state.c));
     __m128i chainD = _mm_cvtsi32_si128(static_cast<int>(state.d));
-    for (size_t block = 0; block < count; ++block) {
-        const unsigned int* words = reinterpret_cast<const unsigned int*>(data + block * 64);
+    for (size_t blockIndex = 0; blockIndex < count; ++blockIndex) {
+        // Read by the steps as words at any alignment, a byte array to the compiler.
+        const unsigned char(*block)[64] = reinterpret_cast<const unsigned char(*)[64]>(data + 64 * blockIndex);
         __m128i a = chainA, b = chainB, c = chainC, d = chainD;
         VROK_MD5_STEPS(TERNARY_STEP)
         chainA = _mm_add_epi32(chainA, a);

@@ -1,5 +1,7 @@
 #include "window/hashing_display.h"
 
+#include "vrok_user/vrok_dpi.h"
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <shobjidl.h>
@@ -102,15 +104,18 @@ void CHashingDisplay::Hide()
     }
 }
 
-// The status bar's parts move with the window's width and density.
+// The status bar's parts move with the window's width and density; the bar keeps clear of the
+// part's sunken edge.
 void CHashingDisplay::FollowStatusBar()
 {
     RECT part = {};
     if (m_progressBar == nullptr || !IsWindowVisible(m_progressBar) ||
         !SendMessageW(m_statusBar, SB_GETRECT, m_part, reinterpret_cast<LPARAM>(&part)))
         return;
-    SetWindowPos(m_progressBar, HWND_TOP, part.left + 2, part.top + 2, part.right - part.left - 4,
-                 part.bottom - part.top - 4, SWP_NOACTIVATE);
+    const int inset = vrok::user::dpi::Scale(EdgeInset, vrok::user::dpi::DpiOfWindow(m_statusBar));
+    InflateRect(&part, -inset, -inset);
+    SetWindowPos(m_progressBar, HWND_TOP, part.left, part.top, part.right - part.left, part.bottom - part.top,
+                 SWP_NOACTIVATE);
 }
 
 std::wstring FormatProgressSentence(const std::wstring& pattern, const hashing::CJobProgress& progress)

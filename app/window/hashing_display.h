@@ -35,6 +35,8 @@ class CHashingDisplay
 public:
     // Steps of the bar from empty to full.
     static const int Range = 1000;
+    // Pixels at 96 DPI between the bar and each side of its part.
+    static const int EdgeInset = 2;
 
     CHashingDisplay();
 
@@ -48,7 +50,6 @@ public:
     HWND GetProgressBar() const { return m_progressBar; }
 
 private:
-
     HWND m_mainWindow;
     HWND m_statusBar;
     HWND m_progressBar;

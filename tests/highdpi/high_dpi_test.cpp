@@ -4,8 +4,10 @@
 #include "opened_window.h"
 
 #include "window/about_window.h"
+#include "window/hashing_display.h"
 #include "vrok_user/vrok_dpi.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -111,4 +113,22 @@ TEST(HighDpi, PicturesAreTheDrawingsOfTheDensity)
         GetObjectW(picture.GetHandle(), sizeof(record), &record);
         EXPECT_EQ(row.width, record.bmWidth) << row.dpi << " " << row.id;
     }
+}
+
+// The bar keeps clear of its part's sunken edge by 2 pixels at 96 DPI, 3 at 144.
+TEST(HighDpi, TheProgressBarsMarginInItsStatusBarPartIsInProportion)
+{
+    HWND frame = CreateWindowExW(0, L"STATIC", nullptr, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 200,
+                                 nullptr, nullptr, nullptr, nullptr);
+    HWND statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
+                                     nullptr, nullptr, nullptr);
+    const int parts[] = {200, -1};
+    SendMessageW(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    CHashingDisplay display;
+    display.Attach(frame, statusBar, 1);
+    display.Show({1, 2, 10});
+    RECT part = {};
+    SendMessageW(statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+    ExpectRect({part.left + 3, part.top + 3, part.right - 3, part.bottom - 3}, ChildRect(display.GetProgressBar()), 0);
+    DestroyWindow(frame);
 }

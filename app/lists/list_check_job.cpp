@@ -1,5 +1,6 @@
 #include "lists/list_check_job.h"
 
+#include "checksums/checksum_text.h"
 #include "hashing/file_hasher.h"
 #include "vrok_persistence/vrok_longpath.h"
 
@@ -47,6 +48,12 @@ bool IsAbsent(const std::wstring& path)
            error == ERROR_BAD_NETPATH;
 }
 
+std::wstring FolderOf(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+}
+
 bool SizeOf(const std::wstring& path, unsigned long long& size)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -61,6 +68,7 @@ bool SizeOf(const std::wstring& path, unsigned long long& size)
 
 struct CListCheckJob::CShared
 {
+    std::wstring listPath;
     std::vector<std::wstring> paths;
     std::vector<std::wstring> expected;
     HWND window = nullptr;
@@ -72,12 +80,17 @@ struct CListCheckJob::CShared
     std::vector<CheckedFile> waiting;
     bool noticePending = false;
     CheckProgress progress;
+    ListState listState = ListState::Reading;
+    std::vector<ListEntry> listed;
+    bool listHanded = false;
+    size_t otherLines = 0;
 
     bool Stopping() const { return stop != 0; }
     void Hand(CheckedFile&& file);
     void SetBytesDone(unsigned long long bytes);
     void End();
     void Notify();
+    bool ReadList();
     void MeasureSizes(std::vector<unsigned long long>& sizes, std::vector<bool>& known);
     CheckedFile CheckOne(size_t index, unsigned long long bytesBefore);
     void Run();
@@ -130,11 +143,41 @@ void CListCheckJob::CShared::SetBytesDone(unsigned long long bytes)
     progress.bytesDone = bytes;
 }
 
+// A worker that ends before the list is read (out of memory) leaves it unreadable.
 void CListCheckJob::CShared::End()
 {
     CHeld held(lock);
+    if (listState == ListState::Reading)
+        listState = ListState::Unreadable;
     progress.ended = true;
     Notify();
+}
+
+// The entries for the window, and the paths in their long form for the worker, so that names
+// deep in folders are found as well.
+bool CListCheckJob::CShared::ReadList()
+{
+    checksums::ChecksumText text;
+    if (!checksums::ReadChecksumFile(listPath, MaxListBytes, false, text))
+        return false;
+    const std::wstring folder = FolderOf(listPath);
+    std::vector<ListEntry> entries(text.lines.size());
+    paths.reserve(entries.size());
+    expected.reserve(entries.size());
+    for (size_t index = 0; index < entries.size(); ++index) {
+        ListEntry& entry = entries[index];
+        entry.name = std::move(text.lines[index].name);
+        entry.path = checksums::ResolveListedName(folder, entry.name);
+        entry.expected = std::move(text.lines[index].digest);
+        paths.push_back(vrok::persistence::file::ToLongPathForm(entry.path.c_str()));
+        expected.push_back(entry.expected);
+    }
+    CHeld held(lock);
+    listed.swap(entries);
+    otherLines = text.otherLines;
+    listState = ListState::Read;
+    Notify();
+    return true;
 }
 
 void CListCheckJob::CShared::MeasureSizes(std::vector<unsigned long long>& sizes, std::vector<bool>& known)
@@ -183,6 +226,10 @@ CheckedFile CListCheckJob::CShared::CheckOne(size_t index, unsigned long long by
 
 void CListCheckJob::CShared::Run()
 {
+    if (!ReadList()) {
+        End();
+        return;
+    }
     std::vector<unsigned long long> sizes(paths.size());
     std::vector<bool> known(paths.size());
     MeasureSizes(sizes, known);
@@ -231,18 +278,12 @@ CListCheckJob::~CListCheckJob()
     WaitForEnd(StopWaitMs);
 }
 
-bool CListCheckJob::Start(const std::vector<ListEntry>& entries, HWND window, UINT notice, WPARAM jobNumber)
+bool CListCheckJob::Start(const std::wstring& listPath, HWND window, UINT notice, WPARAM jobNumber)
 {
     if (m_shared)
         return false;
     std::shared_ptr<CShared> shared = std::make_shared<CShared>();
-    shared->paths.reserve(entries.size());
-    shared->expected.reserve(entries.size());
-    // Paths in their long form, so that names deep in folders are found as well.
-    for (const ListEntry& entry : entries) {
-        shared->paths.push_back(vrok::persistence::file::ToLongPathForm(entry.path.c_str()));
-        shared->expected.push_back(entry.expected);
-    }
+    shared->listPath = listPath;
     shared->window = window;
     shared->notice = notice;
     shared->number = jobNumber;
@@ -277,6 +318,19 @@ std::vector<CheckedFile> CListCheckJob::TakeResults(bool& ended)
     m_shared->noticePending = false;
     taken.swap(m_shared->waiting);
     return taken;
+}
+
+ListState CListCheckJob::TakeList(std::vector<ListEntry>& entries, size_t& otherLines)
+{
+    if (!m_shared)
+        return ListState::Unreadable;
+    CHeld held(m_shared->lock);
+    if (m_shared->listState == ListState::Read && !m_shared->listHanded) {
+        m_shared->listHanded = true;
+        entries.swap(m_shared->listed);
+        otherLines = m_shared->otherLines;
+    }
+    return m_shared->listState;
 }
 
 CheckProgress CListCheckJob::Progress() const

@@ -2,7 +2,6 @@
 
 #include "resource.h"
 
-#include "checksums/checksum_text.h"
 #include "settings/command_ids.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_gdiobject.h"
@@ -17,7 +16,7 @@ using vrok::user::dpi::DpiOfWindow;
 using vrok::user::graphics::CBitmap;
 using vrok::user::graphics::CFont;
 using vrok::user::dpi::Scale;
-using vrok::user::messagebox::ShowErrorMessage;
+using vrok::user::messagebox::ShowPathErrorMessage;
 using namespace lists;
 
 const wchar_t CListWindow::ClassName[] = L"VESTIGON_LIST_WINDOW_CLASSNAME";
@@ -96,12 +95,6 @@ void AddShield(HIMAGELIST list, int bitmapId, int dpi, int iconSize)
     ImageList_AddMasked(list, small.get(), ShieldGround);
 }
 
-std::wstring FolderOf(const std::wstring& path)
-{
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
-}
-
 std::wstring NameOf(const std::wstring& path)
 {
     const size_t slash = path.find_last_of(L"\\/");
@@ -134,21 +127,28 @@ bool PutOnClipboard(HWND owner, const std::wstring& text)
     return placed;
 }
 
+// The sentence is the language file's and may hold a '%' of its own: every one but that of
+// its path is doubled. The path is shortened in the middle to fit the box.
 void ShowCannotRead(const std::wstring& sentence, const std::wstring& path)
 {
-    std::wstring text = sentence;
-    const size_t place = text.find(L"%s");
-    if (place != std::wstring::npos)
-        text.replace(place, 2, path);
-    else
-        text += L"\n" + path;
-    ShowErrorMessage(L"%s", text.c_str());
+    const size_t place = sentence.find(L"%s");
+    std::wstring format;
+    for (size_t at = 0; at < sentence.size(); ++at) {
+        format += sentence[at];
+        if (sentence[at] == L'%' && at != place)
+            format += L'%';
+        else if (at == place)
+            format += sentence[++at];
+    }
+    if (place == std::wstring::npos)
+        format += L"\n%s";
+    ShowPathErrorMessage(format.c_str(), path.c_str());
 }
 
 }
 
 CListWindow::CListWindow()
-    : m_otherLines(0), m_jobNumber(0), m_ended(false), m_stopped(false),
+    : m_otherLines(0), m_jobNumber(0), m_listTaken(false), m_ended(false), m_stopped(false),
       m_shownFile(static_cast<size_t>(-1)), m_dpi(vrok::user::dpi::StandardDpi), m_listView(nullptr), m_progressBar(nullptr), m_currentFile(nullptr),
       m_copyButton(nullptr), m_statusBar(nullptr)
 {
@@ -163,33 +163,13 @@ bool CListWindow::Open(CBaseWindow* owner, const std::wstring& listPath, const w
 {
     m_texts = ReadListTexts(languageFilePath);
     m_listPath = listPath;
-    if (!ReadList(listPath)) {
-        ShowCannotRead(m_texts.cannotRead, listPath);
-        return false;
-    }
     if (!CreateFrame(owner, listPath))
         return false;
-    StartChecking();
-    return true;
-}
-
-bool CListWindow::ReadList(const std::wstring& listPath)
-{
-    checksums::ChecksumText text;
-    if (!checksums::ReadChecksumFile(listPath, MaxListBytes, false, text))
-        return false;
-    const std::wstring folder = FolderOf(listPath);
-    m_entries.clear();
-    m_entries.reserve(text.lines.size());
-    for (const checksums::ChecksumLine& line : text.lines) {
-        ListEntry entry;
-        entry.name = line.name;
-        entry.path = checksums::ResolveListedName(folder, line.name);
-        entry.expected = line.digest;
-        m_entries.push_back(std::move(entry));
-    }
-    m_otherLines = text.otherLines;
-    return true;
+    if (StartChecking())
+        return true;
+    CBaseWindow::Close();
+    ShowCannotRead(m_texts.cannotRead, listPath);
+    return false;
 }
 
 bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
@@ -243,7 +223,7 @@ void CListWindow::CreateChildren()
         AddShield(m_shields.get(), shield, m_dpi, Px(IconSize));
     SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_shields.get()));
     AddColumns();
-    SendMessageW(m_listView, LVM_SETITEMCOUNT, m_entries.size(), LVSICF_NOINVALIDATEALL);
+    SetWindowTextW(m_currentFile, m_listPath.c_str());
     SetFocus(m_listView);
 }
 
@@ -314,14 +294,29 @@ void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
     Layout();
 }
 
-void CListWindow::StartChecking()
+bool CListWindow::StartChecking()
 {
     m_jobNumber = static_cast<WPARAM>(InterlockedIncrement(&g_lastJobNumber));
-    if (m_entries.empty() || !m_job.Start(m_entries, m_handle, WM_CHECK_NOTICE, m_jobNumber)) {
-        ShowSummary(!m_entries.empty());
-        return;
-    }
+    return m_job.Start(m_listPath, m_handle, WM_CHECK_NOTICE, m_jobNumber);
+}
+
+// The rows show once the worker has read the list; progress follows from then on.
+void CListWindow::ShowListedRows()
+{
+    m_listTaken = true;
+    SendMessageW(m_listView, LVM_SETITEMCOUNT, m_entries.size(), 0);
     SetTimer(m_handle, ProgressTimer, ProgressPeriodMs, nullptr);
+}
+
+// The window goes before the box shows: the box's message loop may see the owner let go of
+// this object, so nothing of it is used afterwards.
+void CListWindow::OnListUnreadable()
+{
+    m_ended = true;
+    const std::wstring sentence = m_texts.cannotRead;
+    const std::wstring path = m_listPath;
+    Close();
+    ShowCannotRead(sentence, path);
 }
 
 void CListWindow::StopChecking()
@@ -351,6 +346,15 @@ void CListWindow::OnNotice(WPARAM jobNumber)
 {
     if (jobNumber != m_jobNumber || m_ended)
         return;
+    if (!m_listTaken) {
+        const ListState state = m_job.TakeList(m_entries, m_otherLines);
+        if (state == ListState::Unreadable) {
+            OnListUnreadable();
+            return;
+        }
+        if (state == ListState::Read)
+            ShowListedRows();
+    }
     // An ended worker has handed over every result before it ended.
     bool ended = false;
     ApplyResults(m_job.TakeResults(ended));

@@ -17,8 +17,9 @@
 // The window of one checksum list: a report list with one row per checksum line (the name as
 // listed, the result with its shield, the computed digest, the size), a progress bar for the
 // whole list with the file being hashed, a "Copy results" button, and a status bar whose text is
-// the summary. It is a resizable top-level window owned by the main window; the files are hashed
-// one after another on a worker thread. Esc stops; closing stops and waits for the worker.
+// the summary. It is a resizable top-level window owned by the main window; a worker thread reads
+// the list, then hashes its files one after another. Esc stops; closing stops and waits for the
+// worker.
 class CListWindow : public vrok::user::controls::CControl
 {
 public:
@@ -27,14 +28,13 @@ public:
     static const UINT_PTR ProgressTimer = 1;
     static const UINT ProgressPeriodMs = 100;
     static const int ProgressRange = 1000;
-    // The largest list file read: far more than a list of 100,000 names needs.
-    static const unsigned long long MaxListBytes = 64ull * 1024 * 1024;
 
     CListWindow();
     ~CListWindow() override;
 
-    // Reads the list, opens the window over the owner and starts checking. A list that cannot
-    // be read gives an error box and no window: false.
+    // Opens the window over the owner and has the worker read the list and check it; false when
+    // the window or the worker cannot be made. A list found unreadable closes the window, then
+    // is told in an error box.
     bool Open(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath,
               const wchar_t* languageFilePath);
 
@@ -60,7 +60,6 @@ private:
     typedef std::unique_ptr<std::remove_pointer<HIMAGELIST>::type, CImageListDeleter> CImageListOwner;
     typedef std::unique_ptr<std::remove_pointer<HICON>::type, CIconDeleter> CIconOwner;
 
-    bool ReadList(const std::wstring& listPath);
     bool CreateFrame(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath);
     void OnCreate() override;
     void CreateChildren();
@@ -69,7 +68,9 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     void ApplyFont();
     int Px(int value) const;
-    void StartChecking();
+    bool StartChecking();
+    void ShowListedRows();
+    void OnListUnreadable();
 
     void OnNotice(WPARAM jobNumber);
     void OnProgressTimer();
@@ -87,6 +88,7 @@ private:
     std::wstring m_listPath;
     lists::CListCheckJob m_job;
     WPARAM m_jobNumber;
+    bool m_listTaken;
     bool m_ended;
     bool m_stopped;
     size_t m_shownFile;

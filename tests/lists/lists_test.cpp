@@ -116,8 +116,8 @@ TEST(ListWindow, AReleaseFolderGivesWhatMd5sumPrintsLineForLine)
 {
     CCheckedList checked;
     ASSERT_TRUE(checked.Open(FullPath(L"lists\\release\\MD5SUMS")));
-    EXPECT_EQ(6, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
     ASSERT_TRUE(checked.WaitForEnd());
+    EXPECT_EQ(6, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
     EXPECT_EQ(WithCrlf(ReadWholeFile(FullPath(L"lists\\release\\md5sum-c.txt"))), checked.Copied());
     EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", checked.Summary());
 
@@ -133,14 +133,42 @@ TEST(ListWindow, AReleaseFolderGivesWhatMd5sumPrintsLineForLine)
     }
 }
 
-TEST(ListWindow, AListThatCannotBeReadIsToldAndOpensNoWindow)
+// A path too long for the box whole is shortened in its middle.
+TEST(ListWindow, AListThatCannotBeReadIsToldAndItsWindowCloses)
 {
-    CModalWatcher watcher;
+    CTemporaryFolder folder;
+    const std::wstring deep = folder.MakeDeepFolder(600) + L"\\no such list";
+    for (const std::wstring& path : {FullPath(L"lists\\release\\no such list"), deep}) {
+        CModalWatcher watcher;
+        CCheckedList checked;
+        EXPECT_TRUE(checked.Open(path));
+        ASSERT_TRUE(watcher.PumpUntil(1));
+        const std::wstring& told = watcher.Boxes()[0].text;
+        EXPECT_EQ(0u, told.find(L"Cannot read the checksum list ")) << Narrow(told);
+        EXPECT_EQ(path.substr(path.size() - 20), told.substr(told.size() - 20));
+        EXPECT_TRUE(checked.window->IsNull());
+    }
+}
+
+// A list of 16 MB is read and resolved off the window's thread.
+TEST(ListWindow, TheWindowAnswersWhileALongListIsRead)
+{
+    CTemporaryFolder folder;
+    std::string lines;
+    LRESULT count = 0;
+    for (; lines.size() < 16000000; ++count)
+        lines += AbcDigest + "  folder/a file named in a long list " + std::to_string(count) + ".iso\n";
+    const std::wstring list = folder.WriteFile(L"long.md5", lines);
     CCheckedList checked;
-    EXPECT_FALSE(checked.Open(FullPath(L"lists\\release\\no such list")));
-    ASSERT_EQ(1u, watcher.Boxes().size());
-    EXPECT_NE(std::wstring::npos, watcher.Boxes()[0].text.find(L"Cannot read the checksum list"));
-    EXPECT_TRUE(checked.window->IsNull());
+    DWORD last = GetTickCount(), longest = 0;
+    ASSERT_TRUE(checked.Open(list));
+    ASSERT_TRUE(PumpUntil([&] {
+        longest = std::max(longest, GetTickCount() - last);
+        last = GetTickCount();
+        return SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0) == count;
+    }, 20000));
+    EXPECT_LT(longest, 250u);
+    checked.window->StopChecking();
 }
 
 // Two files of 1 GiB in the system's cache: the window's thread is never held for more than
@@ -184,7 +212,7 @@ TEST(ListWindow, ClosingDuringARunEndsTheWorkerAndLetsTheFilesGo)
         const std::wstring large = folder.MakeSparseFile(L"large.bin", 1ll << 30);
         CCheckedList checked;
         ASSERT_TRUE(checked.Open(folder.WriteFile(L"list.md5", AbcDigest + "  large.bin\n")));
-        ASSERT_TRUE(PumpUntil([&] { return !WindowText(checked.window->CurrentFileLabel()).empty(); }));
+        ASSERT_TRUE(PumpUntil([&] { return WindowText(checked.window->CurrentFileLabel()) == L"large.bin"; }));
         if (closeOwner)
             checked.owner.Close();
         else
@@ -198,7 +226,7 @@ TEST(ListWindow, TenThousandFilesAreListedAtOnceAndAllChecked)
 {
     CCheckedList checked;
     ASSERT_TRUE(checked.Open(FullPath(L"lists\\many\\MD5SUMS")));
-    EXPECT_EQ(10000, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_TRUE(PumpUntil([&] { return SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0) == 10000; }));
     ASSERT_TRUE(checked.WaitForEnd(120000));
     const std::wstring copied = checked.Copied();
     size_t lines = 0;

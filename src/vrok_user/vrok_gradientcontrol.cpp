@@ -58,6 +58,7 @@ CGradientControl::CGradientControl()
 void CGradientControl::SetDpi(int dpi)
 {
     m_dpi = dpi;
+    MakeTitleFont();
     if (m_handle != nullptr)
         InvalidateRect(m_handle, nullptr, TRUE);
 }
@@ -165,8 +166,27 @@ void CGradientControl::DrawTitle(CGraphic& graphic)
 {
     wchar_t title[TitleCapacity] = {};
     GetWindowTextW(m_handle, title, TitleCapacity);
-    if (title[0] != L'\0')
-        graphic.TextOut(Scaled(TitleX), Scaled(TitleY), title);
+    if (title[0] == L'\0')
+        return;
+    if (!m_titleFont.IsNull())
+        graphic.SelectFont(m_titleFont);
+    graphic.TextOut(Scaled(TitleX), Scaled(TitleY), title);
+}
+
+// The system font is made for the density the program started with. On a screen of another
+// density the title takes it scaled, in a TrueType face of its weight: the system font's own
+// face is a bitmap that comes in few sizes.
+void CGradientControl::MakeTitleFont()
+{
+    m_titleFont.Close();
+    const int startDpi = dpi::DpiOfWindow(nullptr);
+    LOGFONTW& description = m_titleFont;
+    if (m_dpi == startDpi || !GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(LOGFONTW), &description))
+        return;
+    description.lfHeight = MulDiv(description.lfHeight, m_dpi, startDpi);
+    description.lfWidth = 0;
+    description.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    m_titleFont.Create();
 }
 
 }}}}

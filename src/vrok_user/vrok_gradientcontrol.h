@@ -9,7 +9,8 @@
 namespace vrok { namespace user { namespace controls { namespace panel {
 
 // A child panel that paints a white rounded box outlined in dark blue, a title strip across
-// its top fading from dark blue to white, and its window text in white on the strip.
+// its top fading from dark blue to white, and its window text in white on the strip, in the
+// system font.
 // Its measures are those of 96 DPI, scaled to the density it is given with SetDpi.
 class CGradientControl : public CUserChildControl
 {
@@ -47,12 +48,14 @@ protected:
 private:
     void FillStrip(graphics::CGraphic& graphic, const RECT& client);
     void DrawTitle(graphics::CGraphic& graphic);
+    void MakeTitleFont();
 
     COLOR16 m_startRed, m_startGreen, m_startBlue;
     COLOR16 m_endRed, m_endGreen, m_endBlue;
     COLORREF m_textColour;
     COLORREF m_outlineColour;
     int m_dpi;
+    graphics::CFont m_titleFont;  // none at the density the program started with
 };
 
 }}}}

@@ -34,6 +34,15 @@ int PathLineWidth(const COpenedWindow& opened)
     return size.cx;
 }
 
+// White pixels of the drop panel's title, in the dark start of its strip.
+int TitleInk(HWND panel, int dpi)
+{
+    using vrok::user::dpi::Scale;
+    UpdateWindow(panel);
+    return CountPixels(panel, {Scale(26, dpi), 0, Scale(176, dpi), Scale(20, dpi)},
+                       [](COLORREF c) { return GetRValue(c) > 220 && GetGValue(c) > 220 && GetBValue(c) > 220; });
+}
+
 void ExpectRect(const RECT& expected, const RECT& actual, int tolerance)
 {
     EXPECT_NEAR(expected.left, actual.left, tolerance);
@@ -77,7 +86,8 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     EXPECT_TRUE(PumpUntil([&] { return CountPixels(my.GetNotifyWindow()->GetHandle(), {45, 15, 60, 60}, IsGreen) > 80; }));
 
     // Moved to a monitor of 192 DPI: the suggested rectangle, and everything at twice its size,
-    // the open About window too.
+    // the open About window and the panel's title too.
+    const int titleInk = TitleInk(my.GetDropPanel()->GetHandle(), 144);
     SendMessageW(my.GetHandle(), WM_COMMAND, 205, 0);
     RECT suggested = {40, 30, 40 + 840, 30 + 600};
     SendMessageW(my.GetHandle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
@@ -87,6 +97,7 @@ TEST(HighDpi, TheWindowItsFontsAndPicturesAreInProportionAndFollowAChangeOfDensi
     ExpectRect({100, 60, 700, 100}, ChildRect(started.Input()), 0);
     EXPECT_EQ(28, InputFontHeight(started));
     EXPECT_EQ(28, my.GetNotifyWindow()->GetFont().lfHeight);
+    EXPECT_GT(TitleInk(my.GetDropPanel()->GetHandle(), 192), titleInk * 3 / 2);
     ASSERT_NE(nullptr, my.GetAboutWindow());
     RECT about = {};
     GetWindowRect(my.GetAboutWindow()->GetHandle(), &about);

@@ -16,7 +16,7 @@ using vrok::user::dpi::DpiOfWindow;
 using vrok::user::graphics::CBitmap;
 using vrok::user::graphics::CFont;
 using vrok::user::dpi::Scale;
-using vrok::user::messagebox::ShowPathErrorMessage;
+using vrok::user::messagebox::ShowPathErrorText;
 using namespace lists;
 
 const wchar_t CListWindow::ClassName[] = L"VESTIGON_LIST_WINDOW_CLASSNAME";
@@ -127,24 +127,6 @@ bool PutOnClipboard(HWND owner, const std::wstring& text)
     return placed;
 }
 
-// The sentence is the language file's and may hold a '%' of its own: every one but that of
-// its path is doubled. The path is shortened in the middle to fit the box.
-void ShowCannotRead(const std::wstring& sentence, const std::wstring& path)
-{
-    const size_t place = sentence.find(L"%s");
-    std::wstring format;
-    for (size_t at = 0; at < sentence.size(); ++at) {
-        format += sentence[at];
-        if (sentence[at] == L'%' && at != place)
-            format += L'%';
-        else if (at == place)
-            format += sentence[++at];
-    }
-    if (place == std::wstring::npos)
-        format += L"\n%s";
-    ShowPathErrorMessage(format.c_str(), path.c_str());
-}
-
 }
 
 CListWindow::CListWindow()
@@ -168,7 +150,7 @@ bool CListWindow::Open(CBaseWindow* owner, const std::wstring& listPath, const w
     if (StartChecking())
         return true;
     CBaseWindow::Close();
-    ShowCannotRead(m_texts.cannotRead, listPath);
+    ShowPathErrorText(m_texts.cannotRead, listPath.c_str());
     return false;
 }
 
@@ -316,7 +298,7 @@ void CListWindow::OnListUnreadable()
     const std::wstring sentence = m_texts.cannotRead;
     const std::wstring path = m_listPath;
     Close();
-    ShowCannotRead(sentence, path);
+    ShowPathErrorText(sentence, path.c_str());
 }
 
 void CListWindow::StopChecking()

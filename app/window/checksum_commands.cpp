@@ -32,26 +32,6 @@ bool HoldsExactly(const std::wstring& path, const std::string& bytes)
            read == content.size() && content == bytes;
 }
 
-// A language text made into a format for one path: its first %s stays, every other % is
-// doubled, so the text cannot ask for arguments that are not there.
-std::wstring AsPathFormat(const std::wstring& text)
-{
-    std::wstring format;
-    bool placed = false;
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (text[at] != L'%') {
-            format += text[at];
-        } else if (!placed && at + 1 < text.size() && text[at + 1] == L's') {
-            format += L"%s";
-            placed = true;
-            ++at;
-        } else {
-            format += L"%%";
-        }
-    }
-    return placed ? format : format + L"\n%s";
-}
-
 bool Exists(const std::wstring& path)
 {
     return GetFileAttributesW(vrok::persistence::file::ToLongPathForm(path.c_str()).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -131,8 +111,7 @@ bool SaveChecksumFileBeside(HWND owner, const std::wstring& filePath, const std:
     }
     if (checksums::ReplaceFileContent(target, bytes))
         return true;
-    const std::wstring failure = AsPathFormat(ReadMessage(profile::KeyCannotWrite, programFolder));
-    vrok::user::messagebox::ShowPathErrorMessage(failure.c_str(), target.c_str());
+    vrok::user::messagebox::ShowPathErrorText(ReadMessage(profile::KeyCannotWrite, programFolder), target.c_str());
     return false;
 }
 

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace vrok { namespace user { namespace messagebox {
 
 // Longest message text a box shows; a longer formatted text shows no box at all.
@@ -20,6 +22,11 @@ int ShowInfoMessage(const wchar_t* format, ...);
 // The error box of a format holding one %s for a path. A path too long for the box is shown with
 // its middle replaced by "...", so that the box always appears with the path's start and end.
 int ShowPathErrorMessage(const wchar_t* format, const wchar_t* path);
+
+// The same for a text from outside the program (a language file): the path goes in at its first
+// %s, or on a line of its own after it; any other % shows as it stands, so the text can never
+// ask for arguments that are not there.
+int ShowPathErrorText(const std::wstring& text, const wchar_t* path);
 
 // The owner of the program's boxes and dialogs: the application's main window while it lives,
 // otherwise none. An owned box or dialog keeps the system from giving its owner any input.

@@ -231,7 +231,8 @@ TEST_F(ProgramRun, TheChecksumLineIsCopiedAndSaved)
     EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
-// The release folder: five files, a missing one, a wrong digest and a junk line in MD5SUMS.
+// The release folder: five files, a missing one, a wrong digest and a junk line in MD5SUMS; then
+// a list that cannot be read.
 TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwn)
 {
     const HWND window = Start(L"");
@@ -245,6 +246,19 @@ TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwn)
     const HWND summary = FindWindowExW(listWindow, nullptr, L"msctls_statusbar32", nullptr);
     EXPECT_TRUE(PumpUntil([&] { return WindowText(summary) == L"4 OK, 1 differs, 1 missing, 1 other lines skipped"; }, 20000))
         << Narrow(WindowText(summary));
+
+    // A list another program holds: its window goes again, and a box over the main window says so.
+    SendMessageW(listWindow, WM_CLOSE, 0, 0);
+    const CHeldFile held(m_folder.WriteFile(L"held.md5", "x"));
+    PostMessageW(window, WM_COMMAND, 211, 0);
+    const HWND second = WaitForWindow(L"#32770");
+    TypeFileName(second, m_folder.PathOf(L"held.md5"));
+    PostMessageW(second, WM_COMMAND, IDOK, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return ReadBox(box = WaitForWindow(L"#32770")).text.find(L"Cannot read the") == 0; }));
+    EXPECT_EQ(window, GetWindow(box, GW_OWNER));
+    EXPECT_EQ(nullptr, FindWindowW(L"VESTIGON_LIST_WINDOW_CLASSNAME", nullptr));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0u, CloseAndWait(window));
 }
 

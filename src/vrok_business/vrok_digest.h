@@ -1,0 +1,36 @@
+#ifndef VROK_BUSINESS_DIGEST_H
+#define VROK_BUSINESS_DIGEST_H
+
+#include <cstddef>
+#include <memory>
+
+namespace vrok { namespace business { namespace digest {
+
+// The digests the framework computes. BLAKE2b's length is chosen per stream; its default is
+// 64 bytes, the length b2sum prints.
+enum class Algorithm { Md5, Sha1, Sha224, Sha256, Sha384, Sha512, Blake2b };
+
+const size_t MaxDigestBytes = 64;
+
+// Bytes of the algorithm's digest (BLAKE2b: its default, 64).
+size_t DigestBytesOf(Algorithm algorithm);
+
+// A digest over a message handed over in pieces of any length, in order.
+class IDigestStream
+{
+public:
+    virtual ~IDigestStream() = default;
+    virtual void Update(const unsigned char* data, size_t length) = 0;
+    // Pads the message and writes DigestBytes() bytes to `digest`; the stream then starts over.
+    virtual void Finish(unsigned char* digest) = 0;
+    virtual size_t DigestBytes() const = 0;
+};
+
+// A stream on the implementation that runs fastest on this processor and system. digestBytes 0
+// means the algorithm's own length; BLAKE2b takes 1 to 64, the others only their own length.
+// Null for a length the algorithm does not have.
+std::unique_ptr<IDigestStream> CreateDigestStream(Algorithm algorithm, size_t digestBytes = 0);
+
+}}}
+
+#endif

@@ -5,65 +5,43 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace vrok { namespace system { namespace thread {
 
 // A thread started with CreateThread and the one owner of its handle. The owner never ends the
-// thread: it waits for it (Join) or lets it run on when its handle closes, so whatever the
-// thread uses must outlive it (or be shared with it) when the owner goes without joining.
+// thread and never lets it run on alone: its destructor waits for it, so that whatever the
+// thread uses may live in the owner's scope.
 class CThread
 {
 public:
     typedef DWORD(WINAPI* CStartRoutine)(void* argument);
 
+    CThread() = default;
+    ~CThread() { Join(INFINITE); }
+    CThread(const CThread&) = delete;
+    CThread& operator=(const CThread&) = delete;
+
     // CreateThread; false when a thread is already held or none could be started.
     bool Start(CStartRoutine routine, void* argument);
 
     // WaitForSingleObject for at most `timeoutMs` (INFINITE allowed); true when the thread has
-    // ended (or none is held). The handle stays held either way.
+    // ended (or none is held).
     bool Join(DWORD timeoutMs) const;
-
-    // CloseHandle; a thread still running runs on by itself.
-    bool Close() { return m_handle.Close(); }
     bool IsNull() const { return !m_handle.IsValid(); }
 
 private:
     data::type::kernelobject::CKernelHandle m_handle;
 };
 
-// A kernel event (CreateEventW) and the one owner of its handle.
-class CEvent
-{
-public:
-    explicit CEvent(bool manualReset = true);
+// The number of processors the system schedules threads on (at least 1).
+unsigned ProcessorCount();
 
-    void Set() const { SetEvent(m_handle.Get()); }
-    bool IsSet() const { return WaitForSingleObject(m_handle.Get(), 0) == WAIT_OBJECT_0; }
-    bool Close() { return m_handle.Close(); }
-    bool IsNull() const { return !m_handle.IsValid(); }
-    HANDLE GetHandle() const { return m_handle.Get(); }
-
-private:
-    data::type::kernelobject::CKernelHandle m_handle;
-};
-
-// A kernel semaphore (CreateSemaphoreW) and the one owner of its handle.
-class CSemaphore
-{
-public:
-    CSemaphore(long initialCount, long maximumCount);
-
-    void Release(long count = 1) const { ReleaseSemaphore(m_handle.Get(), count, nullptr); }
-    // Takes one unit, waiting at most `timeoutMs`; false when the time ran out.
-    bool Acquire(DWORD timeoutMs) const
-    {
-        return WaitForSingleObject(m_handle.Get(), timeoutMs) == WAIT_OBJECT_0;
-    }
-    bool Close() { return m_handle.Close(); }
-    bool IsNull() const { return !m_handle.IsValid(); }
-
-private:
-    data::type::kernelobject::CKernelHandle m_handle;
-};
+// Runs `work(slot)` for slot 0 to count - 1 at once, slot 0 on the calling thread and the others
+// on threads of their own, and returns when every one has returned. A thread that cannot be
+// started leaves its slot out: work shared through a common counter is then done by the others.
+// What `work` throws on another thread is caught there and ends only that slot.
+void RunOnThreads(unsigned count, const std::function<void(unsigned slot)>& work);
 
 }}}
 

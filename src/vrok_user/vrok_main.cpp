@@ -1,5 +1,6 @@
 #include "vrok_user/vrok_main.h"
 
+#include "vrok_system/vrok_backgroundjob.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_messagebox.h"
 #include "vrok_user/vrok_windowsexception.h"
@@ -11,6 +12,13 @@ namespace vrok { namespace main {
 using user::mainwindow::CStdMainWindow;
 using user::messagebox::ShowErrorMessage;
 using user::messagebox::ShowInfoMessage;
+
+namespace {
+
+// How long a closing program waits for the threads of its stopped jobs, all together.
+const DWORD ShutdownWaitMs = 1500;
+
+}
 
 CApplication* CApplication::s_instance = nullptr;
 std::unique_ptr<CStdMainWindow> CApplication::s_mainWindow;
@@ -50,6 +58,12 @@ int CApplication::OpenMainWindow(CStdMainWindow* window)
 bool CApplication::MainWindowFailed()
 {
     return s_mainWindow != nullptr && s_mainWindow->IsNull();
+}
+
+bool CApplication::ReleaseMainWindow(DWORD timeoutMs)
+{
+    s_mainWindow.reset();
+    return system::job::JoinStoppedJobs(timeoutMs);
 }
 
 int CApplication::Run()
@@ -109,6 +123,10 @@ int RunProgram(CApplication* application, const wchar_t* commandLine)
         return started;
     const int result = CApplication::Run();
     arguments.Clear();
+    // A thread blocked in a read (a network share gone away) must not see the program's objects
+    // freed under it: the process then ends here, at once, with the loop's result.
+    if (!CApplication::ReleaseMainWindow(ShutdownWaitMs))
+        ExitProcess(static_cast<UINT>(result));
     return result;
 }
 

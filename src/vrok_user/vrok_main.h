@@ -32,6 +32,10 @@ public:
 
     // True when a main window was recorded but its platform window could not be made.
     static bool MainWindowFailed();
+    // Lets the main window's object go (its window is gone once the loop has ended), and with it
+    // the background jobs of its windows; false when a job's thread is still blocked after
+    // `timeoutMs` in all.
+    static bool ReleaseMainWindow(DWORD timeoutMs);
 
     // Keyboard shortcuts of the main window, replacing earlier ones: each key sends its command
     // to the main window whichever child has the focus. False when they cannot be set.

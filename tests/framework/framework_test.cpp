@@ -8,6 +8,7 @@
 #include "vrok_user/vrok_control.h"
 #include "vrok_user/vrok_main.h"
 #include "vrok_user/vrok_notifywindow.h"
+#include "vrok_system/vrok_backgroundjob.h"
 
 #include <gtest/gtest.h>
 
@@ -97,4 +98,46 @@ TEST(MainWindow, GoesOnWithoutAStripItCouldNotMake)
     PostMessageW(window->GetHandle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(0, vrok::main::CApplication::Run());
     UnregisterClassW(controls::panel::CNotifyWindow::ClassName, module);
+}
+
+// --- background jobs ---
+
+namespace {
+
+// A job's work that ignores stop requests until it is let go, as a read on a lost network share
+// does, then touches its own members; it notes when it ended and when it was freed.
+struct CHangingWork : vrok::system::job::IJobWork
+{
+    explicit CHangingWork(std::vector<const char*>& log) : log(log) {}
+    ~CHangingWork() override { log.push_back("freed"); }
+    void Run(vrok::system::job::CJobChannel&) override
+    {
+        WaitForSingleObject(release, 10000);
+        piecesRead += 1;
+        log.push_back("ended");
+    }
+    std::vector<const char*>& log;
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    int piecesRead = 0;
+};
+
+}
+
+// The job's owner goes while its thread hangs: the thread is left to the stopped jobs, which join
+// it once it ends, and its work is freed only after that.
+TEST(BackgroundJob, AThreadThatOutlivesItsOwnerKeepsItsWorkAndIsJoinedWhenItEnds)
+{
+    std::vector<const char*> log;
+    auto work = std::make_shared<CHangingWork>(log);
+    const HANDLE release = work->release;
+    {
+        vrok::system::job::CBackgroundJob job(WM_APP);
+        ASSERT_NE(0u, job.Start(nullptr, std::move(work)));
+    }
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(vrok::system::job::JoinStoppedJobs(0)) << "the thread still hangs";
+    SetEvent(release);
+    EXPECT_TRUE(vrok::system::job::JoinStoppedJobs(5000));
+    EXPECT_EQ((std::vector<const char*>{"ended", "freed"}), log);
+    CloseHandle(release);
 }

@@ -3,6 +3,7 @@
 // several runs. "mapped" times the other way this program can read a file, through mapped
 // windows on one thread, for comparison.
 #include "hashing/hash_job.h"
+#include "lists/list_check_job.h"
 #include "vrok_business/vrok_md5.h"
 #include "vrok_business/vrok_md5block.h"
 #include "vrok_business/vrok_md5ternary.h"
@@ -30,21 +31,70 @@ double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& stop)
     return double(stop.QuadPart - start.QuadPart) / double(frequency.QuadPart);
 }
 
+const UINT WM_BENCH_NEWS = WM_APP + 1;
+
 bool HashThroughJob(HWND window, const wchar_t* path, double& seconds, std::wstring& digest)
 {
-    hashing::CHashJob job;
+    hashing::CHashJob job(WM_BENCH_NEWS);
     LARGE_INTEGER start, stop;
     QueryPerformanceCounter(&start);
     const unsigned number = job.Start(window, path);
     MSG message;
+    hashing::CHashNews news;
     while (number != 0 && GetMessageW(&message, window, 0, 0) > 0) {
-        if (message.message == hashing::WM_HASH_FINISHED && job.IsCurrent(message.wParam)) {
+        if (message.message == WM_BENCH_NEWS && job.TakeNews(message.wParam, news) && news.finished) {
             QueryPerformanceCounter(&stop);
             seconds = Seconds(start, stop);
-            return job.TakeOutcome(digest) == hashing::Outcome::Digest;
+            digest = news.digest;
+            return news.outcome == hashing::Outcome::Digest;
         }
     }
     return false;
+}
+
+// A checksum list's job as its window starts it, timed from its start to its end; false unless
+// every listed file was read and matched.
+bool CheckThroughListJob(HWND window, const wchar_t* list, double& seconds)
+{
+    lists::CListCheckJob job(WM_BENCH_NEWS);
+    LARGE_INTEGER start, stop;
+    QueryPerformanceCounter(&start);
+    const unsigned number = job.Start(list, window);
+    MSG message;
+    size_t ok = 0, listed = 0;
+    lists::ListNews news;
+    while (number != 0 && GetMessageW(&message, window, 0, 0) > 0) {
+        if (message.message != WM_BENCH_NEWS || !job.TakeNews(message.wParam, news))
+            continue;
+        listed += news.entries.size();
+        for (const lists::CheckedFile& file : news.results)
+            ok += file.result == lists::Result::Ok;
+        if (news.ended) {
+            QueryPerformanceCounter(&stop);
+            seconds = Seconds(start, stop);
+            return listed > 0 && ok == listed;
+        }
+        news = lists::ListNews();
+    }
+    return false;
+}
+
+int MeasureListCheck(const wchar_t* list, int runs)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    double best = 0;
+    for (int run = 0; run < runs; ++run) {
+        double seconds = 0;
+        if (!CheckThroughListJob(window, list, seconds)) {
+            std::fwprintf(stderr, L"the list %ls did not check out\n", list);
+            return 1;
+        }
+        std::wprintf(L"run %d: %.3f s\n", run + 1, seconds);
+        best = run == 0 || seconds < best ? seconds : best;
+    }
+    std::wprintf(L"best_seconds=%.3f\n", best);
+    DestroyWindow(window);
+    return 0;
 }
 
 bool HashThroughMapping(const wchar_t* path, double& seconds, std::wstring& digest)
@@ -113,9 +163,12 @@ unsigned long long FileSize(const wchar_t* path)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job|mapped] | digest_bench --transform [RUNS]\n");
+        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job|mapped] | digest_bench --transform [RUNS]"
+                              L" | digest_bench --list LIST [RUNS]\n");
         return 2;
     }
+    if (std::wcscmp(argv[1], L"--list") == 0)
+        return argc > 2 ? MeasureListCheck(argv[2], argc > 3 ? _wtoi(argv[3]) : 1) : 2;
     const int runs = argc > 2 ? _wtoi(argv[2]) : 5;
     if (std::wcscmp(argv[1], L"--transform") == 0) {
         MeasureTransforms(runs);

@@ -150,8 +150,6 @@ Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring
     unsigned long long size = 0;
     if (!file.OpenForReading(path.c_str(), true) || !ReadFileSize(file.GetHandle(), size))
         return Outcome::OpenFailed;
-    if (size == 0)
-        return Outcome::EmptyFile;
     if (observer.ShouldStop())
         return Outcome::Stopped;
     return HashOpenFile(path, file.GetHandle(), size, observer, digest);

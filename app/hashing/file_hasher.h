@@ -5,7 +5,7 @@
 
 namespace hashing {
 
-enum class Outcome { Digest, Stopped, EmptyFile, OpenFailed, ReadFailed };
+enum class Outcome { Digest, Stopped, OpenFailed, ReadFailed };
 
 // Told of progress and asked whether to stop, from the hashing thread, between buffers.
 class IHashObserver

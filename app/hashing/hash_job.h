@@ -2,23 +2,15 @@
 #define VESTIGON_HASH_JOB_H
 
 #include "hashing/file_hasher.h"
-#include "vrok_system/vrok_thread.h"
+#include "vrok_system/vrok_backgroundjob.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace hashing {
-
-// Posted to the window by a job's thread; wParam is the job's number, lParam is 0. Progress
-// comes a few times a second at most, and not before the job has run for a moment, so that
-// small files finish without a flash of progress.
-const UINT WM_HASH_PROGRESS = WM_APP + 40;
-const UINT WM_HASH_FINISHED = WM_APP + 41;
-
-const unsigned FirstProgressDelayMs = 250;
-const unsigned ProgressPeriodMs = 200;
 
 struct CJobProgress
 {
@@ -27,61 +19,59 @@ struct CJobProgress
     unsigned elapsedMs;
 };
 
-class CJobState;
-
 // Work for the job's thread once the digest is there, such as reading the files that sit beside
 // the hashed one, so that the window never waits on a disk for them. What it finds is the
-// window's to read after WM_HASH_FINISHED; a stopped job skips it or has it dropped.
+// window's to read once the job has ended; a stopped job skips it or has it dropped.
 class IAfterDigest
 {
 public:
     virtual ~IAfterDigest() = default;
-    // Must not throw: it runs on the job's thread.
-    virtual void Run(const std::wstring& path) noexcept = 0;
+    // Must not throw: it runs on the job's thread. It asks `stopRequested` between files.
+    virtual void Run(const std::wstring& path, const std::function<bool()>& stopRequested) noexcept = 0;
 };
 
 typedef Outcome (*CHashFunction)(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
 
-// Hashes one file at a time on a thread of its own, for a window that owns this object and is
-// told only through posted messages. Starting a job stops the previous one; a message whose
-// number is not the current job's (stopped, replaced) is to be dropped.
+// What the window takes of its job in one step: the progress, and once finished the outcome.
+struct CHashNews
+{
+    CJobProgress progress = { 0, 0, 0 };
+    bool finished = false;
+    Outcome outcome = Outcome::Stopped;
+    std::wstring digest;
+};
+
+class CHashWork;
+
+// Hashes one file at a time in the background for the window that owns this object, which hears
+// of it through its news message. Starting a job stops the previous one.
 class CHashJob
 {
 public:
-    CHashJob();
-    // Stops the job and waits a short while for its thread; a thread still inside a read then
-    // ends by itself, touching nothing of the window.
+    explicit CHashJob(UINT newsMessage);
     ~CHashJob();
     CHashJob(const CHashJob&) = delete;
     CHashJob& operator=(const CHashJob&) = delete;
 
-    // Stops the running job and starts hashing `path`, posting to `window`, then running
-    // `afterDigest` (may be null) when the digest is there. The new job's number, or 0 when no
-    // thread could be started.
+    // Stops the running job and starts hashing `path`, then running `afterDigest` (may be null)
+    // once the digest is there. The new job's number, or 0 when no thread could be started.
     unsigned Start(HWND window, const std::wstring& path, std::shared_ptr<IAfterDigest> afterDigest = nullptr);
-    // From now on the running job's messages are stale; its thread ends after its current buffer.
-    void Stop();
-    // Waits at most `timeoutMs` for the current job's thread to end; true when it has.
-    bool Join(unsigned timeoutMs) const;
-
-    // A job has started and neither finished (its WM_HASH_FINISHED taken) nor been stopped.
-    bool IsRunning() const;
-    bool IsCurrent(WPARAM jobNumber) const;
-
-    CJobProgress GetProgress() const;
-    // For the current job once its WM_HASH_FINISHED arrived; the job is then over.
-    Outcome TakeOutcome(std::wstring& digest);
-    const std::wstring& GetPath() const;
+    // The running job's news are dropped from now on; its thread ends after its current piece.
+    void Stop() { m_job.Stop(); }
+    bool IsRunning() const { return m_job.IsRunning(); }
+    // The news of job `number` in one step; false for a message of a stopped or replaced job.
+    bool TakeNews(WPARAM number, CHashNews& news);
+    bool WaitForEnd(DWORD timeoutMs) const { return m_job.WaitForEnd(timeoutMs); }
+    const std::wstring& GetPath() const { return m_path; }
 
     // What the next jobs run instead of HashFile: another source of data with the same outcomes.
     void UseHashFunction(CHashFunction hash) { m_hash = hash; }
 
 private:
-    std::shared_ptr<CJobState> m_state;
-    vrok::system::thread::CThread m_thread;
-    unsigned m_lastNumber;
+    vrok::system::job::CBackgroundJob m_job;
+    std::shared_ptr<CHashWork> m_work;
+    std::wstring m_path;
     CHashFunction m_hash;
-    bool m_running;
 };
 
 }

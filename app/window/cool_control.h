@@ -2,6 +2,7 @@
 #define VESTIGON_COOL_CONTROL_H
 
 #include "resource.h"
+#include "settings/program_messages.h"
 #include "vrok_user/vrok_button.h"
 #include "vrok_user/vrok_edittext.h"
 #include "vrok_user/vrok_gdiobject.h"
@@ -11,10 +12,6 @@
 #include <windows.h>
 
 #include <memory>
-
-// Posted to the main window when Enter is typed in the input field: wParam 0, lParam the drop
-// panel's window. The main window then compares the two digests.
-const UINT WM_COMPARE_REQUEST = WM_USER + 0x101;
 
 // The field the user types the reference digest into: Enter asks the main window for a
 // comparison instead of reaching the edit control.

@@ -2,6 +2,7 @@
 #define VESTIGON_APP_MY_WINDOW_H
 
 #include "hashing/hash_job.h"
+#include "settings/program_messages.h"
 #include "window/file_findings.h"
 #include "window/hashing_display.h"
 #include "resource.h"
@@ -126,8 +127,9 @@ private:
 
     void StartHashing(const wchar_t* path);
     void StopHashing();
-    void OnHashProgress(WPARAM job);
-    void OnHashFinished(WPARAM job);
+    void OnHashNews(WPARAM job);
+    void OnHashProgress(const hashing::CJobProgress& progress);
+    void OnHashFinished(const hashing::CHashNews& news);
     void UpdateStopCommand();
     std::wstring ReadSentence(const wchar_t* key) const;
     void ShowHashingSentence(const std::wstring& sentence);
@@ -149,7 +151,7 @@ private:
     // The file whose path line the strip shows, compacted again when the density changes.
     std::wstring m_shownPath;
     int m_dpi = vrok::user::dpi::StandardDpi;
-    hashing::CHashJob m_hashJob;
+    hashing::CHashJob m_hashJob{WM_HASH_NEWS};
     // What the current job finds around its file, once its digest is there.
     std::shared_ptr<CFileFindings> m_findings;
     CHashingDisplay m_hashingDisplay;

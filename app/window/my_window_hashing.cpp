@@ -2,6 +2,7 @@
 // status bar, the strip and the taskbar, and its result or failure once it arrives.
 #include "window/my_window.h"
 
+#include "hashing/file_status.h"
 #include "settings/command_ids.h"
 #include "settings/options.h"
 #include "settings/profile_files.h"
@@ -56,31 +57,39 @@ void OMyWindow::StopHashing()
     ShowHashingSentence(ReadSentence(profile::KeyHashingStopped));
 }
 
-void OMyWindow::OnHashProgress(WPARAM job)
+// News of a stopped or replaced job is dropped.
+void OMyWindow::OnHashNews(WPARAM job)
 {
-    if (!m_hashJob.IsCurrent(job))
+    hashing::CHashNews news;
+    if (!m_hashJob.TakeNews(job, news))
         return;
-    const hashing::CJobProgress progress = m_hashJob.GetProgress();
+    if (news.finished)
+        OnHashFinished(news);
+    else
+        OnHashProgress(news.progress);
+}
+
+void OMyWindow::OnHashProgress(const hashing::CJobProgress& progress)
+{
     m_hashingDisplay.Show(progress);
     ShowHashingSentence(FormatProgressSentence(ReadSentence(profile::KeyHashingProgress), progress));
 }
 
 // A comparison asked for meanwhile is judged now that the digest is there, unless a checksum
-// file beside the file has already given the verdict; a failure is told in a box and leaves the
-// digest field empty.
-void OMyWindow::OnHashFinished(WPARAM job)
+// file beside the file has already given the verdict; a file missing or unreadable is told in
+// a box and leaves the digest field empty.
+void OMyWindow::OnHashFinished(const hashing::CHashNews& news)
 {
-    if (!m_hashJob.IsCurrent(job))
-        return;
-    std::wstring digest;
-    const hashing::Outcome outcome = m_hashJob.TakeOutcome(digest);
+    const hashing::FileStatus status = hashing::StatusOf(news.outcome, m_hashJob.GetPath());
     const bool compare = m_compareWhenHashed;
     m_compareWhenHashed = false;
     m_hashingDisplay.Hide();
     UpdateStopCommand();
     ShowHashingSentence(std::wstring());
-    if (outcome == hashing::Outcome::Digest) {
-        const bool judged = OnDigestReady(m_hashJob.GetPath(), digest.c_str(), *m_findings);
+    if (status == hashing::FileStatus::Stopped)
+        return;
+    if (status == hashing::FileStatus::Hashed) {
+        const bool judged = OnDigestReady(m_hashJob.GetPath(), news.digest.c_str(), *m_findings);
         // A checksum list is hashed as a file all the same; the strip points to checking it.
         if (m_findings->IsChecksumList())
             ShowHashingSentence(ReadSentence(profile::KeyChecksumList));

@@ -1,6 +1,7 @@
-// The file hasher on its own: a digest across several read buffers and its progress reports.
-// Stops are the background hashing tests', files that cannot be hashed the digest tests'.
+// The file hasher on its own: a digest across several read buffers and its progress reports; and
+// the background job the window hashes with: news of stopped and replaced jobs.
 #include "hashing/file_hasher.h"
+#include "hashing/hash_job.h"
 
 #include "reference_digests.h"
 
@@ -42,4 +43,77 @@ TEST(Hashing, MultiBufferFileGetsMd5sumsDigestWithGrowingProgress)
     EXPECT_EQ(9437187u, observer.reports.back());
     for (unsigned long long total : observer.totals)
         EXPECT_EQ(9437187u, total);
+}
+
+// --- the background job the main window hashes with ---
+
+namespace {
+
+// A hashing held until the test lets it go, as a slow disk would hold it.
+HANDLE g_release = nullptr;
+
+Outcome HeldHash(const std::wstring& path, hashing::IHashObserver& observer, std::wstring& digest)
+{
+    WaitForSingleObject(g_release, 10000);
+    return hashing::HashFile(path, observer, digest);
+}
+
+// A hidden window that receives the jobs' news; the news messages still queued for it by number.
+struct CNewsWindow
+{
+    CNewsWindow() : handle(CreateWindowExW(0, L"STATIC", L"news", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr))
+    {
+        g_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    }
+    ~CNewsWindow()
+    {
+        DestroyWindow(handle);
+        CloseHandle(g_release);
+    }
+    std::vector<WPARAM> QueuedNews() const
+    {
+        std::vector<WPARAM> numbers;
+        for (MSG message; PeekMessageW(&message, handle, WM_APP, WM_APP, PM_REMOVE);)
+            numbers.push_back(message.wParam);
+        return numbers;
+    }
+    HWND handle;
+};
+
+}
+
+// The replaced job is told to stop when the next starts: whatever it still posted is dropped,
+// and the newer job's digest arrives.
+TEST(HashJob, NewsOfAReplacedJobIsDroppedAndTheNewerJobsDigestArrives)
+{
+    CNewsWindow window;
+    hashing::CHashJob job(WM_APP);
+    job.UseHashFunction(&HeldHash);
+    const unsigned replaced = job.Start(window.handle, MultiBufferFile);
+    const unsigned newer = job.Start(window.handle, L"digest\\len_3.bin");
+    ASSERT_NE(0u, replaced);
+    ASSERT_NE(replaced, newer);
+    SetEvent(g_release);
+    ASSERT_TRUE(job.WaitForEnd(5000));
+    hashing::CHashNews news;
+    EXPECT_FALSE(job.TakeNews(replaced, news));
+    EXPECT_TRUE(job.IsRunning()) << "a message of the replaced job changes nothing";
+    ASSERT_TRUE(job.TakeNews(newer, news));
+    EXPECT_TRUE(news.finished);
+    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_3.bin"), news.digest);
+    EXPECT_FALSE(job.IsRunning());
+}
+
+// A job stopped while it reads ends after its piece without posting anything more.
+TEST(HashJob, AStoppedJobPostsNoNewsAfterTheStop)
+{
+    CNewsWindow window;
+    hashing::CHashJob job(WM_APP);
+    job.UseHashFunction(&HeldHash);
+    ASSERT_NE(0u, job.Start(window.handle, MultiBufferFile));
+    job.Stop();
+    EXPECT_FALSE(job.IsRunning());
+    SetEvent(g_release);
+    ASSERT_TRUE(job.WaitForEnd(5000));
+    EXPECT_TRUE(window.QueuedNews().empty());
 }

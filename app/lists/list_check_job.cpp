@@ -2,51 +2,17 @@
 
 #include "checksums/checksum_text.h"
 #include "hashing/file_hasher.h"
+#include "hashing/file_status.h"
 #include "vrok_persistence/vrok_longpath.h"
 
-#include <new>
+#include <algorithm>
+
+using vrok::system::job::CJobChannel;
+using vrok::system::thread::CLockHolder;
 
 namespace lists {
 
 namespace {
-
-// The digest of no bytes at all: an empty file listed with it is intact.
-const wchar_t EmptyFileDigest[] = L"d41d8cd98f00b204e9800998ecf8427e";
-
-class CLock
-{
-public:
-    CLock() { InitializeCriticalSection(&m_section); }
-    ~CLock() { DeleteCriticalSection(&m_section); }
-    CLock(const CLock&) = delete;
-    CLock& operator=(const CLock&) = delete;
-    void Enter() { EnterCriticalSection(&m_section); }
-    void Leave() { LeaveCriticalSection(&m_section); }
-
-private:
-    CRITICAL_SECTION m_section;
-};
-
-class CHeld
-{
-public:
-    explicit CHeld(CLock& lock) : m_lock(lock) { m_lock.Enter(); }
-    ~CHeld() { m_lock.Leave(); }
-    CHeld(const CHeld&) = delete;
-    CHeld& operator=(const CHeld&) = delete;
-
-private:
-    CLock& m_lock;
-};
-
-bool IsAbsent(const std::wstring& path)
-{
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME ||
-           error == ERROR_BAD_NETPATH;
-}
 
 std::wstring FolderOf(const std::wstring& path)
 {
@@ -64,281 +30,237 @@ bool SizeOf(const std::wstring& path, unsigned long long& size)
     return true;
 }
 
-}
-
-struct CListCheckJob::CShared
+// The file a worker is hashing and how far it has come.
+struct WorkerSlot
 {
-    std::wstring listPath;
-    std::vector<std::wstring> paths;
-    std::vector<std::wstring> expected;
-    HWND window = nullptr;
-    UINT notice = 0;
-    WPARAM number = 0;
-    volatile LONG stop = 0;
-
-    CLock lock;
-    std::vector<CheckedFile> waiting;
-    bool noticePending = false;
-    CheckProgress progress;
-    ListState listState = ListState::Reading;
-    std::vector<ListEntry> listed;
-    bool listHanded = false;
-    size_t otherLines = 0;
-
-    bool Stopping() const { return stop != 0; }
-    void Hand(CheckedFile&& file);
-    void SetBytesDone(unsigned long long bytes);
-    void End();
-    void Notify();
-    bool ReadList();
-    void MeasureSizes(std::vector<unsigned long long>& sizes, std::vector<bool>& known);
-    CheckedFile CheckOne(size_t index, unsigned long long bytesBefore);
-    void Run();
+    bool busy = false;
+    size_t index = 0;
+    unsigned long long bytesDone = 0;
 };
 
-namespace {
+}
 
-// Adds one file's progress to the bytes of the files before it.
-class CProgressObserver : public hashing::IHashObserver
+// The list and its files: the job's threads read the list and hash the files, handing the
+// entries and each file's result over under the channel's lock; the window takes them in its
+// locked step. Workers take the next file from a shared counter, so files end in any order;
+// every result carries its index and the rows keep the list's order.
+class CListCheckWork : public vrok::system::job::IJobWork
 {
 public:
-    CProgressObserver(CListCheckJob::CShared& shared, unsigned long long bytesBefore)
-        : m_shared(shared), m_bytesBefore(bytesBefore)
+    explicit CListCheckWork(const std::wstring& listPath) : m_listPath(listPath) {}
+
+    void Run(CJobChannel& channel) override;
+    // With the channel's lock held.
+    void Take(ListNews& news, bool ended);
+
+private:
+    class CSlotObserver;
+
+    bool ReadList(CJobChannel& channel);
+    void MeasureSizes(CJobChannel& channel);
+    void CheckFiles(CJobChannel& channel, unsigned slot);
+    CheckedFile CheckOne(CJobChannel& channel, unsigned slot, size_t index);
+    void Hand(CJobChannel& channel, unsigned slot, CheckedFile&& file);
+    CheckProgress Progress() const;
+
+    // The worker's own: set before the files are hashed, read-only afterwards.
+    const std::wstring m_listPath;
+    std::vector<std::wstring> m_paths;
+    std::vector<std::wstring> m_expected;
+    std::vector<unsigned long long> m_sizes;
+    std::vector<bool> m_sizeKnown;
+    volatile LONG m_nextFile = 0;
+
+    // Guarded by the channel's lock.
+    ListState m_listState = ListState::Reading;
+    std::vector<ListEntry> m_listed;
+    bool m_listHanded = false;
+    size_t m_otherLines = 0;
+    std::vector<CheckedFile> m_waiting;
+    std::vector<WorkerSlot> m_slots;
+    unsigned long long m_bytesOfEndedFiles = 0;
+    unsigned long long m_bytesTotal = 0;
+    size_t m_lastStarted = 0;
+};
+
+// Adds one file's progress to its worker's slot.
+class CListCheckWork::CSlotObserver : public hashing::IHashObserver
+{
+public:
+    CSlotObserver(CListCheckWork& work, CJobChannel& channel, unsigned slot)
+        : m_work(work), m_channel(channel), m_slot(slot)
     {
     }
-    bool ShouldStop() override { return m_shared.Stopping(); }
+    bool ShouldStop() override { return m_channel.StopRequested(); }
     void OnProgress(unsigned long long bytesDone, unsigned long long) override
     {
-        m_shared.SetBytesDone(m_bytesBefore + bytesDone);
+        CLockHolder held(m_channel.Lock());
+        m_work.m_slots[m_slot].bytesDone = bytesDone;
+        m_channel.NotifyProgress();
     }
 
 private:
-    CListCheckJob::CShared& m_shared;
-    unsigned long long m_bytesBefore;
+    CListCheckWork& m_work;
+    CJobChannel& m_channel;
+    const unsigned m_slot;
 };
 
-}
-
-// Called with the lock held: one notice at a time waits in the window's queue.
-void CListCheckJob::CShared::Notify()
+void CListCheckWork::Run(CJobChannel& channel)
 {
-    if (noticePending)
+    if (!ReadList(channel))
         return;
-    noticePending = true;
-    PostMessageW(window, notice, number, 0);
+    MeasureSizes(channel);
+    const unsigned workers = static_cast<unsigned>(std::min<size_t>(
+        std::min(vrok::system::thread::ProcessorCount(), CListCheckJob::MaxParallelFiles), m_paths.size()));
+    {
+        CLockHolder held(channel.Lock());
+        m_slots.resize(workers);
+    }
+    vrok::system::thread::RunOnThreads(workers, [this, &channel](unsigned slot) { CheckFiles(channel, slot); });
 }
 
-void CListCheckJob::CShared::Hand(CheckedFile&& file)
-{
-    CHeld held(lock);
-    if (Stopping())
-        return;
-    waiting.push_back(std::move(file));
-    Notify();
-}
-
-void CListCheckJob::CShared::SetBytesDone(unsigned long long bytes)
-{
-    CHeld held(lock);
-    progress.bytesDone = bytes;
-}
-
-// A worker that ends before the list is read (out of memory) leaves it unreadable.
-void CListCheckJob::CShared::End()
-{
-    CHeld held(lock);
-    if (listState == ListState::Reading)
-        listState = ListState::Unreadable;
-    progress.ended = true;
-    Notify();
-}
-
-// The entries for the window, and the paths in their long form for the worker, so that names
+// The entries for the window, and the paths in their long form for the workers, so that names
 // deep in folders are found as well.
-bool CListCheckJob::CShared::ReadList()
+bool CListCheckWork::ReadList(CJobChannel& channel)
 {
     checksums::ChecksumText text;
-    if (!checksums::ReadChecksumFile(listPath, MaxListBytes, false, text))
+    if (!checksums::ReadChecksumFile(m_listPath, CListCheckJob::MaxListFileBytes, false, text))
         return false;
-    const std::wstring folder = FolderOf(listPath);
+    const std::wstring folder = FolderOf(m_listPath);
     std::vector<ListEntry> entries(text.lines.size());
-    paths.reserve(entries.size());
-    expected.reserve(entries.size());
+    m_paths.reserve(entries.size());
+    m_expected.reserve(entries.size());
     for (size_t index = 0; index < entries.size(); ++index) {
         ListEntry& entry = entries[index];
         entry.name = std::move(text.lines[index].name);
         entry.path = checksums::ResolveListedName(folder, entry.name);
         entry.expected = std::move(text.lines[index].digest);
-        paths.push_back(vrok::persistence::file::ToLongPathForm(entry.path.c_str()));
-        expected.push_back(entry.expected);
+        m_paths.push_back(vrok::persistence::file::ToLongPathForm(entry.path.c_str()));
+        m_expected.push_back(entry.expected);
     }
-    CHeld held(lock);
-    listed.swap(entries);
-    otherLines = text.otherLines;
-    listState = ListState::Read;
-    Notify();
+    CLockHolder held(channel.Lock());
+    m_listed.swap(entries);
+    m_otherLines = text.otherLines;
+    m_listState = ListState::Read;
+    channel.Notify();
     return true;
 }
 
-void CListCheckJob::CShared::MeasureSizes(std::vector<unsigned long long>& sizes, std::vector<bool>& known)
+void CListCheckWork::MeasureSizes(CJobChannel& channel)
 {
+    m_sizes.assign(m_paths.size(), 0);
+    m_sizeKnown.assign(m_paths.size(), false);
     unsigned long long total = 0;
-    for (size_t index = 0; index < paths.size() && !Stopping(); ++index) {
-        unsigned long long size = 0;
-        known[index] = SizeOf(paths[index], size);
-        sizes[index] = size;
-        total += size;
+    for (size_t index = 0; index < m_paths.size() && !channel.StopRequested(); ++index) {
+        m_sizeKnown[index] = SizeOf(m_paths[index], m_sizes[index]);
+        total += m_sizes[index];
     }
-    CHeld held(lock);
-    progress.bytesTotal = total;
+    CLockHolder held(channel.Lock());
+    m_bytesTotal = total;
 }
 
-CheckedFile CListCheckJob::CShared::CheckOne(size_t index, unsigned long long bytesBefore)
+void CListCheckWork::CheckFiles(CJobChannel& channel, unsigned slot)
+{
+    for (;;) {
+        const size_t index = static_cast<size_t>(InterlockedIncrement(&m_nextFile) - 1);
+        if (index >= m_paths.size() || channel.StopRequested())
+            return;
+        {
+            CLockHolder held(channel.Lock());
+            m_slots[slot] = WorkerSlot{ true, index, 0 };
+            m_lastStarted = std::max(m_lastStarted, index);
+        }
+        CheckedFile file = CheckOne(channel, slot, index);
+        if (file.result == Result::Pending)
+            return;
+        Hand(channel, slot, std::move(file));
+    }
+}
+
+// A name that leads nowhere (rooted, or above the folder's root) names no file here.
+CheckedFile CListCheckWork::CheckOne(CJobChannel& channel, unsigned slot, size_t index)
 {
     CheckedFile file;
     file.index = index;
-    // A name that leads nowhere (rooted, or above the folder's root) names no file here.
-    if (paths[index].empty()) {
-        file.result = Result::Missing;
-        return file;
-    }
-    CProgressObserver observer(*this, bytesBefore);
     std::wstring digest;
-    switch (hashing::HashFile(paths[index], observer, digest)) {
-    case hashing::Outcome::Digest:
-        file.digest = digest;
-        break;
-    case hashing::Outcome::EmptyFile:
-        file.digest = EmptyFileDigest;
-        break;
-    case hashing::Outcome::Stopped:
-        return file;
-    case hashing::Outcome::OpenFailed:
-        file.result = IsAbsent(paths[index]) ? Result::Missing : Result::Unreadable;
-        return file;
-    case hashing::Outcome::ReadFailed:
-        file.result = Result::Unreadable;
-        return file;
+    hashing::FileStatus status = hashing::FileStatus::Missing;
+    if (!m_paths[index].empty()) {
+        CSlotObserver observer(*this, channel, slot);
+        status = hashing::StatusOf(hashing::HashFile(m_paths[index], observer, digest), m_paths[index]);
     }
-    file.result = file.digest == expected[index] ? Result::Ok : Result::Differs;
+    file.result = ResultOf(status, digest, m_expected[index]);
+    if (status == hashing::FileStatus::Hashed)
+        file.digest = digest;
+    file.size = m_sizes[index];
+    file.sizeKnown = m_sizeKnown[index] && file.result != Result::Missing;
     return file;
 }
 
-void CListCheckJob::CShared::Run()
+void CListCheckWork::Hand(CJobChannel& channel, unsigned slot, CheckedFile&& file)
 {
-    if (!ReadList()) {
-        End();
+    CLockHolder held(channel.Lock());
+    m_slots[slot].busy = false;
+    m_bytesOfEndedFiles += m_sizes[file.index];
+    if (channel.StopRequested())
         return;
-    }
-    std::vector<unsigned long long> sizes(paths.size());
-    std::vector<bool> known(paths.size());
-    MeasureSizes(sizes, known);
-    unsigned long long bytesBefore = 0;
-    for (size_t index = 0; index < paths.size() && !Stopping(); ++index) {
-        {
-            CHeld held(lock);
-            progress.current = index;
-            progress.bytesDone = bytesBefore;
-        }
-        CheckedFile file = CheckOne(index, bytesBefore);
-        if (file.result == Result::Pending)
-            break;
-        file.size = sizes[index];
-        file.sizeKnown = known[index] && file.result != Result::Missing;
-        bytesBefore += sizes[index];
-        Hand(std::move(file));
-    }
-    SetBytesDone(bytesBefore);
-    End();
+    m_waiting.push_back(std::move(file));
+    channel.Notify();
 }
 
-namespace {
-
-// The thread's own share of the state; it goes when the thread ends. Nothing thrown leaves.
-DWORD WINAPI RunCheckThread(void* parameter)
+CheckProgress CListCheckWork::Progress() const
 {
-    std::shared_ptr<CListCheckJob::CShared>* shared = static_cast<std::shared_ptr<CListCheckJob::CShared>*>(parameter);
-    try {
-        (*shared)->Run();
-    } catch (...) {
-        (*shared)->End();
+    CheckProgress progress;
+    progress.bytesTotal = m_bytesTotal;
+    progress.bytesDone = m_bytesOfEndedFiles;
+    progress.current = m_lastStarted;
+    for (const WorkerSlot& slot : m_slots) {
+        if (!slot.busy)
+            continue;
+        progress.bytesDone += slot.bytesDone;
+        progress.current = std::min(progress.current, slot.index);
     }
-    delete shared;
-    return 0;
+    return progress;
 }
 
-}
-
-CListCheckJob::CListCheckJob() = default;
-
-// A worker still inside a read that hangs runs on with its own share of the state.
-CListCheckJob::~CListCheckJob()
+// The list goes first, once: the results of a step always find their rows.
+void CListCheckWork::Take(ListNews& news, bool ended)
 {
-    Stop();
-    WaitForEnd(StopWaitMs);
+    news.ended = ended;
+    news.listState = ended && m_listState == ListState::Reading ? ListState::Unreadable : m_listState;
+    if (m_listState == ListState::Read && !m_listHanded) {
+        m_listHanded = true;
+        news.listHanded = true;
+        news.entries.swap(m_listed);
+        news.otherLines = m_otherLines;
+    }
+    news.results.swap(m_waiting);
+    news.progress = Progress();
 }
 
-bool CListCheckJob::Start(const std::wstring& listPath, HWND window, UINT notice, WPARAM jobNumber)
+CListCheckJob::CListCheckJob(UINT newsMessage) : m_job(newsMessage) {}
+
+CListCheckJob::~CListCheckJob() = default;
+
+unsigned CListCheckJob::Start(const std::wstring& listPath, HWND window)
 {
-    if (m_shared)
+    m_work = std::make_shared<CListCheckWork>(listPath);
+    return m_job.Start(window, m_work);
+}
+
+bool CListCheckJob::TakeNews(WPARAM number, ListNews& news)
+{
+    if (!m_work)
         return false;
-    std::shared_ptr<CShared> shared = std::make_shared<CShared>();
-    shared->listPath = listPath;
-    shared->window = window;
-    shared->notice = notice;
-    shared->number = jobNumber;
-    std::shared_ptr<CShared>* threadShare = new std::shared_ptr<CShared>(shared);
-    if (!m_thread.Start(RunCheckThread, threadShare)) {
-        delete threadShare;
-        return false;
-    }
-    m_shared = shared;
-    return true;
+    CListCheckWork& work = *m_work;
+    return m_job.TakeNews(number, [&](bool ended) { work.Take(news, ended); });
 }
 
-void CListCheckJob::Stop()
+void CListCheckJob::TakeRest(ListNews& news)
 {
-    if (m_shared)
-        InterlockedExchange(&m_shared->stop, 1);
-}
-
-bool CListCheckJob::WaitForEnd(DWORD timeoutMs)
-{
-    return m_thread.Join(timeoutMs);
-}
-
-std::vector<CheckedFile> CListCheckJob::TakeResults(bool& ended)
-{
-    std::vector<CheckedFile> taken;
-    ended = true;
-    if (!m_shared)
-        return taken;
-    CHeld held(m_shared->lock);
-    ended = m_shared->progress.ended;
-    m_shared->noticePending = false;
-    taken.swap(m_shared->waiting);
-    return taken;
-}
-
-ListState CListCheckJob::TakeList(std::vector<ListEntry>& entries, size_t& otherLines)
-{
-    if (!m_shared)
-        return ListState::Unreadable;
-    CHeld held(m_shared->lock);
-    if (m_shared->listState == ListState::Read && !m_shared->listHanded) {
-        m_shared->listHanded = true;
-        entries.swap(m_shared->listed);
-        otherLines = m_shared->otherLines;
-    }
-    return m_shared->listState;
-}
-
-CheckProgress CListCheckJob::Progress() const
-{
-    if (!m_shared)
-        return CheckProgress();
-    CHeld held(m_shared->lock);
-    return m_shared->progress;
+    if (!m_work)
+        return;
+    CListCheckWork& work = *m_work;
+    m_job.TakeRest([&](bool ended) { work.Take(news, ended); });
 }
 
 }

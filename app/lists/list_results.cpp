@@ -2,6 +2,17 @@
 
 namespace lists {
 
+Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected)
+{
+    switch (status) {
+    case hashing::FileStatus::Hashed: return computed == expected ? Result::Ok : Result::Differs;
+    case hashing::FileStatus::Missing: return Result::Missing;
+    case hashing::FileStatus::Unreadable: return Result::Unreadable;
+    case hashing::FileStatus::Stopped: break;
+    }
+    return Result::Pending;
+}
+
 Tally CountResults(const std::vector<ListEntry>& entries)
 {
     Tally tally;
@@ -66,9 +77,11 @@ std::wstring FormatSummary(const Tally& tally, size_t otherLines, bool stopped, 
     AddCount(counts, words.differs, tally.differs);
     AddCount(counts, words.missing, tally.missing);
     AddCount(counts, words.unreadable, tally.unreadable);
+    if (stopped && counts.empty())
+        counts = FillCount(words.ok, 0);
     if (stopped)
         AddCount(counts, words.pending, tally.pending);
-    if (counts.empty() && !stopped)
+    if (counts.empty())
         counts = words.noLines;
     AddCount(counts, words.otherLines, otherLines);
     return stopped ? words.stopped + L": " + counts : counts;

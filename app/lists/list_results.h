@@ -1,6 +1,8 @@
 #ifndef VESTIGON_LIST_RESULTS_H
 #define VESTIGON_LIST_RESULTS_H
 
+#include "hashing/file_status.h"
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,10 @@ struct Tally
     size_t pending = 0;
 };
 
+// A listed file's result: OK when its digest equals the listed one, the file's status otherwise;
+// Pending for a file whose hashing was stopped.
+Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected);
+
 Tally CountResults(const std::vector<ListEntry>& entries);
 
 // The colour of the summary: green when every file is OK, red when any differs, orange when
@@ -44,7 +50,8 @@ struct SummaryWords
 };
 
 // "12 OK, 1 differs, 2 missing": the counts that are not zero, in that order, then the lines
-// that were no checksum lines; a stopped check starts with the stopped word.
+// that were no checksum lines; a stopped check starts with the stopped word and counts what it
+// checked even when that is nothing ("Stopped: 0 OK").
 std::wstring FormatSummary(const Tally& tally, size_t otherLines, bool stopped, const SummaryWords& words);
 
 // Puts the number where the template holds "%u" (first place only); a template without it is

@@ -3,11 +3,14 @@
 #include "resource.h"
 
 #include "settings/command_ids.h"
+#include "settings/program_messages.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_gdiobject.h"
 #include "vrok_user/vrok_messagebox.h"
 
 #include <shlwapi.h>
+
+#include <algorithm>
 
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
@@ -39,11 +42,49 @@ const int InitialHeight = 480;
 const int MinimumWidth = 360;
 const int MinimumHeight = 240;
 const int ColumnWidths[] = {260, 90, 240, 90};
+const int ColumnCount = 4;
+const int NameColumn = 0;
+const int ResultColumn = 1;
+const int DigestColumn = 2;
+const int SizeColumn = 3;
+// Room beside a header's text: the margins and the sort arrow.
+const int HeaderPadding = 28;
 const UINT WM_DPICHANGED_MESSAGE = 0x02E0;
 
 enum ShieldImage { GreenImage, OrangeImage, RedImage };
 
-LONG g_lastJobNumber = 0;
+// Where a result sorts: OK first, then what needs looking at, the unchecked last.
+int RankOf(Result result)
+{
+    switch (result) {
+    case Result::Ok: return 0;
+    case Result::Differs: return 1;
+    case Result::Missing: return 2;
+    case Result::Unreadable: return 3;
+    default: return 4;
+    }
+}
+
+// Negative, zero or positive as the first entry sorts before, with or after the second.
+int CompareEntries(const ListEntry& first, const ListEntry& second, int column)
+{
+    switch (column) {
+    case NameColumn: return lstrcmpiW(first.name.c_str(), second.name.c_str());
+    case ResultColumn: return RankOf(first.result) - RankOf(second.result);
+    case DigestColumn: return first.computed.compare(second.computed);
+    default:
+        if (first.sizeKnown != second.sizeKnown)
+            return first.sizeKnown ? 1 : -1;
+        return first.size < second.size ? -1 : first.size > second.size ? 1 : 0;
+    }
+}
+
+// The size as Explorer shows it ("2.93 KB", "1.00 GB").
+std::wstring ByteSizeText(unsigned long long size)
+{
+    wchar_t text[64] = {};
+    return StrFormatByteSizeW(static_cast<LONGLONG>(size), text, 64) != nullptr ? std::wstring(text) : std::wstring();
+}
 
 int ImageOf(Result result)
 {
@@ -130,7 +171,8 @@ bool PutOnClipboard(HWND owner, const std::wstring& text)
 }
 
 CListWindow::CListWindow()
-    : m_otherLines(0), m_jobNumber(0), m_listTaken(false), m_ended(false), m_stopped(false),
+    : m_sortColumn(-1), m_sortAscending(true), m_otherLines(0), m_job(WM_LIST_NEWS), m_listTaken(false),
+      m_ended(false), m_stopped(false),
       m_shownFile(static_cast<size_t>(-1)), m_dpi(vrok::user::dpi::StandardDpi), m_listView(nullptr), m_progressBar(nullptr), m_currentFile(nullptr),
       m_copyButton(nullptr), m_statusBar(nullptr)
 {
@@ -213,14 +255,41 @@ void CListWindow::AddColumns()
 {
     const std::wstring* titles[] = {&m_texts.columnName, &m_texts.columnResult, &m_texts.columnDigest,
                                     &m_texts.columnSize};
-    for (int column = 0; column < 4; ++column) {
+    for (int column = 0; column < ColumnCount; ++column) {
         LVCOLUMNW description = {};
-        description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        description.fmt = column == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        description.cx = Px(ColumnWidths[column]);
+        description.mask = LVCF_TEXT | LVCF_FMT;
+        description.fmt = column == SizeColumn ? LVCFMT_RIGHT : LVCFMT_LEFT;
         description.pszText = const_cast<wchar_t*>(titles[column]->c_str());
         SendMessageW(m_listView, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
     }
+    FitColumns();
+}
+
+// At least the width the density gives it, and room for the header's text in the window's font.
+int CListWindow::ColumnWidth(int column) const
+{
+    wchar_t title[128] = {};
+    LVCOLUMNW description = {};
+    description.mask = LVCF_TEXT;
+    description.pszText = title;
+    description.cchTextMax = 128;
+    SendMessageW(m_listView, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+    const int textWidth = static_cast<int>(SendMessageW(m_listView, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(title)));
+    return std::max(Px(ColumnWidths[column]), textWidth + Px(HeaderPadding));
+}
+
+// The name column takes the room the window gains beyond the columns' own widths.
+void CListWindow::FitColumns()
+{
+    int others = 0;
+    for (int column = NameColumn + 1; column < ColumnCount; ++column) {
+        const int width = ColumnWidth(column);
+        SendMessageW(m_listView, LVM_SETCOLUMNWIDTH, column, width);
+        others += width;
+    }
+    RECT client = {};
+    ::GetClientRect(m_listView, &client);
+    SendMessageW(m_listView, LVM_SETCOLUMNWIDTH, NameColumn, std::max(ColumnWidth(NameColumn), static_cast<int>(client.right) - others));
 }
 
 void CListWindow::Layout()
@@ -243,6 +312,7 @@ void CListWindow::Layout()
     MoveWindow(m_currentFile, margin, labelTop, width - 2 * margin, Px(LabelHeight), TRUE);
     const int listTop = labelTop + Px(LabelHeight) + margin;
     MoveWindow(m_listView, 0, listTop, width, client.bottom - statusHeight - listTop, TRUE);
+    FitColumns();
 }
 
 // The controls let go of the old font before it goes: none ever holds a deleted one.
@@ -269,8 +339,6 @@ void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
 {
     m_dpi = dpi;
     ApplyFont();
-    for (int column = 0; column < 4; ++column)
-        SendMessageW(m_listView, LVM_SETCOLUMNWIDTH, column, Px(ColumnWidths[column]));
     SetWindowPos(m_handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
@@ -278,16 +346,17 @@ void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
 
 bool CListWindow::StartChecking()
 {
-    m_jobNumber = static_cast<WPARAM>(InterlockedIncrement(&g_lastJobNumber));
-    return m_job.Start(m_listPath, m_handle, WM_CHECK_NOTICE, m_jobNumber);
+    return m_job.Start(m_listPath, m_handle) != 0;
 }
 
-// The rows show once the worker has read the list; progress follows from then on.
+// The rows show once the worker has read the list, in the list's order.
 void CListWindow::ShowListedRows()
 {
     m_listTaken = true;
+    m_rows.resize(m_entries.size());
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rows[row] = row;
     SendMessageW(m_listView, LVM_SETITEMCOUNT, m_entries.size(), 0);
-    SetTimer(m_handle, ProgressTimer, ProgressPeriodMs, nullptr);
 }
 
 // The window goes before the box shows: the box's message loop may see the owner let go of
@@ -301,14 +370,22 @@ void CListWindow::OnListUnreadable()
     ShowPathErrorText(sentence, path.c_str());
 }
 
+// What the worker handed over before the stop is shown, the list before its results, whether or
+// not its notice has arrived yet; a worker that had ended by then gives the usual summary.
 void CListWindow::StopChecking()
 {
     if (m_ended)
         return;
     m_job.Stop();
-    bool ended = false;
-    ApplyResults(m_job.TakeResults(ended));
-    ShowSummary(true);
+    ListNews news;
+    m_job.TakeRest(news);
+    if (news.listHanded) {
+        m_entries.swap(news.entries);
+        m_otherLines = news.otherLines;
+        ShowListedRows();
+    }
+    ApplyResults(news.results);
+    ShowSummary(!news.ended);
 }
 
 void CListWindow::CopyResults()
@@ -322,34 +399,38 @@ bool CListWindow::Close()
     return CBaseWindow::Close();
 }
 
-// A notice of another job (an earlier window that had this handle) or of a stopped job is
-// dropped; its results are taken all the same, so the worker may post again.
-void CListWindow::OnNotice(WPARAM jobNumber)
+// News of a stopped job, or of another window's job, is dropped.
+void CListWindow::OnNews(WPARAM jobNumber)
 {
-    if (jobNumber != m_jobNumber || m_ended)
-        return;
-    if (!m_listTaken) {
-        const ListState state = m_job.TakeList(m_entries, m_otherLines);
-        if (state == ListState::Unreadable) {
-            OnListUnreadable();
-            return;
-        }
-        if (state == ListState::Read)
-            ShowListedRows();
-    }
-    // An ended worker has handed over every result before it ended.
-    bool ended = false;
-    ApplyResults(m_job.TakeResults(ended));
-    if (ended)
-        ShowSummary(false);
+    ListNews news;
+    if (!m_ended && m_job.TakeNews(jobNumber, news))
+        ApplyNews(news);
 }
 
-void CListWindow::OnProgressTimer()
+// An ended worker has handed over every result before it ended.
+void CListWindow::ApplyNews(ListNews& news)
 {
-    const CheckProgress progress = m_job.Progress();
+    if (news.listState == ListState::Unreadable) {
+        OnListUnreadable();
+        return;
+    }
+    if (news.listHanded) {
+        m_entries.swap(news.entries);
+        m_otherLines = news.otherLines;
+        ShowListedRows();
+    }
+    ApplyResults(news.results);
+    if (news.ended)
+        ShowSummary(false);
+    else if (m_listTaken)
+        ShowProgress(news.progress);
+}
+
+void CListWindow::ShowProgress(const CheckProgress& progress)
+{
     int position = 0;
     if (progress.bytesTotal > 0)
-        position = static_cast<int>(progress.bytesDone * ProgressRange / progress.bytesTotal);
+        position = static_cast<int>(std::min(progress.bytesDone, progress.bytesTotal) * ProgressRange / progress.bytesTotal);
     else if (!m_entries.empty())
         position = static_cast<int>(progress.current * ProgressRange / m_entries.size());
     SendMessageW(m_progressBar, PBM_SETPOS, position, 0);
@@ -369,20 +450,67 @@ void CListWindow::ApplyResults(const std::vector<CheckedFile>& files)
     if (files.empty())
         return;
     for (const CheckedFile& file : files) {
+        if (file.index >= m_entries.size())
+            continue;
         ListEntry& entry = m_entries[file.index];
         entry.result = file.result;
         entry.computed = file.digest;
         entry.size = file.size;
         entry.sizeKnown = file.sizeKnown;
     }
-    SendMessageW(m_listView, LVM_REDRAWITEMS, files.front().index, files.back().index);
+    if (m_sortColumn >= 0)
+        SortRows();
+    InvalidateRect(m_listView, nullptr, FALSE);
+}
+
+// A second click on the same header sorts the other way.
+void CListWindow::SortBy(int column)
+{
+    m_sortAscending = column == m_sortColumn ? !m_sortAscending : true;
+    m_sortColumn = column;
+    SortRows();
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(m_listView, LVM_GETHEADER, 0, 0));
+    for (int index = 0; index < ColumnCount; ++index) {
+        HDITEMW item = {};
+        item.mask = HDI_FORMAT;
+        SendMessageW(header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (index == column)
+            item.fmt |= m_sortAscending ? HDF_SORTUP : HDF_SORTDOWN;
+        SendMessageW(header, HDM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    }
+    InvalidateRect(m_listView, nullptr, FALSE);
+}
+
+// Rows that compare equal keep the list's order.
+void CListWindow::SortRows()
+{
+    std::stable_sort(m_rows.begin(), m_rows.end(), [this](size_t first, size_t second) {
+        const int order = CompareEntries(m_entries[first], m_entries[second], m_sortColumn);
+        if (order == 0)
+            return first < second;
+        return m_sortAscending ? order < 0 : order > 0;
+    });
+}
+
+void CListWindow::SelectFirstFailure()
+{
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_entries[m_rows[row]].result == Result::Ok)
+            continue;
+        LVITEMW item = {};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(m_listView, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(m_listView, LVM_ENSUREVISIBLE, row, FALSE);
+        return;
+    }
 }
 
 void CListWindow::ShowSummary(bool stopped)
 {
     m_ended = true;
     m_stopped = stopped;
-    KillTimer(m_handle, ProgressTimer);
     const Tally tally = CountResults(m_entries);
     const std::wstring summary = FormatSummary(tally, m_otherLines, stopped, m_texts.summary);
     m_summaryIcon.reset(ImageList_GetIcon(m_shields.get(), ImageOf(ShadeOf(tally)), ILD_NORMAL));
@@ -391,27 +519,31 @@ void CListWindow::ShowSummary(bool stopped)
     if (!stopped)
         SendMessageW(m_progressBar, PBM_SETPOS, ProgressRange, 0);
     SetWindowTextW(m_currentFile, m_listPath.c_str());
+    SelectFirstFailure();
 }
 
 void CListWindow::FillRow(NMLVDISPINFOW& info) const
 {
     LVITEMW& item = info.item;
-    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_entries.size())
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.size())
         return;
-    const ListEntry& entry = m_entries[item.iItem];
+    const ListEntry& entry = m_entries[m_rows[item.iItem]];
     if (item.mask & LVIF_IMAGE)
         item.iImage = ImageOf(entry.result);
     if (!(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0)
         return;
-    std::wstring text;
-    switch (item.iSubItem) {
-    case 0: text = entry.name; break;
-    case 1: text = m_texts.ResultText(entry.result); break;
-    case 2: text = entry.computed; break;
-    case 3: text = entry.sizeKnown ? std::to_wstring(entry.size) : std::wstring(); break;
-    default: break;
+    lstrcpynW(item.pszText, CellText(entry, item.iSubItem).c_str(), item.cchTextMax);
+}
+
+std::wstring CListWindow::CellText(const ListEntry& entry, int column) const
+{
+    switch (column) {
+    case NameColumn: return entry.name;
+    case ResultColumn: return m_texts.ResultText(entry.result);
+    case DigestColumn: return entry.computed;
+    case SizeColumn: return entry.sizeKnown ? ByteSizeText(entry.size) : std::wstring();
+    default: return std::wstring();
     }
-    lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
 }
 
 void CListWindow::OnKeyDown(WORD key)
@@ -430,16 +562,17 @@ LRESULT CListWindow::OnNotify(NMHDR* header)
         FillRow(*reinterpret_cast<NMLVDISPINFOW*>(header));
     else if (header->code == LVN_KEYDOWN)
         OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+    else if (header->code == LVN_COLUMNCLICK)
+        SortBy(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
     return 0;
 }
 
-// The worker is stopped and waited for (bounded) before the window goes: its notices would
-// have nowhere to go, and the files it holds open are released.
+// The job is stopped and waited for (bounded) before the window goes: its news would have
+// nowhere to go, and the files it holds open are let go once its workers have read their pieces.
 void CListWindow::OnDestroy()
 {
-    KillTimer(m_handle, ProgressTimer);
     m_job.Stop();
-    m_job.WaitForEnd(CListCheckJob::StopWaitMs);
+    m_job.WaitForEnd(vrok::system::job::CBackgroundJob::StopWaitMs);
     SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
 }
 
@@ -467,12 +600,8 @@ LRESULT CListWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SetFocus(m_listView);
         }
         return 0;
-    case WM_TIMER:
-        if (wParam == ProgressTimer)
-            OnProgressTimer();
-        return 0;
-    case WM_CHECK_NOTICE:
-        OnNotice(wParam);
+    case WM_LIST_NEWS:
+        OnNews(wParam);
         return 0;
     case WM_CLOSE:
         Close();

@@ -17,16 +17,14 @@
 // The window of one checksum list: a report list with one row per checksum line (the name as
 // listed, the result with its shield, the computed digest, the size), a progress bar for the
 // whole list with the file being hashed, a "Copy results" button, and a status bar whose text is
-// the summary. It is a resizable top-level window owned by the main window; a worker thread reads
-// the list, then hashes its files one after another. Esc stops; closing stops and waits for the
-// worker.
+// the summary. It is a resizable top-level window owned by the main window; a background job
+// reads the list, then hashes its files, several at a time. A click on a column's header sorts
+// the rows by it (again: the other way); at the end the first row that is not OK is selected.
+// Esc stops; closing stops the job.
 class CListWindow : public vrok::user::controls::CControl
 {
 public:
     static const wchar_t ClassName[];
-    static const UINT WM_CHECK_NOTICE = WM_APP + 40;
-    static const UINT_PTR ProgressTimer = 1;
-    static const UINT ProgressPeriodMs = 100;
     static const int ProgressRange = 1000;
 
     CListWindow();
@@ -44,6 +42,8 @@ public:
     void StopChecking();
     void CopyResults();
     bool HasEnded() const { return m_ended; }
+    // Waits at most `timeoutMs` for the job's threads to end, whether or not the window has heard.
+    bool WaitForWorker(DWORD timeoutMs) const { return m_job.WaitForEnd(timeoutMs); }
 
     const std::vector<lists::ListEntry>& Entries() const { return m_entries; }
     HWND ListView() const { return m_listView; }
@@ -64,6 +64,8 @@ private:
     void OnCreate() override;
     void CreateChildren();
     void AddColumns();
+    int ColumnWidth(int column) const;
+    void FitColumns();
     void Layout();
     void OnDpiChanged(int dpi, const RECT& suggested);
     void ApplyFont();
@@ -72,22 +74,30 @@ private:
     void ShowListedRows();
     void OnListUnreadable();
 
-    void OnNotice(WPARAM jobNumber);
-    void OnProgressTimer();
+    void OnNews(WPARAM jobNumber);
+    void ApplyNews(lists::ListNews& news);
+    void ShowProgress(const lists::CheckProgress& progress);
     LRESULT OnNotify(NMHDR* header);
     void OnKeyDown(WORD key);
     void OnDestroy();
     void FillRow(NMLVDISPINFOW& info) const;
+    std::wstring CellText(const lists::ListEntry& entry, int column) const;
     void ApplyResults(const std::vector<lists::CheckedFile>& files);
+    void SortBy(int column);
+    void SortRows();
+    void SelectFirstFailure();
     void ShowSummary(bool stopped);
     void ShowCurrentFile(size_t index);
 
     lists::ListTexts m_texts;
     std::vector<lists::ListEntry> m_entries;
+    // The entry each row shows, in the order of the sort column (the list's order at first).
+    std::vector<size_t> m_rows;
+    int m_sortColumn;
+    bool m_sortAscending;
     size_t m_otherLines;
     std::wstring m_listPath;
     lists::CListCheckJob m_job;
-    WPARAM m_jobNumber;
     bool m_listTaken;
     bool m_ended;
     bool m_stopped;

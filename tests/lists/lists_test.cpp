@@ -11,6 +11,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <memory>
@@ -52,6 +53,25 @@ struct CCheckedList
         return CountPixels(window->StatusBar(), {0, 0, 24, 20}, isColour);
     }
 };
+
+std::wstring CellText(HWND view, int row, int column)
+{
+    wchar_t text[128] = {};
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    SendMessageW(view, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+std::vector<std::wstring> ColumnTexts(HWND view, int column)
+{
+    std::vector<std::wstring> texts;
+    for (int row = 0; row < SendMessageW(view, LVM_GETITEMCOUNT, 0, 0); ++row)
+        texts.push_back(CellText(view, row, column));
+    return texts;
+}
 
 std::wstring WithCrlf(const std::string& lines)
 {
@@ -121,16 +141,44 @@ TEST(ListWindow, AReleaseFolderGivesWhatMd5sumPrintsLineForLine)
     EXPECT_EQ(WithCrlf(ReadWholeFile(FullPath(L"lists\\release\\md5sum-c.txt"))), checked.Copied());
     EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", checked.Summary());
 
-    // The row of the wrong digest shows its result word, the digest found and the size.
-    wchar_t text[64] = {};
-    LVITEMW item = {};
-    item.pszText = text;
-    item.cchTextMax = 64;
-    for (const auto& cell : {std::make_pair(1, L"differs"), std::make_pair(3, L"3000")}) {
-        item.iSubItem = cell.first;
-        SendMessageW(checked.window->ListView(), LVM_GETITEMTEXTW, 2, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(std::wstring(cell.second), text);
+    // The row of the wrong digest, the first that is not OK, is selected; it shows its result word
+    // and its size as Explorer shows sizes.
+    const HWND view = checked.window->ListView();
+    EXPECT_EQ(2, SendMessageW(view, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+    wchar_t explorerSize[64] = {};
+    StrFormatByteSizeW(3000, explorerSize, 64);
+    EXPECT_EQ(L"differs", CellText(view, 2, 1));
+    EXPECT_EQ(explorerSize, CellText(view, 2, 3));
+
+    // Each column is wide enough for its header; the name column takes what a wider window gains.
+    SetWindowPos(checked.window->GetHandle(), nullptr, 0, 0, 1100, 500, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client = {};
+    GetClientRect(view, &client);
+    LRESULT widths = 0;
+    for (int column = 0; column < 4; ++column) {
+        wchar_t title[64] = {};
+        LVCOLUMNW description = {};
+        description.mask = LVCF_TEXT;
+        description.pszText = title;
+        description.cchTextMax = 64;
+        SendMessageW(view, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+        EXPECT_GT(SendMessageW(view, LVM_GETCOLUMNWIDTH, column, 0), SendMessageW(view, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(title)));
+        widths += SendMessageW(view, LVM_GETCOLUMNWIDTH, column, 0);
     }
+    EXPECT_EQ(client.right, widths);
+
+    // A click on the result header brings the failures together, a second one puts them first.
+    const auto clickHeader = [&](int column) {
+        NMLISTVIEW click = {};
+        click.hdr = {view, 0, static_cast<UINT>(LVN_COLUMNCLICK)};
+        click.iSubItem = column;
+        SendMessageW(checked.window->GetHandle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    };
+    clickHeader(1);
+    EXPECT_EQ((std::vector<std::wstring>{L"OK", L"OK", L"OK", L"OK", L"differs", L"missing"}), ColumnTexts(view, 1));
+    clickHeader(1);
+    EXPECT_EQ((std::vector<std::wstring>{L"missing", L"differs", L"OK", L"OK", L"OK", L"OK"}), ColumnTexts(view, 1));
+    EXPECT_EQ(L"gone.bin", CellText(view, 0, 0));
 }
 
 // A path too long for the box whole is shortened in its middle.
@@ -189,7 +237,7 @@ TEST(ListWindow, TheWindowAnswersDuringARunAndEscStopsItWithNoResultAfterwards)
         last = GetTickCount();
         rises += position() > previous;
         previous = position();
-        return previous > 300;  // still inside one.bin, the first half
+        return previous > 600;  // two.bin not at its end, whether hashed beside one.bin or after it
     }, 20000));
     EXPECT_LT(longest, 250u);
     EXPECT_GE(rises, 3) << "progress shows as the file is read, not once it is done";
@@ -197,11 +245,45 @@ TEST(ListWindow, TheWindowAnswersDuringARunAndEscStopsItWithNoResultAfterwards)
     SendMessageW(checked.window->ListView(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(checked.window->HasEnded());
     const std::wstring copied = checked.Copied();
-    EXPECT_EQ(0u, std::wstring(L"one.bin: FAILED\r\n").find(copied));  // one.bin done or not, two.bin not
+    EXPECT_EQ(0u, std::wstring(L"one.bin: FAILED\r\n").find(copied));  // one.bin done or not (one processor), two.bin not
     EXPECT_EQ(0u, checked.Summary().find(L"Stopped: "));
     PumpMessages(300);
     EXPECT_EQ(copied, checked.Copied());
     EXPECT_EQ(lists::Result::Pending, checked.window->Entries()[1].result);
+}
+
+// Esc arriving before the window has taken what the worker handed over: the list's rows come
+// first, then the results; a list still being read was checked nowhere.
+TEST(ListWindow, AStopBeforeTheWindowHeardOfTheWorkerShowsWhatWasChecked)
+{
+    std::string longList;
+    while (longList.size() < 20000000)
+        longList += AbcDigest + "  a file named in a long list " + std::to_string(longList.size()) + ".iso\n";
+    const struct
+    {
+        const char* label;
+        std::string list;
+        bool workerDone;
+        std::wstring summary;
+    } cases[] = {
+        {"the list and both results waiting", AbcDigest + "  a.txt\n" + AbcDigest + "  b.txt\n", true, L"2 OK"},
+        {"the list still being read", longList, false, L"Stopped: 0 OK"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        CTemporaryFolder folder;
+        folder.WriteFile(L"a.txt", "abc");
+        folder.WriteFile(L"b.txt", "abc");
+        CCheckedList checked;
+        ASSERT_TRUE(checked.Open(folder.WriteFile(L"MD5SUMS", c.list)));
+        ASSERT_EQ(c.workerDone, checked.window->WaitForWorker(c.workerDone ? 10000 : 0));
+        SendMessageW(checked.window->ListView(), WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(checked.window->HasEnded());
+        EXPECT_EQ(c.summary, checked.Summary());
+        ASSERT_TRUE(checked.window->WaitForWorker(20000));
+        PumpMessages(100);
+        EXPECT_EQ(c.summary, checked.Summary()) << "nothing arrives after the stop";
+    }
 }
 
 TEST(ListWindow, ClosingDuringARunEndsTheWorkerAndLetsTheFilesGo)

@@ -78,7 +78,7 @@ std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const s
     return chosen;
 }
 
-ReferenceLookup FindReferenceDigest(const std::wstring& filePath)
+ReferenceLookup FindReferenceDigest(const std::wstring& filePath, const std::function<bool()>& stopRequested)
 {
     ReferenceLookup lookup;
     const size_t cut = filePath.find_last_of(L"\\/");
@@ -90,6 +90,8 @@ ReferenceLookup FindReferenceDigest(const std::wstring& filePath)
     if (wanted.empty())
         return lookup;
     for (const std::wstring& candidate : FindCandidateFiles(folder, name)) {
+        if (stopRequested && stopRequested())
+            return ReferenceLookup();
         const bool own = IsOwnChecksumFile(candidate, name);
         ChecksumText text;
         if (!ReadChecksumFile(folder + L"\\" + candidate, MaxListBytes, own, text))

@@ -1,6 +1,7 @@
 #ifndef VESTIGON_REFERENCE_FINDER_H
 #define VESTIGON_REFERENCE_FINDER_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,10 @@ struct ReferenceLookup
 };
 
 // Looks in the folder of `filePath` for the digest the checksum files give for that file. A
-// file that cannot be read, is too large or holds no MD5 lines is passed over.
-ReferenceLookup FindReferenceDigest(const std::wstring& filePath);
+// file that cannot be read, is too large or holds no MD5 lines is passed over. `stopRequested`
+// (may be empty) is asked before each file is read: once it says yes, nothing is found.
+ReferenceLookup FindReferenceDigest(const std::wstring& filePath,
+                                    const std::function<bool()>& stopRequested = nullptr);
 
 }
 

@@ -3,12 +3,12 @@
 #include "lists/list_detection.h"
 
 // Out of memory while reading, nothing is found; the digest is shown all the same.
-void CFileFindings::Run(const std::wstring& path) noexcept
+void CFileFindings::Run(const std::wstring& path, const std::function<bool()>& stopRequested) noexcept
 {
     try {
         if (m_lookForReference)
-            m_reference = checksums::FindReferenceDigest(path);
-        m_isChecksumList = lists::IsChecksumList(path);
+            m_reference = checksums::FindReferenceDigest(path, stopRequested);
+        m_isChecksumList = !stopRequested() && lists::IsChecksumList(path);
     } catch (...) {
         m_reference = checksums::ReferenceLookup();
         m_isChecksumList = false;

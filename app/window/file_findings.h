@@ -4,6 +4,7 @@
 #include "checksums/reference_finder.h"
 #include "hashing/hash_job.h"
 
+#include <functional>
 #include <string>
 
 // What the files around a hashed file tell the main window: the reference digest the checksum
@@ -15,7 +16,7 @@ class CFileFindings : public hashing::IAfterDigest
 public:
     explicit CFileFindings(bool lookForReference) : m_lookForReference(lookForReference) {}
 
-    void Run(const std::wstring& path) noexcept override;
+    void Run(const std::wstring& path, const std::function<bool()>& stopRequested) noexcept override;
 
     bool LookedForReference() const { return m_lookForReference; }
     const checksums::ReferenceLookup& GetReference() const { return m_reference; }

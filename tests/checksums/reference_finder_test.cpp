@@ -92,3 +92,20 @@ TEST(ReferenceFinder, CandidatesComeOwnFilesFirstThenListsThenOtherMd5FilesAtMos
               first);
     EXPECT_EQ(L"a126.md5", candidates.back()) << "five named files, then 27 others";
 }
+
+// A stop asked for while the files are looked through (a newer file chosen, or Stop) is heard
+// before the next file is read.
+TEST(ReferenceFinder, AStopIsHeardBetweenChecksumFiles)
+{
+    CTemporaryFolder folder;
+    folder.WriteFile(L"x.iso", "data");
+    folder.WriteFile(L"x.iso.md5", A + "  y.iso\n");
+    folder.WriteFile(L"MD5SUMS", A + "  x.iso\n");
+    for (const int askedBeforeStop : {1, 100}) {
+        SCOPED_TRACE(askedBeforeStop);
+        int asked = 0;
+        const ReferenceLookup lookup =
+            FindReferenceDigest(folder.PathOf(L"x.iso"), [&] { return ++asked > askedBeforeStop; });
+        EXPECT_EQ(askedBeforeStop == 1 ? "nothing" : "A from MD5SUMS", Describe(lookup));
+    }
+}

@@ -14,6 +14,7 @@
 #include "settings/profile_files.h"
 #include "settings/program_texts.h"
 #include "vrok_persistence/vrok_file.h"
+#include "vrok_persistence/vrok_longpath.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_graphic.h"
 #include "vrok_user/vrok_menu.h"
@@ -33,7 +34,8 @@
 #include <string>
 
 using vrok::data::type::string::CString;
-using vrok::persistence::file::CVirtualFile;
+using vrok::persistence::file::CFile;
+using vrok::persistence::file::MakeFullPath;
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
 using vrok::user::controls::WM_CONTROL_CLOSED;
@@ -357,7 +359,7 @@ void OMyWindow::OnDropFiles(HDROP drop)
     if (!name)
         return;
     SetInputText(L"");
-    ShowChosenFile(name.get());
+    ShowChosenFile(MakeFullPath(name.get()).c_str());
 }
 
 // The dialog is owned by the main window, which takes no input while it is open.
@@ -371,14 +373,16 @@ void OMyWindow::OnOpen()
         if (!GetOpenFileNameW(&dialog) || IsNull())
             return;
     }
-    CVirtualFile file;
-    if (!file.Open(dialog.FilePath()))
+    const std::wstring path = MakeFullPath(dialog.FilePath());
+    CFile file;
+    if (!file.OpenForReading(path.c_str()))
     {
-        ShowPathErrorMessage(L"Cannot open file %s", dialog.FilePath());
+        ShowPathErrorMessage(L"Cannot open file %s", path.c_str());
         return;
     }
+    file.Close();
     SetInputText(L"");
-    ShowChosenFile(dialog.FilePath());
+    ShowChosenFile(path.c_str());
 }
 
 // The text goes into the reference field as it is; only a comparison judges it. The clipboard
@@ -450,7 +454,7 @@ void OMyWindow::OnCheckList()
         if (!GetOpenFileNameW(&dialog) || IsNull())
             return;
     }
-    OpenListWindow(dialog.FilePath());
+    OpenListWindow(MakeFullPath(dialog.FilePath()).c_str());
 }
 
 bool OMyWindow::OpenListWindow(const wchar_t* listPath)
@@ -661,11 +665,8 @@ LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMPARE_REQUEST:
         CompareDigests();
         return 0;
-    case hashing::WM_HASH_PROGRESS:
-        OnHashProgress(wParam);
-        return 0;
-    case hashing::WM_HASH_FINISHED:
-        OnHashFinished(wParam);
+    case WM_HASH_NEWS:
+        OnHashNews(wParam);
         return 0;
     case WM_INITMENUPOPUP:
         UpdateStopCommand();

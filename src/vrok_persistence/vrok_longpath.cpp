@@ -18,7 +18,7 @@ bool StartsWith(const std::wstring& text, const wchar_t* start)
 }
 
 // GetFullPathNameW of any length; empty when the system refuses the path.
-std::wstring FullPathOf(const wchar_t* path)
+std::wstring FullPathOrEmpty(const wchar_t* path)
 {
     const DWORD needed = GetFullPathNameW(path, 0, nullptr, nullptr);
     if (needed == 0)
@@ -39,7 +39,7 @@ std::wstring ToLongPathForm(const wchar_t* path)
     const std::wstring given(path);
     if (StartsWith(given, LongPrefix) || StartsWith(given, DevicePrefix))
         return given;
-    const std::wstring full = FullPathOf(path);
+    const std::wstring full = FullPathOrEmpty(path);
     if (full.empty())
         return given;
     if (StartsWith(full, LongPrefix) || StartsWith(full, DevicePrefix))
@@ -47,6 +47,14 @@ std::wstring ToLongPathForm(const wchar_t* path)
     if (StartsWith(full, L"\\\\"))
         return LongUncPrefix + full.substr(2);
     return LongPrefix + full;
+}
+
+std::wstring MakeFullPath(const wchar_t* path)
+{
+    if (path == nullptr || *path == L'\0')
+        return std::wstring();
+    const std::wstring full = FullPathOrEmpty(path);
+    return full.empty() ? std::wstring(path) : full;
 }
 
 std::wstring FitToMaxPath(const std::wstring& path)

@@ -56,9 +56,9 @@ TEST(Digest, EveryTailLengthGivesTheDigestMd5sumPrints)
     CModalWatcher watcher;
     for (const auto& entry : testsupport::ReadReferenceDigests(L"digest\\md5sums.txt")) {
         SCOPED_TRACE(Narrow(entry.path));
-        if (entry.path == L"digest\\len_0.bin")
-            continue;
         EXPECT_EQ(entry.digest, Digest(entry.path));
+        if (entry.path == L"digest\\len_0.bin")
+            continue;  // no mapped window can be made of nothing
         for (unsigned long long windowSize : { 65536ull, 1ull, 100000ull, 1ull << 40, ~0ull, ~0ull - 1000 })
             EXPECT_EQ(entry.digest, WindowedDigest(entry.path, windowSize)) << windowSize;
     }
@@ -92,8 +92,6 @@ TEST(Digest, FilesThatCannotBeHashedShowTheOpenFailedBoxAndGiveNull)
     const struct { std::wstring path; DWORD heldAccess, heldShare; } rows[] = {
         { folder.PathOf(L"missing.bin"), 0, 0 },
         { folder.Path(), 0, 0 },
-        { folder.WriteFile(L"empty.bin", ""), 0, 0 },
-        { L"digest\\len_0.bin", 0, 0 },
         { busy, GENERIC_WRITE, 0 },
         { busy, GENERIC_WRITE, FILE_SHARE_READ },  // a writer letting others read still keeps it
         { folder.PathOf(L"\x0444\x0430\x0439\x043B-\x6587\x4EF6.bin"), 0, 0 },

@@ -91,14 +91,15 @@ protected:
 
     // Starts the program as the shell does (its quoted path, a blank and the arguments) and
     // waits for its visible window of the class once it waits for input.
-    HWND Start(const std::wstring& arguments, const wchar_t* className = L"VYMP_MAIN_WINDOW_CLASSNAME")
+    HWND Start(const std::wstring& arguments, const wchar_t* className = L"VYMP_MAIN_WINDOW_CLASSNAME",
+               const wchar_t* workingFolder = nullptr)
     {
         EndProgram();
         const std::wstring exe = m_folder.PathOf(L"vestigon.exe");
         std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
         STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
-        EXPECT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        EXPECT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingFolder,
                                    &startup, &m_process));
         WaitForInputIdle(m_process.hProcess, 20000);  // its start-up, the first digest included, is over
         return WaitForWindow(className);
@@ -163,9 +164,11 @@ TEST_F(StartAndClose, WithoutArgumentTheFieldsAreEmptyAndNothingIsToCompare)
     EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
+// An empty file is hashed like any other.
 TEST_F(StartAndClose, WithAFileTheDigestIsWhatMd5sumPrints)
 {
-    for (const std::wstring name : {L"sample.bin", L"name with blanks.bin", L"donn\u00e9es_\u0444\u0430\u0439\u043b_\u6570\u636e.bin"}) {
+    for (const std::wstring name : {L"sample.bin", L"name with blanks.bin", L"donn\u00e9es_\u0444\u0430\u0439\u043b_\u6570\u636e.bin",
+                                    L"empty.bin"}) {
         SCOPED_TRACE(Narrow(name));
         ASSERT_EQ(32u, Md5sumOf(name).size()) << "no md5sum digest in the test data";
         const CMainWindowView view(Start(L"\"" + TestFile(name) + L"\""));
@@ -175,22 +178,31 @@ TEST_F(StartAndClose, WithAFileTheDigestIsWhatMd5sumPrints)
     }
 }
 
-// A missing file, and an empty one, are told in a box; after OK the window stays without a
-// digest and closes cleanly.
+// A name given relative to the folder the program starts in is found there, checksum file and all.
+TEST_F(StartAndClose, AFileNamedInTheFolderItStartsInGetsTheVerdictOfTheChecksumFileBeside)
+{
+    CTemporaryFolder download;
+    ASSERT_TRUE(CopyFileW(TestFile(L"sample.bin").c_str(), download.PathOf(L"x.iso").c_str(), FALSE));
+    download.WriteFile(L"x.iso.md5", Narrow(Md5sumOf(L"sample.bin")) + "  x.iso\n");
+    const CMainWindowView view(Start(L"x.iso", L"VYMP_MAIN_WINDOW_CLASSNAME", download.Path().c_str()));
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == Md5sumOf(L"sample.bin"); }, 10000));
+    EXPECT_TRUE(view.ShowsShield(IsGreen));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
+}
+
+// A missing file is told in a box; after OK the window stays without a digest and closes cleanly.
 TEST_F(StartAndClose, AFileThatCannotBeHashedIsToldAndTheWindowOpensEmpty)
 {
-    for (const std::wstring& path : {TestFile(L"no such file.bin"), TestFile(L"empty.bin")}) {
-        SCOPED_TRACE(Narrow(path));
-        const HWND box = Start(L"\"" + path + L"\"", L"#32770");
-        EXPECT_EQ(L"Erreur", ReadBox(box).caption);
-        EXPECT_EQ(L"Open file " + path + L" failed !", ReadBox(box).text);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    const std::wstring path = TestFile(L"no such file.bin");
+    const HWND box = Start(L"\"" + path + L"\"", L"#32770");
+    EXPECT_EQ(L"Erreur", ReadBox(box).caption);
+    EXPECT_EQ(L"Open file " + path + L" failed !", ReadBox(box).text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
 
-        const CMainWindowView view(WaitForWindow(L"VYMP_MAIN_WINDOW_CLASSNAME"));
-        ASSERT_NE(nullptr, view.digest);
-        EXPECT_EQ(L"", WindowText(view.digest));
-        EXPECT_EQ(0u, CloseAndWait(view.window));
-    }
+    const CMainWindowView view(WaitForWindow(L"VYMP_MAIN_WINDOW_CLASSNAME"));
+    ASSERT_NE(nullptr, view.digest);
+    EXPECT_EQ(L"", WindowText(view.digest));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
 // A file of several GiB: the window answers throughout, its progress bar moves, and a close
@@ -259,6 +271,30 @@ TEST_F(ProgramRun, AListChosenInTheOpenDialogIsCheckedInAWindowOfItsOwn)
     EXPECT_EQ(window, GetWindow(box, GW_OWNER));
     EXPECT_EQ(nullptr, FindWindowW(L"VESTIGON_LIST_WINDOW_CLASSNAME", nullptr));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0u, CloseAndWait(window));
+}
+
+// Esc the moment a list's window shows, before its worker's news has been taken, then the window
+// closed: ten times over, the program answers and ends with 0.
+TEST_F(ProgramRun, AListStoppedTheMomentItsWindowShowsLeavesTheProgramAnswering)
+{
+    const std::wstring list = m_folder.WriteFile(L"two.md5", "900150983cd24fb0d6963f7d28e17f72  a.txt\n"
+                                                              "900150983cd24fb0d6963f7d28e17f72  b.txt\n");
+    m_folder.WriteFile(L"a.txt", "abc");
+    m_folder.WriteFile(L"b.txt", "abc");
+    const HWND window = Start(L"");
+    for (int round = 0; round < 10 && !HasFatalFailure(); ++round) {
+        SCOPED_TRACE(round);
+        PostMessageW(window, WM_COMMAND, 211, 0);
+        const HWND dialog = WaitForWindow(L"#32770");
+        TypeFileName(dialog, list);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        const HWND listWindow = WaitForWindow(L"VESTIGON_LIST_WINDOW_CLASSNAME");
+        SendMessageW(FindWindowExW(listWindow, nullptr, WC_LISTVIEWW, nullptr), WM_KEYDOWN, VK_ESCAPE, 0);
+        SendMessageW(listWindow, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr));
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(listWindow); }));
+    }
     EXPECT_EQ(0u, CloseAndWait(window));
 }
 

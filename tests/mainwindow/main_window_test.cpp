@@ -137,22 +137,25 @@ TEST(MainWindow, AChosenOrDroppedFileIsShownOrTheBoxTellsWhyItCannotBeRead)
 {
     CProgramFolder folder;
     const std::wstring abc = folder.WriteFile(L"abc.txt", "abc");
+    const std::wstring empty = folder.WriteFile(L"empty.txt", "");
     COpenedWindow opened(folder);
-    SetWindowTextW(opened.Input(), L"typed earlier");
-    {
+    for (const auto& chosen : {std::make_pair(abc, AbcDigest), std::make_pair(empty, EmptyDigest)}) {
+        SetWindowTextW(opened.Input(), L"typed earlier");
         CModalWatcher dialog(50, IDCANCEL, [&](HWND shown) {
-            TypeFileName(shown, abc);
+            TypeFileName(shown, chosen.first);
             PostMessageW(shown, WM_COMMAND, IDOK, 0);
         });
         opened.Command(201);
-        EXPECT_EQ(1u, dialog.Boxes().size());
+        EXPECT_EQ(1u, dialog.Boxes().size()) << "the dialog, and no box";
+        EXPECT_EQ(chosen.second, WindowText(opened.Digest()));
+        EXPECT_EQ(L"", WindowText(opened.Input()));
+        EXPECT_NE(std::wstring::npos, opened.StripText().find(chosen.first.substr(folder.Path().size() + 1) + L"\n"));
     }
-    EXPECT_EQ(AbcDigest, WindowText(opened.Digest()));
-    EXPECT_EQ(L"", WindowText(opened.Input()));
-    EXPECT_NE(std::wstring::npos, opened.StripText().find(L"abc.txt\n"));
 
-    // The first file of a drop is shown.
+    // The first file of a drop is shown; an empty file is hashed like any other.
     CModalWatcher watcher;
+    DropFiles(opened.Handle(), {empty});
+    EXPECT_EQ(EmptyDigest, WindowText(opened.Digest()));
     SetWindowTextW(opened.Input(), L"typed earlier");
     DropFiles(opened.Handle(), {folder.WriteFile(L"message.txt", "message digest"), abc, folder.WriteFile(L"third.txt", "a")});
     EXPECT_TRUE(watcher.Boxes().empty());

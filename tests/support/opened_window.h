@@ -25,6 +25,7 @@ using namespace testsupport;
 // RFC 1321's examples.
 const std::wstring AbcDigest = L"900150983cd24fb0d6963f7d28e17f72";
 const std::wstring MessageDigest = L"f96b697d7cb7938d525a2f31aaf161d0";
+const std::wstring EmptyDigest = L"d41d8cd98f00b204e9800998ecf8427e";
 
 const wchar_t EnglishIni[] =
     L"[WINDOW_TEXT]\r\ntext=Published digest\r\n[BUTTON_COMPARE]\r\ntext=&Compare\r\n[SENTENCES]\r\n"

@@ -1,16 +1,17 @@
 #include "hashing/file_hasher.h"
 
-#include "vrok_business/vrok_md5stream.h"
+#include "hashing/piece_ring.h"
+#include "hashing/read_ahead.h"
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_system/vrok_thread.h"
 
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 #include <new>
 
-using vrok::business::md5::CMd5Stream;
+using vrok::business::digest::CreateDigestStream;
+using vrok::business::digest::IDigestStream;
 using vrok::persistence::file::CFile;
 using vrok::system::thread::CThread;
 
@@ -18,70 +19,17 @@ namespace hashing {
 
 namespace {
 
-// The hasher reads pieces small enough to be hashed while the read has just left them in the
-// processor's cache. Large buffers filled by a reader thread and hashed on this one measured a
-// tenth slower: the hasher then fetched every byte from the other core.
+// One digest alone is computed on the reading thread, in pieces small enough to be hashed while
+// the read has just left them in the processor's cache. Large buffers filled by a reader thread
+// and hashed on this one measured a tenth slower: the hasher then fetched every byte from the
+// other core.
 const DWORD PieceSize = 256u << 10;
-// A file larger than ReadAheadDistance gets a second thread that reads ahead of the hasher, at
-// most that far, with large reads: a file not yet in memory then comes from the disk while the
-// hasher works, and the hasher's own reads find it in the system's cache. Reads of 8 MiB kept a
-// cold file coming faster than reads of 1 MiB did.
-const unsigned long long ReadAheadDistance = 64u << 20;
-const DWORD ReadAheadPiece = 8u << 20;
-// How long the read-ahead naps once it is far enough ahead. Napping costs the hasher nothing;
-// a semaphore it had to release for every few MiB hashed cost it 3 % under Wine.
-const DWORD ReadAheadNapMs = 1;
+// Several digests are each computed on a thread of their own, from a ring of larger pieces that
+// the reading thread fills once for all of them.
+const size_t RingPieces = 8;
+const size_t RingPieceBytes = 1u << 20;
 
-// Reads the file through a handle of its own into a scratch buffer, never further than
-// ReadAheadDistance beyond what the hasher has hashed. Destroying it stops and joins the thread.
-class CReadAhead
-{
-public:
-    CReadAhead() : m_hashed(0), m_stop(false) {}
-    ~CReadAhead()
-    {
-        m_stop = true;
-        m_thread.Join(INFINITE);  // it may be inside one read; the scratch buffer must outlive it
-    }
-    CReadAhead(const CReadAhead&) = delete;
-    CReadAhead& operator=(const CReadAhead&) = delete;
-
-    // False when it cannot run (the file cannot be opened a second time, no memory): the
-    // hasher then reads without it, at the pace of the system's own read-ahead.
-    bool Start(const std::wstring& path)
-    {
-        m_scratch.reset(new (std::nothrow) unsigned char[ReadAheadPiece]);
-        return m_scratch && m_file.OpenForReading(path.c_str(), true) && m_thread.Start(&CReadAhead::Run, this);
-    }
-
-    void Hashed(unsigned long long bytesDone) { m_hashed.store(bytesDone, std::memory_order_relaxed); }
-
-private:
-    static DWORD WINAPI Run(void* self)
-    {
-        static_cast<CReadAhead*>(self)->ReadToEnd();
-        return 0;
-    }
-
-    // Ends at the end of the file or a failed read: the hasher's own read reports the failure.
-    void ReadToEnd()
-    {
-        for (unsigned long long read = 0;;) {
-            while (!m_stop && read > m_hashed.load(std::memory_order_relaxed) + ReadAheadDistance)
-                Sleep(ReadAheadNapMs);
-            DWORD got = 0;
-            if (m_stop || !ReadFile(m_file.GetHandle(), m_scratch.get(), ReadAheadPiece, &got, nullptr) || got == 0)
-                return;
-            read += got;
-        }
-    }
-
-    CFile m_file;
-    std::unique_ptr<unsigned char[]> m_scratch;
-    std::atomic<unsigned long long> m_hashed;
-    std::atomic<bool> m_stop;
-    CThread m_thread;
-};
+typedef std::vector<std::unique_ptr<IDigestStream>> CStreams;
 
 bool ReadFileSize(HANDLE file, unsigned long long& size)
 {
@@ -92,59 +40,139 @@ bool ReadFileSize(HANDLE file, unsigned long long& size)
     return true;
 }
 
-std::wstring FormatDigest(const unsigned char* bytes)
+// What the reading loops share: the file, its size, the read-ahead and the observer.
+struct CReading
 {
-    static const wchar_t Hex[] = L"0123456789abcdef";
-    std::wstring text(32, L'0');
-    for (int i = 0; i < 16; ++i) {
-        text[2 * i] = Hex[bytes[i] >> 4];
-        text[2 * i + 1] = Hex[bytes[i] & 15];
+    HANDLE file;
+    unsigned long long size;
+    CReadAhead* readAhead;
+    IHashObserver& observer;
+    unsigned long long done;
+
+    // After each piece read: the progress, and whether to go on.
+    bool Advance(DWORD got)
+    {
+        done += got;
+        if (readAhead != nullptr)
+            readAhead->Hashed(done);
+        observer.OnProgress(done, done > size ? done : size);
+        return !observer.ShouldStop();
     }
-    return text;
-}
+};
 
-// None for a file that the system's own read-ahead serves well enough, or when it cannot start.
-std::unique_ptr<CReadAhead> StartReadAhead(const std::wstring& path, unsigned long long size)
-{
-    std::unique_ptr<CReadAhead> readAhead;
-    if (size > ReadAheadDistance)
-        readAhead.reset(new (std::nothrow) CReadAhead);
-    if (readAhead && !readAhead->Start(path))
-        readAhead.reset();
-    return readAhead;
-}
-
-// Reads to the end, a file that grew meanwhile included.
-Outcome HashOpenFile(const std::wstring& path, HANDLE file, unsigned long long size, IHashObserver& observer,
-                     std::wstring& digest)
+Outcome ReadIntoStreams(CReading& reading, CStreams& streams)
 {
     std::unique_ptr<unsigned char[]> piece(new (std::nothrow) unsigned char[PieceSize]);
     if (!piece)
         return Outcome::ReadFailed;
-    const std::unique_ptr<CReadAhead> readAhead = StartReadAhead(path, size);
-    CMd5Stream md5;
-    unsigned long long done = 0;
     for (DWORD got = 0;;) {
-        if (!ReadFile(file, piece.get(), PieceSize, &got, nullptr))
+        if (!ReadFile(reading.file, piece.get(), PieceSize, &got, nullptr))
             return Outcome::ReadFailed;
         if (got == 0)
-            break;
-        md5.Update(piece.get(), got);
-        done += got;
-        if (readAhead)
-            readAhead->Hashed(done);
-        observer.OnProgress(done, done > size ? done : size);
-        if (observer.ShouldStop())
+            return Outcome::Digest;
+        for (const std::unique_ptr<IDigestStream>& stream : streams)
+            stream->Update(piece.get(), got);
+        if (!reading.Advance(got))
             return Outcome::Stopped;
     }
-    md5.Finish();
-    digest = FormatDigest(md5.GetDigest());
-    return Outcome::Digest;
+}
+
+// One stream fed from the ring on a thread of its own.
+struct CRingReader
+{
+    CPieceRing* ring;
+    unsigned index;
+    IDigestStream* stream;
+    CThread thread;
+
+    static DWORD WINAPI Run(void* argument)
+    {
+        CRingReader& reader = *static_cast<CRingReader*>(argument);
+        for (size_t bytes = 0;;) {
+            const unsigned char* piece = reader.ring->NextToRead(reader.index, bytes);
+            if (bytes > 0)
+                reader.stream->Update(piece, bytes);
+            reader.ring->Done(reader.index);
+            if (bytes == 0)
+                return 0;
+        }
+    }
+};
+
+// Fills the ring until the end, a failed read or a stop; an empty piece then ends every reader.
+Outcome FillRing(CReading& reading, CPieceRing& ring)
+{
+    for (;;) {
+        unsigned char* piece = ring.NextToFill();
+        DWORD got = 0;
+        if (!ReadFile(reading.file, piece, static_cast<DWORD>(ring.PieceBytes()), &got, nullptr)) {
+            ring.Publish(0);
+            return Outcome::ReadFailed;
+        }
+        ring.Publish(got);
+        if (got == 0)
+            return Outcome::Digest;
+        if (!reading.Advance(got)) {
+            ring.NextToFill();
+            ring.Publish(0);
+            return Outcome::Stopped;
+        }
+    }
+}
+
+// False when the ring or a thread could not be had: nothing was read then, and the streams are
+// fed on this thread instead.
+bool ReadThroughRing(CReading& reading, CStreams& streams, Outcome& outcome)
+{
+    CPieceRing ring(static_cast<unsigned>(streams.size()), RingPieces, RingPieceBytes);
+    if (!ring.IsUsable())
+        return false;
+    std::unique_ptr<CRingReader[]> readers(new (std::nothrow) CRingReader[streams.size()]);
+    bool started = readers != nullptr;
+    for (unsigned index = 0; started && index < streams.size(); ++index) {
+        readers[index].ring = &ring;
+        readers[index].index = index;
+        readers[index].stream = streams[index].get();
+        started = readers[index].thread.Start(&CRingReader::Run, &readers[index]);
+    }
+    if (!started) {
+        if (readers) {
+            ring.NextToFill();
+            ring.Publish(0);
+        }
+        return false;
+    }
+    outcome = FillRing(reading, ring);
+    return true;
+}
+
+CStreams MakeStreams(const std::vector<DigestRequest>& requests)
+{
+    CStreams streams;
+    for (const DigestRequest& request : requests) {
+        streams.push_back(CreateDigestStream(request.algorithm, request.digestBytes));
+        if (!streams.back())
+            return CStreams();
+    }
+    return streams;
+}
+
+void FinishStreams(const std::vector<DigestRequest>& requests, CStreams& streams, std::vector<std::string>& digests)
+{
+    digests.clear();
+    for (size_t index = 0; index < streams.size(); ++index) {
+        const std::string& trailer = requests[index].trailer;
+        streams[index]->Update(reinterpret_cast<const unsigned char*>(trailer.data()), trailer.size());
+        std::string digest(streams[index]->DigestBytes(), '\0');
+        streams[index]->Finish(reinterpret_cast<unsigned char*>(&digest[0]));
+        digests.push_back(digest);
+    }
 }
 
 }
 
-Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest)
+Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& requests, IHashObserver& observer,
+                 std::vector<std::string>& digests)
 {
     CFile file;
     unsigned long long size = 0;
@@ -152,7 +180,40 @@ Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring
         return Outcome::OpenFailed;
     if (observer.ShouldStop())
         return Outcome::Stopped;
-    return HashOpenFile(path, file.GetHandle(), size, observer, digest);
+    CStreams streams = MakeStreams(requests);
+    if (streams.empty())
+        return Outcome::ReadFailed;
+    const std::unique_ptr<CReadAhead> readAhead = CReadAhead::StartFor(path, size);
+    CReading reading = {file.GetHandle(), size, readAhead.get(), observer, 0};
+    Outcome outcome = Outcome::ReadFailed;
+    if (streams.size() == 1 || !ReadThroughRing(reading, streams, outcome))
+        outcome = ReadIntoStreams(reading, streams);
+    if (outcome == Outcome::Digest)
+        FinishStreams(requests, streams, digests);
+    return outcome;
+}
+
+Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest)
+{
+    DigestRequest md5;
+    md5.algorithm = vrok::business::digest::Algorithm::Md5;
+    std::vector<std::string> digests;
+    const Outcome outcome = HashFile(path, {md5}, observer, digests);
+    if (outcome == Outcome::Digest)
+        digest = HexOf(digests[0]);
+    return outcome;
+}
+
+std::wstring HexOf(const std::string& bytes)
+{
+    static const wchar_t Hex[] = L"0123456789abcdef";
+    std::wstring text;
+    text.reserve(2 * bytes.size());
+    for (unsigned char byte : bytes) {
+        text += Hex[byte >> 4];
+        text += Hex[byte & 15];
+    }
+    return text;
 }
 
 }

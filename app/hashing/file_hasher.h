@@ -1,13 +1,16 @@
 #ifndef VESTIGON_FILE_HASHER_H
 #define VESTIGON_FILE_HASHER_H
 
+#include "vrok_business/vrok_digest.h"
+
 #include <string>
+#include <vector>
 
 namespace hashing {
 
 enum class Outcome { Digest, Stopped, OpenFailed, ReadFailed };
 
-// Told of progress and asked whether to stop, from the hashing thread, between buffers.
+// Told of progress and asked whether to stop, from the hashing thread, between pieces.
 class IHashObserver
 {
 public:
@@ -16,9 +19,27 @@ public:
     virtual void OnProgress(unsigned long long bytesDone, unsigned long long bytesTotal) = 0;
 };
 
-// Hashes the file on the calling thread while a second thread reads ahead, in 8.25 MiB of memory
-// whatever the size of the file; on Outcome::Digest, digest holds 32 lowercase hex digits.
+// One digest to compute in the read of a file: its algorithm, its length in bytes (0: the
+// algorithm's own) and bytes hashed after the file's own (a signature's trailer).
+struct DigestRequest
+{
+    vrok::business::digest::Algorithm algorithm;
+    size_t digestBytes = 0;
+    std::string trailer;
+};
+
+// Reads the file once, to its end (a file that grows meanwhile included), and computes every
+// requested digest: on the reading thread when there is one, each on a thread of its own when
+// there are several. A second thread reads a large file ahead. Memory stays under 32 MiB
+// whatever the file's size. On Outcome::Digest, `digests` holds one raw digest per request.
+Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& requests, IHashObserver& observer,
+                 std::vector<std::string>& digests);
+
+// The MD5 digest of the file, as 32 lowercase hexadecimal digits.
 Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
+
+// The bytes as lowercase hexadecimal digits, two per byte.
+std::wstring HexOf(const std::string& bytes);
 
 }
 

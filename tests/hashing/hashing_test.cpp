@@ -4,6 +4,7 @@
 #include "hashing/hash_job.h"
 
 #include "reference_digests.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,52 @@ TEST(Hashing, MultiBufferFileGetsMd5sumsDigestWithGrowingProgress)
     EXPECT_EQ(9437187u, observer.reports.back());
     for (unsigned long long total : observer.totals)
         EXPECT_EQ(9437187u, total);
+}
+
+namespace {
+
+// Says stop once the first piece is read.
+struct CStopAfterFirstPiece : CRecordingObserver
+{
+    bool ShouldStop() override { return !reports.empty(); }
+};
+
+hashing::DigestRequest Request(vrok::business::digest::Algorithm algorithm, size_t bytes = 0, const char* trailer = "")
+{
+    hashing::DigestRequest request;
+    request.algorithm = algorithm;
+    request.digestBytes = bytes;
+    request.trailer = trailer;
+    return request;
+}
+
+}
+
+// Several digests in one read, each on a thread of its own through the ring of pieces (9 MiB goes
+// round it more than once), as coreutils prints them; a signature's trailer follows the file.
+TEST(Hashing, OneReadGivesEveryRequestedDigest)
+{
+    using vrok::business::digest::Algorithm;
+    const std::vector<hashing::DigestRequest> requests = {
+        Request(Algorithm::Md5), Request(Algorithm::Sha256), Request(Algorithm::Blake2b, 32), Request(Algorithm::Sha512),
+        Request(Algorithm::Sha256, 0, "abc")};
+    const wchar_t* lists[] = {L"md5sums.txt", L"sha256sums.txt", L"b2-256sums.txt", L"sha512sums.txt"};
+    for (const std::wstring name : {L"len_0.bin", L"len_65537.bin", L"len_9437187.bin"}) {
+        SCOPED_TRACE(testsupport::Narrow(name));
+        CRecordingObserver observer;
+        std::vector<std::string> digests;
+        ASSERT_EQ(Outcome::Digest, hashing::HashFile(L"digest\\" + name, requests, observer, digests));
+        ASSERT_EQ(requests.size(), digests.size());
+        for (size_t index = 0; index < 4; ++index)
+            EXPECT_EQ(testsupport::ReferenceDigestOf(std::wstring(L"digest\\") + lists[index], name), hashing::HexOf(digests[index]));
+        if (name == L"len_0.bin") {
+            EXPECT_EQ(L"ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad", hashing::HexOf(digests[4]));
+        }
+    }
+    CStopAfterFirstPiece stopping;
+    std::vector<std::string> digests;
+    EXPECT_EQ(Outcome::Stopped, hashing::HashFile(MultiBufferFile, requests, stopping, digests));
+    EXPECT_EQ(1u, stopping.reports.size());
 }
 
 // --- the background job the main window hashes with ---

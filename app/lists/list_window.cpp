@@ -49,7 +49,6 @@ const int DigestColumn = 2;
 const int SizeColumn = 3;
 // Room beside a header's text: the margins and the sort arrow.
 const int HeaderPadding = 28;
-const UINT WM_DPICHANGED_MESSAGE = 0x02E0;
 
 enum ShieldImage { GreenImage, OrangeImage, RedImage };
 
@@ -334,14 +333,55 @@ int CListWindow::Px(int value) const
     return Scale(value, m_dpi);
 }
 
-// The window moves to a screen of another density: the system's rectangle, the layout again.
-void CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
+bool CListWindow::OnDpiChanged(int dpi, const RECT& suggested)
 {
     m_dpi = dpi;
     ApplyFont();
     SetWindowPos(m_handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
+    return true;
+}
+
+bool CListWindow::OnSize(int, int)
+{
+    Layout();
+    return true;
+}
+
+bool CListWindow::OnMinMaxInfo(MINMAXINFO& limits)
+{
+    limits.ptMinTrackSize = {Px(MinimumWidth), Px(MinimumHeight)};
+    return true;
+}
+
+bool CListWindow::OnSetFocus()
+{
+    SetFocus(m_listView);
+    return true;
+}
+
+bool CListWindow::OnCommand(int id, int, HWND)
+{
+    if (id == commands::CopyResults) {
+        CopyResults();
+        SetFocus(m_listView);
+    }
+    return true;
+}
+
+bool CListWindow::OnNotice(UINT message, WPARAM number)
+{
+    if (message != WM_LIST_NEWS)
+        return false;
+    OnNews(number);
+    return true;
+}
+
+bool CListWindow::OnClose()
+{
+    Close();
+    return true;
 }
 
 bool CListWindow::StartChecking()
@@ -522,17 +562,17 @@ void CListWindow::ShowSummary(bool stopped)
     SelectFirstFailure();
 }
 
-void CListWindow::FillRow(NMLVDISPINFOW& info) const
+bool CListWindow::OnGetDisplayInfo(NMLVDISPINFOW& info)
 {
     LVITEMW& item = info.item;
-    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.size())
-        return;
+    if (info.hdr.hwndFrom != m_listView || item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.size())
+        return true;
     const ListEntry& entry = m_entries[m_rows[item.iItem]];
     if (item.mask & LVIF_IMAGE)
         item.iImage = ImageOf(entry.result);
-    if (!(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0)
-        return;
-    lstrcpynW(item.pszText, CellText(entry, item.iSubItem).c_str(), item.cchTextMax);
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+        lstrcpynW(item.pszText, CellText(entry, item.iSubItem).c_str(), item.cchTextMax);
+    return true;
 }
 
 std::wstring CListWindow::CellText(const ListEntry& entry, int column) const
@@ -546,7 +586,7 @@ std::wstring CListWindow::CellText(const ListEntry& entry, int column) const
     }
 }
 
-void CListWindow::OnKeyDown(WORD key)
+void CListWindow::OnListViewKey(UINT key)
 {
     if (key == VK_ESCAPE)
         StopChecking();
@@ -554,63 +594,23 @@ void CListWindow::OnKeyDown(WORD key)
         CopyResults();
 }
 
-LRESULT CListWindow::OnNotify(NMHDR* header)
+bool CListWindow::OnNotify(const NMHDR& header)
 {
-    if (header == nullptr || header->hwndFrom != m_listView)
-        return 0;
-    if (header->code == LVN_GETDISPINFOW)
-        FillRow(*reinterpret_cast<NMLVDISPINFOW*>(header));
-    else if (header->code == LVN_KEYDOWN)
-        OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
-    else if (header->code == LVN_COLUMNCLICK)
-        SortBy(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
-    return 0;
+    if (header.hwndFrom != m_listView)
+        return true;
+    if (header.code == LVN_KEYDOWN)
+        OnListViewKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+    else if (header.code == LVN_COLUMNCLICK)
+        SortBy(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+    return true;
 }
 
 // The job is stopped and waited for (bounded) before the window goes: its news would have
 // nowhere to go, and the files it holds open are let go once its workers have read their pieces.
-void CListWindow::OnDestroy()
+bool CListWindow::OnDestroy()
 {
     m_job.Stop();
     m_job.WaitForEnd(vrok::system::job::CBackgroundJob::StopWaitMs);
     SendMessageW(m_listView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-}
-
-// Commands of the window's own children stay here: none goes on to the owner.
-LRESULT CListWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_SIZE:
-        Layout();
-        return 0;
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Px(MinimumWidth), Px(MinimumHeight)};
-        return 0;
-    case WM_DPICHANGED_MESSAGE:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_SETFOCUS:
-        SetFocus(m_listView);
-        return 0;
-    case WM_NOTIFY:
-        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
-    case WM_COMMAND:
-        if (LOWORD(wParam) == commands::CopyResults) {
-            CopyResults();
-            SetFocus(m_listView);
-        }
-        return 0;
-    case WM_LIST_NEWS:
-        OnNews(wParam);
-        return 0;
-    case WM_CLOSE:
-        Close();
-        return 0;
-    case WM_DESTROY:
-        OnDestroy();
-        break;
-    default:
-        break;
-    }
-    return CBaseWindow::HandleMessage(message, wParam, lParam);
+    return false;
 }

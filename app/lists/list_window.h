@@ -52,7 +52,18 @@ public:
     HWND CurrentFileLabel() const { return m_currentFile; }
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnSize(int width, int height) override;
+    bool OnMinMaxInfo(MINMAXINFO& limits) override;
+    // The window moves to a screen of another density: the system's rectangle, the layout again.
+    bool OnDpiChanged(int dpi, const RECT& suggested) override;
+    bool OnSetFocus() override;
+    bool OnNotify(const NMHDR& header) override;
+    bool OnGetDisplayInfo(NMLVDISPINFOW& info) override;
+    // Commands of the window's own children stay here: none goes on to the owner.
+    bool OnCommand(int id, int code, HWND from) override;
+    bool OnNotice(UINT message, WPARAM number) override;
+    bool OnClose() override;
+    bool OnDestroy() override;
 
 private:
     struct CImageListDeleter { void operator()(HIMAGELIST list) const { ImageList_Destroy(list); } };
@@ -67,7 +78,6 @@ private:
     int ColumnWidth(int column) const;
     void FitColumns();
     void Layout();
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void ApplyFont();
     int Px(int value) const;
     bool StartChecking();
@@ -77,10 +87,7 @@ private:
     void OnNews(WPARAM jobNumber);
     void ApplyNews(lists::ListNews& news);
     void ShowProgress(const lists::CheckProgress& progress);
-    LRESULT OnNotify(NMHDR* header);
-    void OnKeyDown(WORD key);
-    void OnDestroy();
-    void FillRow(NMLVDISPINFOW& info) const;
+    void OnListViewKey(UINT key);
     std::wstring CellText(const lists::ListEntry& entry, int column) const;
     void ApplyResults(const std::vector<lists::CheckedFile>& files);
     void SortBy(int column);

@@ -158,19 +158,13 @@ bool CAboutWindow::OnPaint()
     return false;
 }
 
-LRESULT CAboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool CAboutWindow::OnLeftButtonDown()
 {
-    switch (message)
-    {
-    case WM_PAINT:
-        OnPaint();
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        Close();
-        return 0;
-    default:
-        break;
-    }
-    return CToolWindow::HandleMessage(message, wParam, lParam);
+    Close();
+    return true;
+}
+
+bool CAboutWindow::OnRightButtonDown()
+{
+    return OnLeftButtonDown();
 }

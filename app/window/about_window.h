@@ -27,10 +27,12 @@ public:
     bool OpenOver(vrok::user::basewindow::CBaseWindow* owner, int dpi = vrok::user::dpi::StandardDpi);
 
     // Paints ground, frame, picture and texts; false, so that WM_PAINT goes on to the default processing.
-    bool OnPaint();
+    bool OnPaint() override;
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A click of either button closes the box.
+    bool OnLeftButtonDown() override;
+    bool OnRightButtonDown() override;
 
 private:
     // The box's width at the density.

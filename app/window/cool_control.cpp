@@ -20,7 +20,7 @@ const int ButtonLeft = 70;
 const int ButtonTop = 92;
 const int ButtonWidth = 100;
 const int ButtonHeight = 20;
-const WPARAM EnterCharacter = 13;
+const wchar_t EnterCharacter = L'\r';
 
 }
 
@@ -106,21 +106,19 @@ void CCoolControl::AttachFieldFont(HWND field)
         SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(m_fieldFont.GetHandle()), TRUE);
 }
 
-LRESULT CCoolControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool CCoolControl::OnSetFocus()
 {
-    const LRESULT result = CGradientControl::HandleMessage(message, wParam, lParam);
-    if (message == WM_SETFOCUS && m_inputField != nullptr && !m_inputField->IsNull())
+    if (m_inputField != nullptr && !m_inputField->IsNull())
         SetFocus(m_inputField->GetHandle());
-    return result;
+    return false;
 }
 
-LRESULT CReferenceField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool CReferenceField::OnChar(wchar_t character)
 {
-    if (message != WM_CHAR || wParam != EnterCharacter)
-        return CEditText::HandleMessage(message, wParam, lParam);
+    if (character != EnterCharacter)
+        return false;
     CBaseWindow* mainWindow = CApplication::GetMainWindow();
     if (GetParentWindow() != nullptr && mainWindow != nullptr)
-        ::PostMessageW(mainWindow->GetHandle(), WM_COMPARE_REQUEST, 0,
-                       reinterpret_cast<LPARAM>(GetParentWindow()->GetHandle()));
-    return 0;
+        ::PostMessageW(mainWindow->GetHandle(), WM_COMPARE_REQUEST, 0, 0);
+    return true;
 }

@@ -18,7 +18,7 @@
 class CReferenceField : public vrok::user::controls::text::CEditText
 {
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnChar(wchar_t character) override;
 };
 
 // The panel in the middle of the main window: a gradient panel titled with the language's
@@ -44,7 +44,8 @@ public:
     vrok::user::controls::button::CButton* GetCompareButton() const { return m_compareButton.get(); }
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The focus goes on to the input field.
+    bool OnSetFocus() override;
 
 private:
     void CreateInputField();

@@ -38,7 +38,6 @@ using vrok::persistence::file::CFile;
 using vrok::persistence::file::MakeFullPath;
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
-using vrok::user::controls::WM_CONTROL_CLOSED;
 using vrok::user::controls::button::CButton;
 using vrok::user::controls::panel::CNotifyWindow;
 using vrok::user::controls::statusbar::CStdStatusBar;
@@ -54,8 +53,6 @@ const COLORREF BackgroundColour = RGB(133, 154, 237);
 const wchar_t CannotOpenIniMessage[] = L"Cannot open initialization file";
 // One pair of display name and pattern, ended by an empty pair.
 const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
-// Sent when the window is moved to a monitor of another density (unknown to XP's headers).
-const UINT DpiChangedMessage = 0x02E0;
 
 // A text that the profile helpers or the digest operation allocated.
 typedef std::unique_ptr<wchar_t[]> COwnedText;
@@ -344,7 +341,7 @@ void OMyWindow::SetDigestText(const wchar_t* text)
 }
 
 // Only the first file of a drop is shown; the others are ignored.
-void OMyWindow::OnDropFiles(HDROP drop)
+bool OMyWindow::OnDropFiles(HDROP drop)
 {
     const UINT fileCount = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     COwnedText name;
@@ -357,9 +354,10 @@ void OMyWindow::OnDropFiles(HDROP drop)
     }
     DragFinish(drop);
     if (!name)
-        return;
+        return true;
     SetInputText(L"");
     ShowChosenFile(MakeFullPath(name.get()).c_str());
+    return true;
 }
 
 // The dialog is owned by the main window, which takes no input while it is open.
@@ -466,21 +464,15 @@ bool OMyWindow::OpenListWindow(const wchar_t* listPath)
     return true;
 }
 
-// The closed object is recognised by its address, never read: other controls may already be
-// gone when their notice arrives. An About window whose window still lives is a newer one that
-// happens to sit at the same address, and stays.
-void OMyWindow::OnControlClosed(const CBaseWindow* closed)
+// The windows that have closed are those whose objects hold no window any more.
+bool OMyWindow::OnControlClosed()
 {
     m_listWindows.erase(std::remove_if(m_listWindows.begin(), m_listWindows.end(),
-                                       [closed](const std::unique_ptr<CListWindow>& window) {
-                                           return static_cast<CBaseWindow*>(window.get()) == closed && window->IsNull();
-                                       }),
+                                       [](const std::unique_ptr<CListWindow>& window) { return window->IsNull(); }),
                         m_listWindows.end());
-    if (m_aboutWindow == nullptr || closed != m_aboutWindow.get())
-        return;
-    if (!m_aboutWindow->IsNull())
-        return;
-    m_aboutWindow.reset();
+    if (m_aboutWindow != nullptr && m_aboutWindow->IsNull())
+        m_aboutWindow.reset();
+    return true;
 }
 
 // While a box or dialog of the program is open, only Close is taken: another program may post
@@ -550,7 +542,7 @@ bool OMyWindow::OnCommand(int id, int code, HWND from)
     return true;
 }
 
-void OMyWindow::OnSize()
+bool OMyWindow::OnSize(int, int)
 {
     if (m_statusBar != nullptr && !m_statusBar->IsNull())
         SendMessageW(m_statusBar->GetHandle(), WM_SIZE, 0, 0);
@@ -560,6 +552,7 @@ void OMyWindow::OnSize()
         CompactPathLineAgain();
     }
     m_hashingDisplay.FollowStatusBar();
+    return true;
 }
 
 int OMyWindow::Scaled(int value) const
@@ -567,12 +560,13 @@ int OMyWindow::Scaled(int value) const
     return vrok::user::dpi::Scale(value, m_dpi);
 }
 
-void OMyWindow::OnDpiChanged(int dpi, const RECT& suggested)
+bool OMyWindow::OnDpiChanged(int dpi, const RECT& suggested)
 {
     m_dpi = dpi;
     SetWindowPos(GetHandle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutForDpi();
+    return true;
 }
 
 // The children at the window's density; the path line, compacted again, keeps its sentence.
@@ -612,71 +606,54 @@ void OMyWindow::CompactPathLineAgain()
     InvalidateRect(m_notifyWindow->GetHandle(), nullptr, TRUE);
 }
 
-void OMyWindow::OnSetFocus()
+bool OMyWindow::OnSetFocus()
 {
     if (!IsNull())
         UpdateWindow(GetHandle());
     if (m_dropPanel == nullptr)
-        return;
+        return false;
     if (m_notifyWindow != nullptr)
         UpdateWindow(m_notifyWindow->GetHandle());
     UpdateWindow(m_dropPanel->GetHandle());
     SetFocus(m_dropPanel->GetHandle());
+    return false;
 }
 
-void OMyWindow::OnLeftButtonDown()
+bool OMyWindow::OnLeftButtonDown()
 {
     if (m_notifyWindow != nullptr)
         m_notifyWindow->Show(true);
+    return true;
 }
 
-LRESULT OMyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool OMyWindow::OnRightButtonDown()
 {
-    switch (message)
-    {
-    case WM_SIZE:
-        DefaultProcessing(message, wParam, lParam);
-        OnSize();
-        return 0;
-    case DpiChangedMessage:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_SETFOCUS:
-        DefaultProcessing(message, wParam, lParam);
-        OnSetFocus();
-        return 0;
-    case WM_COMMAND:
-        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
-            return 0;
-        break;
-    case WM_LBUTTONDOWN:
-        OnLeftButtonDown();
-        return 0;
-    case WM_RBUTTONDOWN:
-        if (!CModalScope::IsAnyOpen())
-            ShowContextMenu(*this, ProgramFolder());
-        return 0;
-    case WM_DROPFILES:
-        OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_CONTROL_CLOSED:
-        OnControlClosed(reinterpret_cast<const CBaseWindow*>(wParam));
-        return 0;
-    case WM_COMPARE_REQUEST:
+    if (!CModalScope::IsAnyOpen())
+        ShowContextMenu(*this, ProgramFolder());
+    return true;
+}
+
+bool OMyWindow::OnInitMenuPopup(HMENU menu)
+{
+    UpdateStopCommand();
+    UpdateChecksumMenuItems(menu);
+    return false;
+}
+
+bool OMyWindow::OnNotice(UINT message, WPARAM number)
+{
+    if (message == WM_COMPARE_REQUEST)
         CompareDigests();
-        return 0;
-    case WM_HASH_NEWS:
-        OnHashNews(wParam);
-        return 0;
-    case WM_INITMENUPOPUP:
-        UpdateStopCommand();
-        UpdateChecksumMenuItems(reinterpret_cast<HMENU>(wParam));
-        break;
-    case WM_DESTROY:
-        m_hashJob.Stop();  // its thread may still post; nothing of it is taken any more
-        break;
-    default:
-        break;
-    }
-    return CStdMainWindow::HandleMessage(message, wParam, lParam);
+    else if (message == WM_HASH_NEWS)
+        OnHashNews(number);
+    else
+        return false;
+    return true;
+}
+
+// The job's thread may still post; nothing of it is taken any more.
+bool OMyWindow::OnDestroy()
+{
+    m_hashJob.Stop();
+    return CStdMainWindow::OnDestroy();
 }

@@ -82,7 +82,18 @@ public:
     const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_listWindows; }
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnSize(int width, int height) override;
+    // The window takes the rectangle the system suggests and lays itself out.
+    bool OnDpiChanged(int dpi, const RECT& suggested) override;
+    bool OnSetFocus() override;
+    bool OnCommand(int id, int code, HWND from) override;
+    bool OnDropFiles(HDROP drop) override;
+    bool OnLeftButtonDown() override;
+    bool OnRightButtonDown() override;
+    bool OnInitMenuPopup(HMENU menu) override;
+    bool OnControlClosed() override;
+    bool OnNotice(UINT message, WPARAM number) override;
+    bool OnDestroy() override;
 
 private:
     const wchar_t* ProgramFolder() const;
@@ -92,22 +103,14 @@ private:
     void CreateDropPanel(const wchar_t* languageFilePath);
     void ShowStartFile();
 
-    void OnSize();
-    // WM_DPICHANGED: the window takes the rectangle the system suggests and lays itself out.
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void LayOutForDpi();
     void CompactPathLineAgain();
     int Scaled(int value) const;
-    void OnSetFocus();
-    bool OnCommand(int id, int code, HWND from);
     void RunCommand(unsigned short command);
-    void OnDropFiles(HDROP drop);
     void OnOpen();
     void OnPaste();
     void OnAbout();
     void OnCheckList();
-    void OnControlClosed(const CBaseWindow* closed);
-    void OnLeftButtonDown();
 
     void SetInputText(const wchar_t* text);
     void SetDigestText(const wchar_t* text);

@@ -123,7 +123,7 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
                                 259);
     }
     // Shown once it is whole: nobody sees, or clicks, a window whose children are not there yet.
-    OnCreate();
+    RunGuarded([this] { OnCreate(); });
     if (m_handle != nullptr)
         ShowWindow(m_handle, SW_SHOW);
     return true;
@@ -146,7 +146,39 @@ CBaseWindow* CBaseWindow::FromHandle(HWND window)
 
 LRESULT CBaseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefaultProcessing(message, wParam, lParam);
+    return Dispatch(message, wParam, lParam) ? 0 : DefaultProcessing(message, wParam, lParam);
+}
+
+// The one place where the program's messages are decoded.
+bool CBaseWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_SIZE: return OnSize(LOWORD(lParam), HIWORD(lParam));
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED_MESSAGE: return OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    case WM_NOTIFY:
+    {
+        NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (header.code == LVN_GETDISPINFOW)
+            return OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
+        return OnNotify(header);
+    }
+    case WM_DROPFILES: return OnDropFiles(reinterpret_cast<HDROP>(wParam));
+    case WM_KEYDOWN: return OnKeyDown(static_cast<UINT>(wParam));
+    case WM_CHAR: return OnChar(static_cast<wchar_t>(wParam));
+    case WM_TIMER: return OnTimer(wParam);
+    case WM_PAINT: return OnPaint();
+    case WM_SETFOCUS: return OnSetFocus();
+    case WM_LBUTTONDOWN: return OnLeftButtonDown();
+    case WM_RBUTTONDOWN: return OnRightButtonDown();
+    case WM_GETMINMAXINFO: return OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_INITMENUPOPUP: return OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+    case WM_CLOSE: return OnClose();
+    case WM_DESTROY: return OnDestroy();
+    case WM_CONTROL_CLOSED: return OnControlClosed();
+    default: return message >= WM_APP && message <= 0xBFFF && OnNotice(message, wParam);
+    }
 }
 
 LRESULT CBaseWindow::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
@@ -170,8 +202,9 @@ LRESULT CALLBACK CBaseWindow::WindowProc(HWND window, UINT message, WPARAM wPara
     CBaseWindow* object = FromHandle(window);
     if (object == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
-    const LRESULT result = object->m_failed ? object->DefaultProcessing(message, wParam, lParam)
-                                            : object->HandleGuarded(message, wParam, lParam);
+    LRESULT result = 0;
+    if (object->m_failed || !object->RunGuarded([&] { result = object->HandleMessage(message, wParam, lParam); }))
+        result = object->DefaultProcessing(message, wParam, lParam);
     if (message == WM_NCDESTROY)
         object->Unbind();
     return result;
@@ -179,32 +212,33 @@ LRESULT CALLBACK CBaseWindow::WindowProc(HWND window, UINT message, WPARAM wPara
 
 // The platform does not promise to unwind through its own frames: nothing thrown by a handler
 // goes past this point.
-LRESULT CBaseWindow::HandleGuarded(UINT message, WPARAM wParam, LPARAM lParam)
+bool CBaseWindow::RunGuarded(const std::function<void()>& step)
 {
     try
     {
-        return HandleMessage(message, wParam, lParam);
+        step();
+        return true;
     }
     catch (const std::exception& exception)
     {
-        return Fail(exception.what(), message, wParam, lParam);
+        Fail(exception.what());
     }
     catch (...)
     {
-        return Fail(nullptr, message, wParam, lParam);
+        Fail(nullptr);
     }
+    return false;
 }
 
 // The window keeps only its default processing, so that a failed painting is not asked for
 // again and again while the box is open. The quit message goes after the box, which would
 // otherwise close at once.
-LRESULT CBaseWindow::Fail(const char* reason, UINT message, WPARAM wParam, LPARAM lParam)
+void CBaseWindow::Fail(const char* reason)
 {
     m_failed = true;
     const std::wstring text = reason != nullptr ? Widen(reason) : std::wstring();
     messagebox::ShowErrorMessage(L"The program met an internal error and ends.\n%s", text.c_str());
     PostQuitMessage(FailureExitCode);
-    return DefaultProcessing(message, wParam, lParam);
 }
 
 bool CBaseWindow::Bind(HWND window)

@@ -2,8 +2,18 @@
 #define VROK_USER_BASEWINDOW_H
 
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <functional>
 
 namespace vrok { namespace user { namespace basewindow {
+
+// Sent to a window moved to a monitor of another density (unknown to XP's headers).
+const UINT WM_DPICHANGED_MESSAGE = 0x02E0;
+// Posted by a control that closes itself to its parent: lParam its kind (the ControlClosed*
+// codes of vrok_control.h), wParam 0.
+const UINT WM_CONTROL_CLOSED = WM_USER + 2;
 
 // Name of the window property that binds a platform window to its object.
 extern const wchar_t WindowPropertyName[];
@@ -45,7 +55,10 @@ public:
 // its object while it is being made (the object travels in CreateWindowEx's creation data), a
 // window of a system class (edit field, button, status bar) right after, by subclassing; the
 // binding goes with the window's last message. Every message of a bound window reaches the
-// object's HandleMessage; what a class does not handle goes on to its default processing.
+// object's HandleMessage, which decodes the messages windows handle and calls the typed handler
+// of each (OnSize, OnCommand, ...); what a class does not handle goes on to its default
+// processing. A handler returns true when the message needs nothing more, false to have the
+// default processing run after it; the base versions do nothing and return false.
 //
 // No exception leaves a window procedure: a handler that throws is reported in an error box,
 // the window gets only its default processing from then on, and the message loop ends with
@@ -66,7 +79,8 @@ public:
     virtual int Show(bool show);
     virtual BOOL GetClientRect(RECT& rect);
     virtual BOOL GetWindowRect(RECT& rect);
-    // Runs once the window exists and is bound to the object.
+    // Runs once the window exists and is bound to the object, under the same protection as a
+    // handler: what it throws is told in the error box and ends the message loop.
     virtual void OnCreate() {}
 
     // Creates the window, runs OnCreate and then shows it (always); a width or height of 0 means
@@ -87,9 +101,34 @@ public:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    // Every message of the window. Overrides handle what their window needs and hand the rest
-    // to their base class; this base version gives the default processing.
+    // Every message of the window: decoded for its typed handler, or the default processing.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    virtual bool OnSize(int /*width*/, int /*height*/) { return false; }
+    // A menu item or shortcut (no control; code 0 or 1), or a control's notice.
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*from*/) { return false; }
+    virtual bool OnDpiChanged(int /*dpi*/, const RECT& /*suggested*/) { return false; }
+    virtual bool OnNotify(const NMHDR& /*header*/) { return false; }
+    // A list view in owner-data mode asks for a row's texts and picture.
+    virtual bool OnGetDisplayInfo(NMLVDISPINFOW& /*info*/) { return false; }
+    // The window owns the drop from then on and must release it (DragFinish).
+    virtual bool OnDropFiles(HDROP /*drop*/) { return false; }
+    virtual bool OnKeyDown(UINT /*key*/) { return false; }
+    virtual bool OnChar(wchar_t /*character*/) { return false; }
+    virtual bool OnTimer(UINT_PTR /*id*/) { return false; }
+    virtual bool OnPaint() { return false; }
+    virtual bool OnSetFocus() { return false; }
+    virtual bool OnLeftButtonDown() { return false; }
+    virtual bool OnRightButtonDown() { return false; }
+    virtual bool OnMinMaxInfo(MINMAXINFO& /*limits*/) { return false; }
+    virtual bool OnInitMenuPopup(HMENU /*menu*/) { return false; }
+    virtual bool OnClose() { return false; }
+    virtual bool OnDestroy() { return false; }
+    // A child or owned window of this one has closed itself (its object's window is then gone).
+    virtual bool OnControlClosed() { return false; }
+    // A message of the program's own (WM_APP and above), with its number (a job's, for instance).
+    virtual bool OnNotice(UINT /*message*/, WPARAM /*number*/) { return false; }
+
     // The processing of the window's class: DefWindowProcW, or the system control's own
     // procedure for a subclassed control.
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
@@ -101,8 +140,10 @@ private:
     bool Bind(HWND window);
     bool Subclass(HWND window);
     void Unbind();
-    LRESULT HandleGuarded(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Fail(const char* reason, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs the step; what it throws is told and fails the window. False when it threw.
+    bool RunGuarded(const std::function<void()>& step);
+    void Fail(const char* reason);
 
     CBaseWindow* m_parent;
     WNDPROC m_controlProc;   // the system control's procedure while the window is subclassed

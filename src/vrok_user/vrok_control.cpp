@@ -28,24 +28,25 @@ void CControl::NotifyParentOfClose(LPARAM code)
 {
     CBaseWindow* parent = GetParentWindow();
     if (parent != nullptr)
-        ::PostMessageW(parent->GetHandle(), WM_CONTROL_CLOSED, reinterpret_cast<WPARAM>(this), code);
+        ::PostMessageW(parent->GetHandle(), WM_CONTROL_CLOSED, 0, code);
 }
 
-LRESULT CControl::ForwardCommands(UINT message, WPARAM wParam, LPARAM lParam)
+void CControl::ForwardCommand(int id, int code, HWND from)
 {
-    if (message == WM_COMMAND && GetParentWindow() != nullptr)
-        ::PostMessageW(GetParentWindow()->GetHandle(), WM_COMMAND, wParam, lParam);
-    return DefaultProcessing(message, wParam, lParam);
+    if (GetParentWindow() != nullptr)
+        ::PostMessageW(GetParentWindow()->GetHandle(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(from));
 }
 
-LRESULT CUserChildControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool CUserChildControl::OnCommand(int id, int code, HWND from)
 {
-    return ForwardCommands(message, wParam, lParam);
+    ForwardCommand(id, code, from);
+    return false;
 }
 
-LRESULT CUserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool CUserControl::OnCommand(int id, int code, HWND from)
 {
-    return ForwardCommands(message, wParam, lParam);
+    ForwardCommand(id, code, from);
+    return false;
 }
 
 bool CChildControl::Close()

@@ -7,9 +7,8 @@
 
 namespace vrok { namespace user { namespace controls {
 
-// Posted by a control that closes itself to its parent: wParam is the control object, lParam
-// its kind (one of the ControlClosed* codes below).
-const UINT WM_CONTROL_CLOSED = WM_USER + 2;
+// The kinds of control that tell their parent they closed (lParam of WM_CONTROL_CLOSED).
+using basewindow::WM_CONTROL_CLOSED;
 const LPARAM ControlClosedUserChild = 100;
 const LPARAM ControlClosedToolWindow = 101;
 const LPARAM ControlClosedChild = 102;
@@ -31,9 +30,9 @@ public:
 protected:
     // Posts WM_CONTROL_CLOSED with the code to the parent's window, when there is a parent.
     void NotifyParentOfClose(LPARAM code);
-    // The panels' handling: a child's WM_COMMAND goes on to the parent (posted), then to the
+    // The panels' handling: a child's command goes on to the parent (posted), then to the
     // default processing.
-    LRESULT ForwardCommands(UINT message, WPARAM wParam, LPARAM lParam);
+    void ForwardCommand(int id, int code, HWND from);
 };
 
 // A child window of a system class (edit field, button, status bar).
@@ -67,7 +66,7 @@ public:
     virtual bool FillWindowClass(basewindow::CWindowClass& windowClass) = 0;
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, int code, HWND from) override;
 
 private:
     void PrepareWindowClass(basewindow::CWindowClass& windowClass);
@@ -77,7 +76,7 @@ private:
 class CUserControl : public CControl
 {
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, int code, HWND from) override;
 };
 
 }}}

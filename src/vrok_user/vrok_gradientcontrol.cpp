@@ -82,13 +82,6 @@ bool CGradientControl::Create(CBaseWindow* parent, const wchar_t* text, int x, i
                                      style | WS_CHILD | WS_VISIBLE);
 }
 
-LRESULT CGradientControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_PAINT)
-        OnPaint();
-    return CUserChildControl::HandleMessage(message, wParam, lParam);
-}
-
 bool CGradientControl::OnPaint()
 {
     RECT client = {};

@@ -31,7 +31,7 @@ public:
 
     // Paints box, strip, strokes and title, then has the children paint again over them.
     // Returns false: WM_PAINT goes on to the default processing as well.
-    bool OnPaint();
+    bool OnPaint() override;
 
     // Paints for the density from now on; a derived panel lays its children out again too.
     virtual void SetDpi(int dpi);
@@ -43,7 +43,6 @@ public:
 
 protected:
     int Scaled(int value) const;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FillStrip(graphics::CGraphic& graphic, const RECT& client);

@@ -178,11 +178,4 @@ void CNotifyWindow::DrawContent(CGraphic& graphic)
         graphic.DrawBitmap(m_icon, Scaled(IconLeft), Scaled(IconTop));
 }
 
-LRESULT CNotifyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_PAINT)
-        OnPaint();
-    return CUserChildControl::HandleMessage(message, wParam, lParam);
-}
-
 }}}}

@@ -44,7 +44,7 @@ public:
                         DWORD style);
 
     // Paints the content; false, so that WM_PAINT goes on to DefWindowProcW as well.
-    virtual bool OnPaint();
+    bool OnPaint() override;
 
     // Takes a copy of the text (at most 1023 code units) and the icon of the bitmap resource
     // (0: no icon), drawn for the strip's density (see CBitmap::LoadForDpi). Neither repaints
@@ -66,9 +66,6 @@ public:
     int GetLineWidth();
 
     void DrawContent(graphics::CGraphic& graphic);
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ResizeToParentWidth(int height);

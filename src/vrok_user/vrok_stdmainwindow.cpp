@@ -52,11 +52,4 @@ bool CStdMainWindow::Create()
                           dpi::Scale(m_look.height, dpi), nullptr);
 }
 
-LRESULT CStdMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY && OnDestroy())
-        return 0;
-    return CBaseWindow::HandleMessage(message, wParam, lParam);
-}
-
 }}}

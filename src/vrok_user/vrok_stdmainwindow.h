@@ -34,14 +34,11 @@ public:
 
     // Lets a derived window adjust the class (icons, brush) before it is registered.
     virtual bool OnRegisterClass(basewindow::CWindowClass& windowClass);
-    // Runs on WM_DESTROY: posts the quit message with 0; true when the message is handled.
-    virtual bool OnDestroy();
+    // Posts the quit message with 0.
+    bool OnDestroy() override;
 
     // Registers the class and creates the window; false when the platform made no window.
     bool Create();
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     const CMainWindowLook m_look;

@@ -30,6 +30,13 @@ public:
     }
     std::vector<UINT> seen;
     bool failPainting = false;
+    bool failCreation = false;
+
+    void OnCreate() override
+    {
+        if (failCreation)
+            throw std::runtime_error("no room for the children");
+    }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -41,29 +48,35 @@ protected:
     }
 };
 
-// The handler's exception stops at the window procedure: the user is told once, the window
-// gets only its default processing, and the message loop ends with the failure's exit code.
-TEST(WindowProcedure, AFailedPaintingIsToldOnceAndEndsTheLoopWithTheFailureCode)
+// The exception of a handler, or of building a window's children, stops at the window
+// procedure: the user is told once, the window gets only its default processing, and the
+// message loop ends with the failure's exit code.
+TEST(WindowProcedure, AFailureIsToldOnceAndEndsTheLoopWithTheFailureCode)
 {
-    testsupport::CModalWatcher watcher;
-    CBaseWindow parent;
-    CRecordingPanel window;
-    window.failPainting = true;
-    ASSERT_TRUE(parent.CreateWindowEx(nullptr, 0, L"STATIC", L"test", WS_POPUP, 0, 0, 200, 100, nullptr) &&
-                window.Create(&parent, L"", L"", 0, 0, 200, 100, 0, 0));
-    InvalidateRect(window.GetHandle(), nullptr, TRUE);
-    MSG message = {};
-    const DWORD start = GetTickCount();
-    while (message.message != WM_QUIT && GetTickCount() - start < 5000) {
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT)
-            DispatchMessageW(&message);
+    for (const bool inCreation : {false, true}) {
+        SCOPED_TRACE(inCreation ? "building the children" : "painting");
+        testsupport::CModalWatcher watcher;
+        CBaseWindow parent;
+        CRecordingPanel window;
+        window.failPainting = !inCreation;
+        window.failCreation = inCreation;
+        ASSERT_TRUE(parent.CreateWindowEx(nullptr, 0, L"STATIC", L"test", WS_POPUP, 0, 0, 200, 100, nullptr) &&
+                    window.Create(&parent, L"", L"", 0, 0, 200, 100, 0, 0));
+        InvalidateRect(window.GetHandle(), nullptr, TRUE);
+        MSG message = {};
+        const DWORD start = GetTickCount();
+        while (message.message != WM_QUIT && GetTickCount() - start < 5000) {
+            if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT)
+                DispatchMessageW(&message);
+        }
+        ASSERT_EQ(UINT(WM_QUIT), message.message);
+        EXPECT_EQ(WPARAM(CBaseWindow::FailureExitCode), message.wParam);
+        EXPECT_EQ(inCreation ? 0 : 1, std::count(window.seen.begin(), window.seen.end(), UINT(WM_PAINT)));
+        ASSERT_EQ(1u, watcher.Boxes().size());
+        EXPECT_EQ(UINT(MB_ICONERROR), watcher.Boxes()[0].icon);
+        EXPECT_NE(std::wstring::npos,
+                  watcher.Boxes()[0].text.find(inCreation ? L"no room for the children" : L"no pen for the frame"));
     }
-    ASSERT_EQ(UINT(WM_QUIT), message.message);
-    EXPECT_EQ(WPARAM(CBaseWindow::FailureExitCode), message.wParam);
-    EXPECT_EQ(1, std::count(window.seen.begin(), window.seen.end(), UINT(WM_PAINT)));
-    ASSERT_EQ(1u, watcher.Boxes().size());
-    EXPECT_EQ(UINT(MB_ICONERROR), watcher.Boxes()[0].icon);
-    EXPECT_NE(std::wstring::npos, watcher.Boxes()[0].text.find(L"no pen for the frame"));
 }
 
 struct CTestApplication : vrok::main::CApplication

@@ -11,14 +11,37 @@ namespace checksums {
 
 namespace {
 
-// Files named after the one they describe; these alone may hold a bare digest.
-const wchar_t* const OwnSuffixes[] = {L".md5", L".md5sum", L".md5.txt"};
-const wchar_t* const ListNames[] = {L"MD5SUMS", L"MD5SUMS.txt", L"md5sums.txt", L"md5sum.txt", L"checksums.md5"};
-const wchar_t ListExtension[] = L".md5";
+// The order in which files named after an algorithm are read (MD5's come last, as they did).
+const Algorithm NamedFileOrder[] = {Algorithm::Sha512, Algorithm::Sha384, Algorithm::Sha256,
+                                    Algorithm::Sha224, Algorithm::Sha1,   Algorithm::Blake2b};
+const wchar_t* const Md5ListNames[] = {L"MD5SUMS", L"MD5SUMS.txt", L"md5sums.txt", L"md5sum.txt", L"checksums.md5"};
+const wchar_t GenericListName[] = L"checksums.txt";
+const wchar_t* const GenericListEndings[] = {L"_checksums.txt", L"-checksums.txt"};
+const wchar_t GenericWord[] = L"CHECKSUM";
 
 bool EndsWithIgnoringCase(const std::wstring& text, const std::wstring& suffix)
 {
     return text.size() >= suffix.size() && SamePathIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+bool ContainsIgnoringCase(std::wstring text, std::wstring word)
+{
+    CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+    CharUpperBuffW(&word[0], static_cast<DWORD>(word.size()));
+    return text.find(word) != std::wstring::npos;
+}
+
+std::wstring Upper(std::wstring text)
+{
+    CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The endings of a file named after the one it describes: `.sha256`, `.sha256sum`, `.sha256.txt`.
+std::vector<std::wstring> OwnSuffixesOf(Algorithm algorithm)
+{
+    const std::wstring extension = ExtensionOf(algorithm);
+    return {extension, extension + L"sum", extension + L".txt"};
 }
 
 // The plain files of a folder (no folders), as they are spelled on disk.
@@ -54,31 +77,109 @@ void TakeFiles(std::vector<std::wstring>& files, std::vector<std::wstring>& chos
     }
 }
 
-bool IsOwnChecksumFile(const std::wstring& candidate, const std::wstring& name)
+void TakeNamed(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& name)
 {
-    for (const wchar_t* suffix : OwnSuffixes)
-        if (SamePathIgnoringCase(candidate, name + suffix))
-            return true;
+    TakeFiles(files, chosen, [&](const std::wstring& file) { return SamePathIgnoringCase(file, name); });
+}
+
+void TakeEnding(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& ending)
+{
+    TakeFiles(files, chosen, [&](const std::wstring& file) { return EndsWithIgnoringCase(file, ending); });
+}
+
+// The files that other algorithms than MD5 bring, in their order.
+void TakeNewListNames(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& name,
+                      AlgorithmSet accepted)
+{
+    std::vector<Algorithm> named;
+    for (Algorithm algorithm : NamedFileOrder)
+        if (accepted.Has(algorithm))
+            named.push_back(algorithm);
+    for (Algorithm algorithm : named)
+        for (const std::wstring& suffix : OwnSuffixesOf(algorithm))
+            TakeNamed(files, chosen, name + suffix);
+    for (Algorithm algorithm : named)
+        for (const wchar_t* ending : {L"SUMS", L"SUMS.txt"})
+            TakeNamed(files, chosen, Upper(ToolNameOf(algorithm)) + ending);
+    for (Algorithm algorithm : named)
+        for (const wchar_t* ending : {L"sum.txt", L"sums.txt"})
+            TakeNamed(files, chosen, ToolNameOf(algorithm) + std::wstring(ending));
+    TakeNamed(files, chosen, GenericListName);
+    for (const wchar_t* ending : GenericListEndings)
+        TakeEnding(files, chosen, ending);
+    TakeFiles(files, chosen, [](const std::wstring& file) { return ContainsIgnoringCase(file, GenericWord); });
+    for (Algorithm algorithm : named)
+        TakeEnding(files, chosen, ExtensionOf(algorithm));
+}
+
+void TakeMd5ListNames(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& name)
+{
+    for (const std::wstring& suffix : OwnSuffixesOf(Algorithm::Md5))
+        TakeNamed(files, chosen, name + suffix);
+    for (const wchar_t* listName : Md5ListNames)
+        TakeNamed(files, chosen, listName);
+    TakeEnding(files, chosen, ExtensionOf(Algorithm::Md5));
+}
+
+// Files named after the one they describe; these alone may hold a bare digest.
+bool IsOwnChecksumFile(const std::wstring& candidate, const std::wstring& name, AlgorithmSet accepted)
+{
+    for (Algorithm algorithm : StrongestFirst)
+        if (accepted.Has(algorithm))
+            for (const std::wstring& suffix : OwnSuffixesOf(algorithm))
+                if (SamePathIgnoringCase(candidate, name + suffix))
+                    return true;
     return false;
 }
 
+// Lower is stronger: the algorithm's rank, 128 digits that may be BLAKE2b's just after BLAKE2b,
+// and of two BLAKE2b digests the longer.
+std::pair<int, size_t> StrengthOf(const ChecksumLine& line)
+{
+    const int rank = 2 * StrengthRankOf(line.mayBeBlake2b ? Algorithm::Blake2b : line.algorithm);
+    return {line.mayBeBlake2b ? rank + 1 : rank, ~line.digest.size()};
 }
 
-std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const std::wstring& name)
+// Takes one line that names the file into the look-up: a stronger one replaces what was found,
+// one as strong that gives another digest makes a conflict, a weaker one is passed over.
+void Consider(ReferenceLookup& lookup, const ChecksumLine& line, const std::wstring& source)
+{
+    ChecksumLine found;
+    found.digest = lookup.digest;
+    found.algorithm = lookup.algorithm;
+    found.mayBeBlake2b = lookup.mayBeBlake2b;
+    if (lookup.outcome == ReferenceLookup::NotFound || StrengthOf(line) < StrengthOf(found)) {
+        lookup.outcome = ReferenceLookup::Found;
+        lookup.digest = line.digest;
+        lookup.algorithm = line.algorithm;
+        lookup.mayBeBlake2b = line.mayBeBlake2b;
+        lookup.sourceName = source;
+        lookup.otherName.clear();
+    } else if (lookup.outcome == ReferenceLookup::Found && StrengthOf(line) == StrengthOf(found) &&
+               line.digest != lookup.digest) {
+        lookup.outcome = ReferenceLookup::Conflict;
+        lookup.otherName = source;
+    }
+}
+
+}
+
+std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const std::wstring& name, AlgorithmSet accepted)
 {
     std::vector<std::wstring> files = ListFolderFiles(folder);
     std::vector<std::wstring> chosen;
-    for (const wchar_t* suffix : OwnSuffixes)
-        TakeFiles(files, chosen, [&](const std::wstring& file) { return SamePathIgnoringCase(file, name + suffix); });
-    for (const wchar_t* listName : ListNames)
-        TakeFiles(files, chosen, [&](const std::wstring& file) { return SamePathIgnoringCase(file, listName); });
-    TakeFiles(files, chosen, [](const std::wstring& file) { return EndsWithIgnoringCase(file, ListExtension); });
+    std::vector<std::wstring> itself;
+    TakeNamed(files, itself, name);
+    if (accepted != Md5Only)
+        TakeNewListNames(files, chosen, name, accepted);
+    if (accepted.Has(Algorithm::Md5))
+        TakeMd5ListNames(files, chosen, name);
     if (chosen.size() > MaxCandidateFiles)
         chosen.resize(MaxCandidateFiles);
     return chosen;
 }
 
-ReferenceLookup FindReferenceDigest(const std::wstring& filePath)
+ReferenceLookup FindReferenceDigest(const std::wstring& filePath, AlgorithmSet accepted, const StopQuestion& stopRequested)
 {
     ReferenceLookup lookup;
     const size_t cut = filePath.find_last_of(L"\\/");
@@ -89,23 +190,25 @@ ReferenceLookup FindReferenceDigest(const std::wstring& filePath)
     const std::wstring wanted = ResolveListedName(folder, name);
     if (wanted.empty())
         return lookup;
-    for (const std::wstring& candidate : FindCandidateFiles(folder, name)) {
-        const bool own = IsOwnChecksumFile(candidate, name);
+    for (const std::wstring& candidate : FindCandidateFiles(folder, name, accepted)) {
+        if (stopRequested && stopRequested())
+            return ReferenceLookup();
+        const bool own = IsOwnChecksumFile(candidate, name, accepted);
+        const auto namesFile = [&](const std::wstring& listed) {
+            return listed.empty() ? own : SamePathIgnoringCase(ResolveListedName(folder, listed), wanted);
+        };
         ChecksumText text;
-        if (!ReadChecksumFile(folder + L"\\" + candidate, MaxListBytes, own, text))
+        if (!ReadChecksumFile(folder + L"\\" + candidate, MaxListBytes, own, text, accepted))
             continue;
-        for (const ChecksumLine& line : text.lines) {
-            const bool names = line.name.empty() ? own : SamePathIgnoringCase(ResolveListedName(folder, line.name), wanted);
-            if (!names || line.digest == lookup.digest)
-                continue;
-            if (lookup.outcome == ReferenceLookup::Found) {
-                lookup.outcome = ReferenceLookup::Conflict;
-                lookup.otherName = candidate;
-                return lookup;
+        for (const ChecksumLine& line : text.lines)
+            if (namesFile(line.name))
+                Consider(lookup, line, candidate);
+        for (const ListedSize& size : text.sizes) {
+            if (!lookup.sizeListed && namesFile(size.name)) {
+                lookup.sizeListed = true;
+                lookup.listedSize = size.bytes;
+                lookup.sizeSourceName = candidate;
             }
-            lookup.outcome = ReferenceLookup::Found;
-            lookup.digest = line.digest;
-            lookup.sourceName = candidate;
         }
     }
     return lookup;

@@ -1,10 +1,13 @@
 #include "checksums/reference_finder.h"
 
+#include "digit_patterns.h"
 #include "test_files.h"
 #include "window_testing.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -27,6 +30,54 @@ std::string Describe(const ReferenceLookup& lookup)
         return "conflict " + Narrow(lookup.sourceName) + " " + Narrow(lookup.otherName);
     default:
         return "nothing";
+    }
+}
+
+// The lookup with every algorithm accepted: "<digits> <ALGORITHM> from <file>" (the digits as
+// Digits(n) gives them are written as their count), a size line's ", <N> bytes" after it.
+std::string DescribeAll(const ReferenceLookup& lookup)
+{
+    std::string described = "nothing";
+    if (lookup.outcome == ReferenceLookup::Conflict)
+        described = Narrow(ShownNameOf(lookup.algorithm)) + " conflict " + Narrow(lookup.sourceName) + " " +
+                    Narrow(lookup.otherName);
+    if (lookup.outcome == ReferenceLookup::Found)
+        described = CountOrDigits(lookup.digest) + " " + Narrow(ShownNameOf(lookup.algorithm)) +
+                    (lookup.mayBeBlake2b ? "?" : "") + " from " + Narrow(lookup.sourceName);
+    return lookup.sizeListed ? described + ", " + std::to_string(lookup.listedSize) + " bytes" : described;
+}
+
+// What each coreutils tool printed for checksums\x.iso ("sha256" -> its digest).
+std::map<std::string, std::string> CoreutilsDigests()
+{
+    std::map<std::string, std::string> digests;
+    std::ifstream lines("checksums\\digests.txt");
+    for (std::string tool, digest; lines >> tool >> digest;)
+        digests[tool] = digest;
+    return digests;
+}
+
+struct CPublishedForm
+{
+    const char* folder;
+    const wchar_t* fileName;
+    const char* tool;
+    Algorithm algorithm;
+    const char* source;
+};
+
+// Each folder of checksums\forms holds one publisher's checksum file for x.iso, made by the tools.
+void ExpectCoreutilsDigests(const std::vector<CPublishedForm>& rows)
+{
+    const std::map<std::string, std::string> digests = CoreutilsDigests();
+    const std::string sizeLine = ", " + std::to_string(ReadWholeFile(FullPath(L"checksums\\x.iso")).size()) + " bytes";
+    for (const CPublishedForm& row : rows) {
+        SCOPED_TRACE(row.folder);
+        const std::wstring path = FullPath(L"checksums\\forms\\" + Widen(row.folder) + L"\\" + row.fileName);
+        ASSERT_EQ(1u, digests.count(row.tool));
+        EXPECT_EQ(digests.at(row.tool) + " " + Narrow(ShownNameOf(row.algorithm)) + " from " + row.source +
+                      (std::string(row.folder) == "fedora" ? sizeLine : ""),
+                  DescribeAll(FindReferenceDigest(path, AlgorithmSet::All())));
     }
 }
 
@@ -91,4 +142,95 @@ TEST(ReferenceFinder, CandidatesComeOwnFilesFirstThenListsThenOtherMd5FilesAtMos
     EXPECT_EQ((std::vector<std::wstring>{L"X.ISO.md5", L"x.iso.md5.txt", L"Md5Sums", L"md5sum.txt", L"checksums.md5", L"a100.md5"}),
               first);
     EXPECT_EQ(L"a126.md5", candidates.back()) << "five named files, then 27 others";
+}
+
+TEST(ReferenceFinder, EachPublishersChecksumFileBesideTheFileGivesTheDigestCoreutilsPrints)
+{
+    ExpectCoreutilsDigests({
+        {"debian", L"x.iso", "sha512", Algorithm::Sha512, "SHA512SUMS"},
+        {"ubuntu", L"x.iso", "sha256", Algorithm::Sha256, "SHA256SUMS"},
+        {"fedora", L"x.iso", "sha256", Algorithm::Sha256, "Fedora-Workstation-39-x86_64-CHECKSUM"},
+        {"freebsd", L"x.iso", "sha512", Algorithm::Sha512, "CHECKSUM.SHA512-FreeBSD-14.0-RELEASE-amd64"},
+        {"arch", L"x.iso", "b2", Algorithm::Blake2b, "b2sums.txt"},
+        {"openssl", L"x.iso", "sha256", Algorithm::Sha256, "x.iso.sha256"},
+        {"github", L"x.iso", "sha384", Algorithm::Sha384, "checksums.txt"},
+        {"strongest", L"x.iso", "sha256", Algorithm::Sha256, "sha256sum.txt"},
+    });
+}
+
+TEST(ReferenceFinder, GpgPrintMdFilesBesideTheFileGiveTheDigestCoreutilsPrints)
+{
+    if (GetFileAttributesW(L"checksums\\forms\\gpg-md") == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "gpg is not installed: the test data holds no gpg samples";
+    ExpectCoreutilsDigests({
+        {"gpg-md", L"x.iso", "sha512", Algorithm::Sha512, "x.iso.sha512"},
+        {"gpg-mds", L"x.iso", "sha512", Algorithm::Sha512, "checksums.txt"},
+        {"gpg-long", L"a name long enough for gpg to write its digest on the next line.iso", "sha384", Algorithm::Sha384,
+         "checksums.txt"},
+    });
+}
+
+TEST(ReferenceFinder, OfSeveralAlgorithmsTheStrongestDecidesAndTwoOfItThatDifferConflict)
+{
+    const std::string sha1 = Digits(40), sha256 = Digits(64), other256 = std::string(64, 'e'), wide = Digits(128);
+    const struct
+    {
+        const char* what;
+        std::vector<std::pair<std::wstring, std::string>> files;
+        const char* expected;
+    } rows[] = {
+        {"SHA-256 over MD5 and SHA-1",
+         {{L"MD5SUMS", A + "  x.iso\n"}, {L"x.iso.sha1", sha1 + "  x.iso\n"}, {L"SHA256SUMS", sha256 + "  x.iso\n"}},
+         "64 SHA-256 from SHA256SUMS"},
+        {"BLAKE2b over 128 undecided digits", {{L"checksums.txt", wide + "  x.iso\n"}, {L"B2SUMS", wide + "  x.iso\n"}},
+         "128 BLAKE2b from B2SUMS"},
+        {"128 undecided digits over SHA-224", {{L"sha224sum.txt", Digits(56) + "  x.iso\n"}, {L"x-CHECKSUM", wide + "  x.iso\n"}},
+         "128 SHA-512? from x-CHECKSUM"},
+        {"two SHA-256 files that differ",
+         {{L"SHA256SUMS", sha256 + "  x.iso\n"}, {L"x.iso.sha256", other256 + "\n"}, {L"MD5SUMS", A + "  x.iso\n"}},
+         "SHA-256 conflict x.iso.sha256 SHA256SUMS"},
+        {"SHA-1 files that differ under a SHA-256",
+         {{L"x.iso.sha1", sha1 + "\n"}, {L"SHA1SUMS", std::string(40, 'e') + "  x.iso\n"},
+          {L"sha256sums.txt", sha256 + "  x.iso\n"}},
+         "64 SHA-256 from sha256sums.txt"},
+        {"bare digest in a list", {{L"SHA256SUMS", sha256 + "\n"}}, "nothing"},
+        {"a size line alone", {{L"x-CHECKSUM", "# x.iso: 5 bytes\n# y.iso: 7 bytes\n"}}, "nothing, 5 bytes"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CTemporaryFolder folder;
+        for (const auto& file : row.files)
+            folder.WriteFile(file.first, file.second);
+        EXPECT_EQ(row.expected, DescribeAll(FindReferenceDigest(folder.PathOf(L"x.iso"), AlgorithmSet::All())));
+    }
+}
+
+TEST(ReferenceFinder, EveryAlgorithmsNamesComeInTheirOrderBeforeTheMd5Names)
+{
+    const std::vector<std::wstring> expected = {
+        L"x.iso.sha512", L"x.iso.sha512sum", L"x.iso.sha512.txt", L"x.iso.sha384", L"x.iso.sha256", L"x.iso.sha224",
+        L"x.iso.sha1", L"X.ISO.B2", L"SHA512SUMS", L"SHA384SUMS.txt", L"SHA256SUMS", L"sha256sums.txt", L"SHA224SUMS",
+        L"SHA1SUMS", L"B2SUMS", L"b2sums.txt", L"sha512sum.txt", L"sha256sum.txt", L"sha1sum.txt", L"checksums.txt",
+        L"a_checksums.txt", L"b-checksums.txt", L"CHECKSUM.SHA512-FreeBSD", L"Fedora-CHECKSUM", L"old.sha512", L"old.sha256",
+        L"old.sha1", L"old.b2", L"x.iso.md5", L"MD5SUMS", L"md5sum.txt", L"old.md5"};
+    CTemporaryFolder folder;
+    for (auto name = expected.rbegin(); name != expected.rend(); ++name)
+        folder.WriteFile(*name, "");
+    for (const wchar_t* decoy : {L"x.iso", L"notes.txt", L"x.iso.sig", L"SHA256SUMS.gpg.sig.asc"})
+        folder.WriteFile(decoy, "");
+    EXPECT_EQ(expected, FindCandidateFiles(folder.Path(), L"x.iso", AlgorithmSet::All()));
+}
+
+TEST(ReferenceFinder, AStopRequestedBeforeACandidateIsReadEndsTheLookUpWithNothing)
+{
+    CTemporaryFolder folder;
+    folder.WriteFile(L"SHA256SUMS", Digits(64) + "  x.iso\n");
+    folder.WriteFile(L"MD5SUMS", A + "  x.iso\n");
+    for (int answerYesAt : {1, 2, 3}) {
+        int asked = 0;
+        const ReferenceLookup lookup =
+            FindReferenceDigest(folder.PathOf(L"x.iso"), AlgorithmSet::All(), [&] { return ++asked == answerYesAt; });
+        EXPECT_EQ(answerYesAt < 3 ? "nothing" : "64 SHA-256 from SHA256SUMS", DescribeAll(lookup)) << answerYesAt;
+        EXPECT_EQ(std::min(answerYesAt, 2), asked) << "asked once before each of the two files";
+    }
 }

@@ -118,3 +118,25 @@ if command -v gpg > /dev/null; then
     (cd forms/gpg-long && gpg --homedir "$home" --quiet --print-md SHA384 "$long" > checksums.txt && rm -f "$long")
     rm -rf "$home"
 fi
+
+# One file per algorithm for the checksum writer to write again beside plain.bin, each holding
+# what the tool prints for a plain name and an escaped one; coreutils then checks what was written.
+mkdir -p "$out/checksums/written"
+cd "$out/checksums/written"
+printf 'plain\n' > plain.bin
+printf 'slash\n' > 'back\slash.bin'
+rm -f plain.bin.*
+for tool in md5 sha1 sha224 sha256 sha384 sha512 b2; do
+    ${tool}sum plain.bin 'back\slash.bin' > "${tool}sums.txt"
+done
+
+# Names that md5sum writes escaped in a list, and prints escaped in its results only when they
+# hold a line feed, with what md5sum -c prints for them.
+mkdir -p "$out/checksums/results"
+cd "$out/checksums/results"
+set -- plain.txt "$(printf 'c\rd')" "$(printf 'g\\h\ni\rj')"
+for name in "$@"; do
+    printf 'x' > "$name"
+done
+md5sum "$@" > MD5SUMS
+md5sum -c MD5SUMS > md5sum-c.txt

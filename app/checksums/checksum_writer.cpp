@@ -85,6 +85,11 @@ std::wstring FormatChecksumLine(const std::wstring& digest, const std::wstring& 
     return digest + L"  " + name;
 }
 
+std::wstring ChecksumFilePathFor(const std::wstring& path, Algorithm algorithm)
+{
+    return path + ExtensionOf(algorithm);
+}
+
 std::string ChecksumFileBytes(const std::wstring& digest, const std::wstring& name)
 {
     return ToUtf8(FormatChecksumLine(digest, name)) + "\r\n";

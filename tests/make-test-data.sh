@@ -76,67 +76,27 @@ if [ ! -f MD5SUMS ]; then
     mv -f MD5SUMS.tmp MD5SUMS
 fi
 
-# Checksum files of one file in the forms publishers print, made by coreutils (and gpg, where
-# installed), a folder per publisher; digests.txt holds what each coreutils tool prints for it.
-mkdir -p "$out/checksums"
-cd "$out/checksums"
-[ -f x.iso ] || head -c 100000 /dev/urandom > x.iso
-for tool in md5 sha1 sha224 sha256 sha384 sha512 b2; do
-    printf '%s %s\n' "$tool" "$(${tool}sum x.iso | cut -d' ' -f1)"
-done > digests.txt
-rm -rf forms
-mkdir -p forms/debian forms/ubuntu forms/fedora forms/freebsd forms/arch forms/openssl forms/github forms/strongest
-sha512sum x.iso digests.txt > forms/debian/SHA512SUMS
-sha256sum -b digests.txt x.iso > forms/ubuntu/SHA256SUMS
-{
-    echo '-----BEGIN PGP SIGNED MESSAGE-----'
-    echo 'Hash: SHA256'
-    echo
-    echo "# x.iso: $(stat -c %s x.iso) bytes"
-    sha256sum --tag x.iso
-    echo '-----BEGIN PGP SIGNATURE-----'
-    echo
-    echo 'iHUEARYKAB0WIQTfakeSignatureBlockOfBase64Text0123456789abcdefABCD'
-    echo '=AbCd'
-    echo '-----END PGP SIGNATURE-----'
-} > forms/fedora/Fedora-Workstation-39-x86_64-CHECKSUM
-sha512sum --tag x.iso > forms/freebsd/CHECKSUM.SHA512-FreeBSD-14.0-RELEASE-amd64
-b2sum x.iso > forms/arch/b2sums.txt
-sha256sum x.iso | cut -d' ' -f1 > forms/openssl/x.iso.sha256
-sha384sum digests.txt x.iso > forms/github/checksums.txt
-md5sum x.iso > forms/strongest/MD5SUMS
-sha1sum x.iso > forms/strongest/SHA1SUMS
-b2sum x.iso > forms/strongest/B2SUMS
-sha256sum x.iso > forms/strongest/sha256sum.txt
-if command -v gpg > /dev/null; then
-    home=$(mktemp -d)
-    long="a name long enough for gpg to write its digest on the next line.iso"
-    mkdir -p forms/gpg-md forms/gpg-mds forms/gpg-long
-    gpg --homedir "$home" --quiet --print-md SHA512 x.iso > forms/gpg-md/x.iso.sha512
-    gpg --homedir "$home" --quiet --print-mds x.iso > forms/gpg-mds/checksums.txt
-    cp x.iso "forms/gpg-long/$long"
-    (cd forms/gpg-long && gpg --homedir "$home" --quiet --print-md SHA384 "$long" > checksums.txt && rm -f "$long")
-    rm -rf "$home"
-fi
-
-# One file per algorithm for the checksum writer to write again beside plain.bin, each holding
-# what the tool prints for a plain name and an escaped one; coreutils then checks what was written.
+# What each coreutils tool prints for a plain name and two escaped ones, for the checksum writer
+# to write again beside plain.bin (coreutils then checks what was written); what md5sum -c prints
+# for them (escaped only with a line feed); the same digests in the tools' BSD form and in gpg's,
+# where gpg is installed.
 mkdir -p "$out/checksums/written"
 cd "$out/checksums/written"
-printf 'plain\n' > plain.bin
-printf 'slash\n' > 'back\slash.bin'
+set -- plain.bin 'back\slash.bin' "$(printf 'g\\h\ni\rj')"
+for name in "$@"; do
+    printf '%s\n' "$name" > "$name"
+done
 rm -f plain.bin.*
 for tool in md5 sha1 sha224 sha256 sha384 sha512 b2; do
-    ${tool}sum plain.bin 'back\slash.bin' > "${tool}sums.txt"
+    ${tool}sum "$@" > "${tool}sums.txt"
+    ${tool}sum --tag plain.bin > "${tool}-tag.txt"
 done
-
-# Names that md5sum writes escaped in a list, and prints escaped in its results only when they
-# hold a line feed, with what md5sum -c prints for them.
-mkdir -p "$out/checksums/results"
-cd "$out/checksums/results"
-set -- plain.txt "$(printf 'c\rd')" "$(printf 'g\\h\ni\rj')"
-for name in "$@"; do
-    printf 'x' > "$name"
-done
-md5sum "$@" > MD5SUMS
-md5sum -c MD5SUMS > md5sum-c.txt
+md5sum -c md5sums.txt > md5sum-c.txt
+if command -v gpg > /dev/null; then
+    home=$(mktemp -d)
+    for algorithm in MD5 SHA1 SHA224 SHA256 SHA384 SHA512; do
+        gpg --homedir "$home" --quiet --print-md $algorithm plain.bin > "gpg-$algorithm.txt"
+    done
+    gpg --homedir "$home" --quiet --print-mds plain.bin > gpg-mds.txt
+    rm -rf "$home"
+fi

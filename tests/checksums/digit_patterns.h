@@ -3,8 +3,8 @@
 
 #include <string>
 
-// Digests of any length for the tables: 0-9a-f over and over, so that a parsed digest tells
-// how many digits it has and that none was lost or moved.
+// Digests of any length for the tables: 0-9a-f over and over, so that a digest read tells how
+// many digits it has and that none was lost or moved.
 inline std::string Digits(size_t count)
 {
     std::string digits;
@@ -27,7 +27,7 @@ inline std::string CountOrDigits(const std::wstring& digest)
     return digits == Digits(digest.size()) ? std::to_string(digest.size()) : digits;
 }
 
-// The digits in upper case in groups of `size` separated by `separator`, as gpg and web pages write them.
+// The digits in upper case in groups, as gpg and web pages write them.
 inline std::string Grouped(const std::string& digits, size_t size, const std::string& separator = " ")
 {
     std::string grouped;

@@ -12,8 +12,7 @@ using namespace testsupport;
 
 namespace {
 
-// "<digits>|<name>|<ALGORITHM>" (the digits as Digits(n) gives them written as their count), or
-// "unchanged" when the text came back as it was pasted.
+// "<digits>|<name>|<ALGORITHM>", or "unchanged" when the text came back as it was pasted.
 std::string Describe(const PastedDigest& pasted, const std::wstring& text)
 {
     if (!pasted.extracted)
@@ -38,22 +37,18 @@ TEST(PastedDigest, TheDigestIsTakenOutOfEveryFormThatIsCopied)
         {"coreutils line", sha256 + "  x.iso\n", "64|x.iso|SHA-256"},
         {"binary mode, escaped", "\\" + sha256 + " *a\\\\b.iso", "64|a\\b.iso|SHA-256"},
         {"BSD line", "SHA256 (x (1).iso) = " + UpperCase(sha256), "64|x (1).iso|SHA-256"},
-        {"BLAKE2b-256 tag", "BLAKE2b-256 (x.iso) = " + sha256, "64|x.iso|BLAKE2b"},
         {"GitHub's prefix", "sha256:" + sha256, "64||SHA-256"},
         {"a shown name and a colon", "SHA-256: " + UpperCase(sha256), "64||SHA-256"},
         {"BLAKE2b prefix", "blake2b = " + Digits(128), "128||BLAKE2b"},
         {"groups of 8 over two lines", Grouped(sha256.substr(0, 32), 8) + "\r\n" + Grouped(sha256.substr(32), 8), "64||SHA-256"},
-        {"groups by colons", Grouped(Digits(40), 2, ":"), "40||SHA-1"},
-        {"a prefix and colons", "SHA1: " + Grouped(Digits(40), 2, ":"), "40||SHA-1"},
+        {"a prefix and groups by colons", "SHA1: " + Grouped(Digits(40), 2, ":"), "40||SHA-1"},
         {"gpg record", "x.iso: " + Grouped(Digits(64), 8) + "\n       " + Grouped(Digits(64), 8), "128|x.iso|SHA-512"},
         {"128 digits alone", Digits(128), "128||"},
-        {"an MD5 digest", Digits(32), "32||MD5"},
         {"hand-typed words", "not a digest", "unchanged"},
         {"one digit short", Digits(63), "unchanged"},
         {"a prefix of another length", "sha256:" + Digits(40), "unchanged"},
         {"two checksum lines", sha256 + "  a\n" + sha256 + "  b\n", "unchanged"},
         {"groups of mixed lengths", "0123 456789ab" + Digits(52), "unchanged"},
-        {"blanks only", " \r\n", "unchanged"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);

@@ -1,7 +1,5 @@
 #include "checksums/algorithm_names.h"
 
-#include <windows.h>
-
 namespace checksums {
 
 namespace {
@@ -36,10 +34,12 @@ const CNames& NamesOf(Algorithm algorithm)
     return Names[0];
 }
 
+// Every name compared here is ASCII; other letters are left as they are and match none.
 std::wstring Lower(std::wstring text)
 {
-    if (!text.empty())
-        CharLowerBuffW(&text[0], static_cast<DWORD>(text.size()));
+    for (wchar_t& character : text)
+        if (character >= L'A' && character <= L'Z')
+            character = static_cast<wchar_t>(character - L'A' + L'a');
     return text;
 }
 

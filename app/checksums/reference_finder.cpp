@@ -19,21 +19,10 @@ const wchar_t GenericListName[] = L"checksums.txt";
 const wchar_t* const GenericListEndings[] = {L"_checksums.txt", L"-checksums.txt"};
 const wchar_t GenericWord[] = L"CHECKSUM";
 
-bool EndsWithIgnoringCase(const std::wstring& text, const std::wstring& suffix)
-{
-    return text.size() >= suffix.size() && SamePathIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
-bool ContainsIgnoringCase(std::wstring text, std::wstring word)
-{
-    CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
-    CharUpperBuffW(&word[0], static_cast<DWORD>(word.size()));
-    return text.find(word) != std::wstring::npos;
-}
-
 std::wstring Upper(std::wstring text)
 {
-    CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+    if (!text.empty())
+        CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
     return text;
 }
 
@@ -44,32 +33,41 @@ std::vector<std::wstring> OwnSuffixesOf(Algorithm algorithm)
     return {extension, extension + L"sum", extension + L".txt"};
 }
 
-// The plain files of a folder (no folders), as they are spelled on disk.
-std::vector<std::wstring> ListFolderFiles(const std::wstring& folder)
+// A file of the folder as it is spelled on disk, and in upper case for the comparisons, made once
+// however many names it is compared with.
+struct CFolderFile
 {
-    std::vector<std::wstring> names;
+    std::wstring name;
+    std::wstring upper;
+};
+
+// The plain files of a folder (no folders).
+std::vector<CFolderFile> ListFolderFiles(const std::wstring& folder)
+{
+    std::vector<CFolderFile> files;
     WIN32_FIND_DATAW entry;
     const std::wstring pattern = vrok::persistence::file::ToLongPathForm((folder + L"\\*").c_str());
     HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
-        return names;
+        return files;
     do
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(entry.cFileName);
+            files.push_back({entry.cFileName, Upper(entry.cFileName)});
     while (FindNextFileW(search, &entry));
     FindClose(search);
-    std::sort(names.begin(), names.end(),
-              [](const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) < 0; });
-    return names;
+    std::sort(files.begin(), files.end(),
+              [](const CFolderFile& a, const CFolderFile& b) { return lstrcmpiW(a.name.c_str(), b.name.c_str()) < 0; });
+    return files;
 }
 
-// Moves the files that pass the test from `files` to the end of `chosen`, keeping their order.
+// Moves the files whose upper-case name passes the test from `files` to the end of `chosen`,
+// keeping their order, until MaxCandidateFiles are chosen.
 template <typename Test>
-void TakeFiles(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, Test test)
+void TakeFiles(std::vector<CFolderFile>& files, std::vector<std::wstring>& chosen, Test test)
 {
-    for (auto file = files.begin(); file != files.end();) {
-        if (test(*file)) {
-            chosen.push_back(*file);
+    for (auto file = files.begin(); file != files.end() && chosen.size() < MaxCandidateFiles;) {
+        if (test(file->upper)) {
+            chosen.push_back(file->name);
             file = files.erase(file);
         } else {
             ++file;
@@ -77,18 +75,22 @@ void TakeFiles(std::vector<std::wstring>& files, std::vector<std::wstring>& chos
     }
 }
 
-void TakeNamed(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& name)
+void TakeNamed(std::vector<CFolderFile>& files, std::vector<std::wstring>& chosen, const std::wstring& name)
 {
-    TakeFiles(files, chosen, [&](const std::wstring& file) { return SamePathIgnoringCase(file, name); });
+    const std::wstring wanted = Upper(name);
+    TakeFiles(files, chosen, [&](const std::wstring& upper) { return upper == wanted; });
 }
 
-void TakeEnding(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& ending)
+void TakeEnding(std::vector<CFolderFile>& files, std::vector<std::wstring>& chosen, const std::wstring& ending)
 {
-    TakeFiles(files, chosen, [&](const std::wstring& file) { return EndsWithIgnoringCase(file, ending); });
+    const std::wstring wanted = Upper(ending);
+    TakeFiles(files, chosen, [&](const std::wstring& upper) {
+        return upper.size() >= wanted.size() && upper.compare(upper.size() - wanted.size(), wanted.size(), wanted) == 0;
+    });
 }
 
 // The files that other algorithms than MD5 bring, in their order.
-void TakeNewListNames(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& name,
+void TakeNewListNames(std::vector<CFolderFile>& files, std::vector<std::wstring>& chosen, const std::wstring& name,
                       AlgorithmSet accepted)
 {
     std::vector<Algorithm> named;
@@ -107,12 +109,12 @@ void TakeNewListNames(std::vector<std::wstring>& files, std::vector<std::wstring
     TakeNamed(files, chosen, GenericListName);
     for (const wchar_t* ending : GenericListEndings)
         TakeEnding(files, chosen, ending);
-    TakeFiles(files, chosen, [](const std::wstring& file) { return ContainsIgnoringCase(file, GenericWord); });
+    TakeFiles(files, chosen, [](const std::wstring& upper) { return upper.find(GenericWord) != std::wstring::npos; });
     for (Algorithm algorithm : named)
         TakeEnding(files, chosen, ExtensionOf(algorithm));
 }
 
-void TakeMd5ListNames(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, const std::wstring& name)
+void TakeMd5ListNames(std::vector<CFolderFile>& files, std::vector<std::wstring>& chosen, const std::wstring& name)
 {
     for (const std::wstring& suffix : OwnSuffixesOf(Algorithm::Md5))
         TakeNamed(files, chosen, name + suffix);
@@ -166,7 +168,7 @@ void Consider(ReferenceLookup& lookup, const ChecksumLine& line, const std::wstr
 
 std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const std::wstring& name, AlgorithmSet accepted)
 {
-    std::vector<std::wstring> files = ListFolderFiles(folder);
+    std::vector<CFolderFile> files = ListFolderFiles(folder);
     std::vector<std::wstring> chosen;
     std::vector<std::wstring> itself;
     TakeNamed(files, itself, name);
@@ -174,8 +176,6 @@ std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const s
         TakeNewListNames(files, chosen, name, accepted);
     if (accepted.Has(Algorithm::Md5))
         TakeMd5ListNames(files, chosen, name);
-    if (chosen.size() > MaxCandidateFiles)
-        chosen.resize(MaxCandidateFiles);
     return chosen;
 }
 

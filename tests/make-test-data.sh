@@ -78,8 +78,7 @@ fi
 
 # What each coreutils tool prints for a plain name and two escaped ones, for the checksum writer
 # to write again beside plain.bin (coreutils then checks what was written); what md5sum -c prints
-# for them (escaped only with a line feed); the same digests in the tools' BSD form and in gpg's,
-# where gpg is installed.
+# for them (escaped only with a line feed); the same digests in the tools' BSD form.
 mkdir -p "$out/checksums/written"
 cd "$out/checksums/written"
 set -- plain.bin 'back\slash.bin' "$(printf 'g\\h\ni\rj')"
@@ -92,11 +91,3 @@ for tool in md5 sha1 sha224 sha256 sha384 sha512 b2; do
     ${tool}sum --tag plain.bin > "${tool}-tag.txt"
 done
 md5sum -c md5sums.txt > md5sum-c.txt
-if command -v gpg > /dev/null; then
-    home=$(mktemp -d)
-    for algorithm in MD5 SHA1 SHA224 SHA256 SHA384 SHA512; do
-        gpg --homedir "$home" --quiet --print-md $algorithm plain.bin > "gpg-$algorithm.txt"
-    done
-    gpg --homedir "$home" --quiet --print-mds plain.bin > gpg-mds.txt
-    rm -rf "$home"
-fi

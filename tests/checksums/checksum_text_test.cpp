@@ -172,6 +172,8 @@ TEST(ChecksumText, EveryPublishedFormGivesItsLinesAlgorithmsAndSizes)
         {"bare digest in the own file", L"md5sum-9.1.tar.gz.sha256", "  " + sha256 + " \r\n", true, "=SHA-256/64|#0"},
         {"gpg --print-md SHA512", L"x.iso.sha512",
          "x.iso: " + Grouped(Digits(64), 8) + "\n       " + Grouped(Digits(64), 8) + "\n", false, "x.iso=SHA-512/128|#0"},
+        {"gpg --print-md MD5, groups of 2", L"x", "x.iso: " + Grouped(Digits(16), 2) + "  " + Grouped(Digits(16), 2), false,
+         "x.iso=MD5/32|#0"},
         {"gpg --print-mds: labels, RMD160 skipped", L"x",
          "x.iso:    MD5 = " + Grouped(Digits(32), 2) + "\nx.iso: RMD160 = " + Grouped(Digits(40), 4) + "\nx.iso: SHA256 = " +
              Grouped(Digits(56), 8) + "\n                " + Grouped(Digits(64).substr(56), 8) + "\n",

@@ -78,3 +78,19 @@ if [ ! -f MD5SUMS ]; then
     md5sum files/* > MD5SUMS.tmp
     mv -f MD5SUMS.tmp MD5SUMS
 fi
+
+# What each coreutils tool prints for a plain name and two escaped ones, for the checksum writer
+# to write again beside plain.bin (coreutils then checks what was written); what md5sum -c prints
+# for them (escaped only with a line feed); the same digests in the tools' BSD form.
+mkdir -p "$out/checksums/written"
+cd "$out/checksums/written"
+set -- plain.bin 'back\slash.bin' "$(printf 'g\\h\ni\rj')"
+for name in "$@"; do
+    printf '%s\n' "$name" > "$name"
+done
+rm -f plain.bin.*
+for tool in md5 sha1 sha224 sha256 sha384 sha512 b2; do
+    ${tool}sum "$@" > "${tool}sums.txt"
+    ${tool}sum --tag plain.bin > "${tool}-tag.txt"
+done
+md5sum -c md5sums.txt > md5sum-c.txt

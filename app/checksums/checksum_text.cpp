@@ -1,11 +1,14 @@
 #include "checksums/checksum_text.h"
 
+#include "checksums/checksum_forms.h"
+
 #include "vrok_persistence/vrok_file.h"
 
 #include <windows.h>
 
 #include <climits>
 #include <cstring>
+#include <cwchar>
 
 using vrok::persistence::file::CFile;
 
@@ -13,23 +16,11 @@ namespace checksums {
 
 namespace {
 
-const size_t DigestDigits = 32;
-const wchar_t BsdPrefix[] = L"MD5 (";
-const size_t BsdPrefixLength = 5;
-const wchar_t BsdSeparator[] = L") = ";
-const size_t BsdSeparatorLength = 4;
 const DWORD ReadChunk = 1 << 20;
-
-bool IsBlank(wchar_t character)
-{
-    return character == L' ' || character == L'\t';
-}
-
-bool IsHexDigit(wchar_t character)
-{
-    return (character >= L'0' && character <= L'9') || (character >= L'a' && character <= L'f') ||
-           (character >= L'A' && character <= L'F');
-}
+const wchar_t SignedMessageStart[] = L"-----BEGIN PGP SIGNED MESSAGE-----";
+const wchar_t SignatureStart[] = L"-----BEGIN PGP SIGNATURE-----";
+const wchar_t SignatureEnd[] = L"-----END PGP SIGNATURE-----";
+const wchar_t DashEscape[] = L"- ";
 
 // Bytes in a code page as wide text; false when a strict conversion meets an invalid sequence.
 bool ConvertBytes(UINT codePage, DWORD flags, const char* bytes, size_t count, std::wstring& text)
@@ -66,84 +57,67 @@ std::wstring DecodeText(const std::string& bytes)
     return text;
 }
 
-// coreutils escapes a backslash and the line-break characters of a name; any other escape
-// means the line is not one of its lines.
-bool Unescape(std::wstring& name)
+// Where a PGP clear-signed text stands at a line.
+enum class SignedPart { Outside, Headers, Text, Signature };
+
+bool IsArmourLine(const std::wstring& line, const wchar_t* armour)
 {
-    std::wstring plain;
-    plain.reserve(name.size());
-    for (size_t at = 0; at < name.size(); ++at) {
-        if (name[at] != L'\\') {
-            plain += name[at];
-            continue;
-        }
-        if (++at == name.size())
-            return false;
-        switch (name[at]) {
-        case L'\\': plain += L'\\'; break;
-        case L'n': plain += L'\n'; break;
-        case L'r': plain += L'\r'; break;
-        default: return false;
-        }
+    const size_t length = std::wcslen(armour);
+    return line.compare(0, length, armour) == 0 && forms::IsBlankLine(line.substr(length));
+}
+
+// Marks the lines that frame a clear-signed text and takes dash-escaped lines out of their
+// escape; the rest stays as it is.
+void ReadSignedPart(forms::TextLine& line, SignedPart& part)
+{
+    switch (part) {
+    case SignedPart::Outside:
+        line.structure = IsArmourLine(line.text, SignedMessageStart);
+        part = line.structure ? SignedPart::Headers : part;
+        break;
+    case SignedPart::Headers:
+        line.structure = true;
+        part = forms::IsBlankLine(line.text) ? SignedPart::Text : part;
+        break;
+    case SignedPart::Text:
+        line.structure = IsArmourLine(line.text, SignatureStart);
+        part = line.structure ? SignedPart::Signature : part;
+        if (line.text.compare(0, 2, DashEscape) == 0)
+            line.text.erase(0, 2);
+        break;
+    case SignedPart::Signature:
+        line.structure = true;
+        part = IsArmourLine(line.text, SignatureEnd) ? SignedPart::Outside : part;
+        break;
     }
-    name.swap(plain);
-    return true;
 }
 
-// `<digest>  <name>` or `<digest> *<name>`.
-bool ParseCoreutilsLine(const std::wstring& line, bool escaped, ChecksumLine& out)
+// The text's lines without their line ends (LF or CRLF).
+std::vector<forms::TextLine> SplitLines(const std::wstring& text, bool readSigned)
 {
-    if (line.size() < DigestDigits + 3 || line[DigestDigits] != L' ' ||
-        (line[DigestDigits + 1] != L' ' && line[DigestDigits + 1] != L'*'))
-        return false;
-    out.digest = NormaliseDigest(line.substr(0, DigestDigits));
-    out.name = line.substr(DigestDigits + 2);
-    return !out.digest.empty() && (!escaped || Unescape(out.name)) && !out.name.empty();
-}
-
-// `MD5 (<name>) = <digest>`; the name may itself hold ") = ".
-bool ParseBsdLine(std::wstring line, bool escaped, ChecksumLine& out)
-{
-    while (!line.empty() && IsBlank(line.back()))
-        line.pop_back();
-    const size_t shortest = BsdPrefixLength + 1 + BsdSeparatorLength + DigestDigits;
-    if (line.size() < shortest || line.compare(0, BsdPrefixLength, BsdPrefix) != 0)
-        return false;
-    const size_t separator = line.size() - DigestDigits - BsdSeparatorLength;
-    if (line.compare(separator, BsdSeparatorLength, BsdSeparator) != 0)
-        return false;
-    out.digest = NormaliseDigest(line.substr(line.size() - DigestDigits));
-    out.name = line.substr(BsdPrefixLength, separator - BsdPrefixLength);
-    return !out.digest.empty() && (!escaped || Unescape(out.name)) && !out.name.empty();
-}
-
-bool ParseBareDigest(std::wstring line, ChecksumLine& out)
-{
-    while (!line.empty() && IsBlank(line.back()))
-        line.pop_back();
-    out.name.clear();
-    out.digest = NormaliseDigest(line);
-    return !out.digest.empty();
-}
-
-// One line without its line end; false when it is no MD5 line.
-bool ParseLine(const std::wstring& line, bool acceptBareDigest, ChecksumLine& out)
-{
+    std::vector<forms::TextLine> lines;
+    SignedPart part = SignedPart::Outside;
     size_t start = 0;
-    while (start < line.size() && IsBlank(line[start]))
-        ++start;
-    const bool escaped = start < line.size() && line[start] == L'\\';
-    const std::wstring body = line.substr(escaped ? start + 1 : start);
-    return ParseCoreutilsLine(body, escaped, out) || ParseBsdLine(body, escaped, out) ||
-           (acceptBareDigest && !escaped && ParseBareDigest(body, out));
+    while (start < text.size()) {
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = text.size();
+        forms::TextLine line;
+        line.text = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.text.empty() && line.text.back() == L'\r')
+            line.text.pop_back();
+        if (readSigned)
+            ReadSignedPart(line, part);
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
-bool IsBlankLine(const std::wstring& line)
+std::wstring FileNameOf(const std::wstring& path)
 {
-    for (wchar_t character : line)
-        if (!IsBlank(character))
-            return false;
-    return true;
+    const size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? path : path.substr(cut + 1);
 }
 
 bool ReadWholeFile(CFile& file, unsigned long long maxBytes, std::string& bytes)
@@ -194,50 +168,55 @@ size_t RootLength(const std::wstring& path)
 
 }
 
-std::wstring NormaliseDigest(const std::wstring& text)
+ChecksumText ParseChecksumText(const std::wstring& text, bool acceptBareDigest, const ChecksumReading& reading)
 {
-    if (text.size() != DigestDigits)
-        return std::wstring();
-    std::wstring digest(text);
-    for (wchar_t& character : digest) {
-        if (!IsHexDigit(character))
-            return std::wstring();
-        if (character >= L'A' && character <= L'F')
-            character = static_cast<wchar_t>(character - L'A' + L'a');
-    }
-    return digest;
-}
-
-ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest)
-{
+    const bool everyForm = reading.accepted != Md5Only;
+    const forms::LineRules rules = {reading.accepted, everyForm ? reading.named : std::nullopt, acceptBareDigest, everyForm};
+    const std::vector<forms::TextLine> lines = SplitLines(text, everyForm);
     ChecksumText parsed;
-    const std::wstring text = DecodeText(bytes);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos)
-            end = text.size();
-        std::wstring line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == L'\r')
-            line.pop_back();
+    for (size_t index = 0; index < lines.size();) {
+        const std::wstring& line = lines[index].text;
         ChecksumLine entry;
-        if (ParseLine(line, acceptBareDigest, entry))
+        bool taken = false;
+        size_t used = 1;
+        if (lines[index].structure || forms::IsBlankLine(line)) {
+            taken = true;
+        } else if (everyForm && line[0] == L'#') {
+            ListedSize size;
+            if (forms::ParseSizeLine(line, size))
+                parsed.sizes.push_back(size);
+            taken = true;
+        } else if (forms::ParseSingleLine(line, rules, entry)) {
             parsed.lines.push_back(entry);
-        else if (!IsBlankLine(line))
-            ++parsed.otherLines;
+            taken = true;
+        } else if (everyForm && (used = forms::ParseGpgRecord(lines, index, rules, entry, taken)) != 0) {
+            if (taken)
+                parsed.lines.push_back(entry);
+        } else {
+            used = 1;
+        }
+        parsed.otherLines += taken ? 0 : 1;
+        index += used;
     }
     return parsed;
 }
 
+ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest, const ChecksumReading& reading)
+{
+    return ParseChecksumText(DecodeText(bytes), acceptBareDigest, reading);
+}
+
 bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, bool acceptBareDigest,
-                      ChecksumText& out)
+                      ChecksumText& out, AlgorithmSet accepted)
 {
     CFile file;
     std::string bytes;
     if (!file.OpenForReading(path.c_str()) || !ReadWholeFile(file, maxBytes, bytes))
         return false;
-    out = ParseChecksumBytes(bytes, acceptBareDigest);
+    ChecksumReading reading;
+    reading.accepted = accepted;
+    reading.named = AlgorithmOfFileName(FileNameOf(path));
+    out = ParseChecksumBytes(bytes, acceptBareDigest, reading);
     return true;
 }
 

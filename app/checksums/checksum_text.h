@@ -1,38 +1,80 @@
 #ifndef VESTIGON_CHECKSUM_TEXT_H
 #define VESTIGON_CHECKSUM_TEXT_H
 
+#include "checksums/algorithm_names.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
-// Checksum files as publishers write them: one line per file, either in coreutils' form
-// (`<digest>  <name>` or `<digest> *<name>`, a leading backslash when the name is escaped) or
-// in BSD's form (`MD5 (<name>) = <digest>`). Only MD5 lines are taken; the rest is counted.
+// Checksum files as publishers write them. With MD5 alone accepted (the default) they are read
+// as they always were: coreutils lines (`<digest>  <name>` or `<digest> *<name>`, a leading
+// backslash when the name is escaped) and BSD lines (`MD5 (<name>) = <digest>`) of MD5; every
+// other non-blank line is counted. With other algorithms accepted, every form publishers print
+// is read:
+// - coreutils lines of any algorithm: the file's name says which (SHA256SUMS, x.iso.b2), or
+//   else the digest's length (128 digits stay SHA-512 or BLAKE2b-512, marked as such);
+// - BSD lines tagged MD5, SHA1 to SHA512, SHA-1 to SHA-512, BLAKE2b or BLAKE2b-<bits>;
+// - `gpg --print-md` records: `<name>: ` then upper-case groups of 2, 4 or 8 digits, wrapped
+//   over indented lines, with or without an algorithm label (`<name>: SHA256 = ...`);
+// - PGP clear-signed text: the armour lines, the headers and the signature are no checksum
+//   lines, and dash-escaped lines (`- <line>`) are read without their `- `;
+// - comment lines starting with `#`, which are not counted, and among them the size lines
+//   `# <name>: <N> bytes`, which are kept.
 namespace checksums {
 
-// One MD5 line of a list: the name unescaped as the list gives it (empty for a bare digest)
-// and the digest as 32 lowercase hexadecimal digits.
+// One checksum line: the name unescaped as the list gives it (empty for a bare digest), the
+// digest in lowercase hexadecimal digits and its algorithm; a BLAKE2b digest's length is the
+// digest's (digest.size() / 2 bytes).
 struct ChecksumLine
 {
     std::wstring name;
     std::wstring digest;
+    Algorithm algorithm = Algorithm::Md5;
+    // 128 digits that neither a tag nor the file's name attributes: SHA-512 (`algorithm`) or
+    // BLAKE2b-512; a caller tries both.
+    bool mayBeBlake2b = false;
 };
 
-// otherLines: non-empty lines that are not MD5 checksum lines (other algorithms, comments,
-// garbage). A line of blanks only counts as empty.
+// A size line: the listed file's size in bytes.
+struct ListedSize
+{
+    std::wstring name;
+    unsigned long long bytes = 0;
+};
+
+// otherLines: non-empty lines that are no checksum lines of an accepted algorithm (other
+// algorithms, garbage, and with MD5 alone accepted also comments). A line of blanks only
+// counts as empty.
 struct ChecksumText
 {
     std::vector<ChecksumLine> lines;
+    std::vector<ListedSize> sizes;
     size_t otherLines = 0;
 };
 
-// Decodes the bytes (UTF-8 with or without BOM, UTF-16LE with BOM, the ANSI code page when
-// they are not UTF-8) and parses coreutils and BSD lines, LF or CRLF. With acceptBareDigest a
-// line holding only 32 hexadecimal digits (blanks around allowed) is a line with no name.
-ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest);
+// How a text is read: the algorithms whose lines are taken, and the algorithm the file's name
+// gives (AlgorithmOfFileName), which decides untagged lines when other algorithms are taken.
+struct ChecksumReading
+{
+    AlgorithmSet accepted = Md5Only;
+    std::optional<Algorithm> named;
+};
 
-// Reads and parses a file of at most maxBytes; false when it cannot be read or is larger.
+// Parses the lines of a decoded text, LF or CRLF. With acceptBareDigest a line holding only a
+// digest (blanks around allowed; gpg's groups too when other algorithms are taken) is a line
+// with no name.
+ChecksumText ParseChecksumText(const std::wstring& text, bool acceptBareDigest, const ChecksumReading& reading);
+
+// Decodes the bytes (UTF-8 with or without BOM, UTF-16LE with BOM, the ANSI code page when
+// they are not UTF-8) and parses them.
+ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest,
+                                const ChecksumReading& reading = ChecksumReading());
+
+// Reads and parses a file of at most maxBytes, whose name says the algorithm when it names
+// one; false when it cannot be read or is larger.
 bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, bool acceptBareDigest,
-                      ChecksumText& out);
+                      ChecksumText& out, AlgorithmSet accepted = Md5Only);
 
 // The full path a listed name stands for: the name's folder parts (separated by `/` or `\`,
 // `.` and `..` included) taken relative to the list's folder. Empty when the name is empty,
@@ -41,10 +83,6 @@ std::wstring ResolveListedName(const std::wstring& listFolder, const std::wstrin
 
 // True when two paths name the same file on a file system that ignores case.
 bool SamePathIgnoringCase(const std::wstring& first, const std::wstring& second);
-
-// The 32-digit digest in lower case when the text is exactly 32 hexadecimal digits of either
-// case; empty otherwise.
-std::wstring NormaliseDigest(const std::wstring& text);
 
 }
 

@@ -1,5 +1,7 @@
 #include "checksums/checksum_writer.h"
 
+#include "checksums/name_escaping.h"
+
 #include "vrok_persistence/vrok_longpath.h"
 
 #include <windows.h>
@@ -78,19 +80,14 @@ std::wstring CreateTemporaryBeside(const std::wstring& path, CWrittenFile& file)
 
 std::wstring FormatChecksumLine(const std::wstring& digest, const std::wstring& name)
 {
-    std::wstring escaped;
-    for (wchar_t character : name) {
-        if (character == L'\\')
-            escaped += L"\\\\";
-        else if (character == L'\n')
-            escaped += L"\\n";
-        else if (character == L'\r')
-            escaped += L"\\r";
-        else
-            escaped += character;
-    }
-    const std::wstring line = digest + L"  " + escaped;
-    return escaped.size() == name.size() ? line : L"\\" + line;
+    if (NeedsEscapingInLine(name))
+        return L"\\" + digest + L"  " + EscapeName(name);
+    return digest + L"  " + name;
+}
+
+std::wstring ChecksumFilePathFor(const std::wstring& path, Algorithm algorithm)
+{
+    return path + ExtensionOf(algorithm);
 }
 
 std::string ChecksumFileBytes(const std::wstring& digest, const std::wstring& name)

@@ -1,14 +1,22 @@
 #ifndef VESTIGON_CHECKSUM_WRITER_H
 #define VESTIGON_CHECKSUM_WRITER_H
 
+#include "checksums/algorithm_names.h"
+
 #include <string>
 
-// Checksum lines as coreutils md5sum writes and reads them, and the file that holds one.
+// Checksum lines as coreutils writes and reads them (md5sum, sha256sum, b2sum and their
+// siblings all use one form), and the file that holds one.
 namespace checksums {
 
-// `<digest>  <name>` (text mode). A name holding a backslash or a line break is escaped the
-// way md5sum escapes it, and the line then starts with a backslash.
+// `<digest>  <name>` (text mode), whatever the digest's algorithm. A name holding a backslash
+// or a line break is escaped the way coreutils escapes it, and the line then starts with a
+// backslash.
 std::wstring FormatChecksumLine(const std::wstring& digest, const std::wstring& name);
+
+// The checksum file Save writes beside a file: `NAME.md5`, `NAME.sha1`, `NAME.sha224`,
+// `NAME.sha256`, `NAME.sha384`, `NAME.sha512` or `NAME.b2` for the path `NAME`.
+std::wstring ChecksumFilePathFor(const std::wstring& path, Algorithm algorithm);
 
 // The bytes of a checksum file holding that one line: UTF-8 without BOM, ended by CRLF.
 std::string ChecksumFileBytes(const std::wstring& digest, const std::wstring& name);

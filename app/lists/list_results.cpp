@@ -1,5 +1,7 @@
 #include "lists/list_results.h"
 
+#include "checksums/name_escaping.h"
+
 namespace lists {
 
 Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected)
@@ -89,18 +91,7 @@ std::wstring FormatSummary(const Tally& tally, size_t otherLines, bool stopped, 
 
 std::wstring PrintableName(const std::wstring& name)
 {
-    if (name.find(L'\n') == std::wstring::npos)
-        return name;
-    std::wstring escaped = L"\\";
-    for (wchar_t c : name) {
-        if (c == L'\\')
-            escaped += L"\\\\";
-        else if (c == L'\n')
-            escaped += L"\\n";
-        else
-            escaped += c;
-    }
-    return escaped;
+    return name.find(L'\n') == std::wstring::npos ? name : L"\\" + checksums::EscapeName(name);
 }
 
 std::wstring FormatCopiedResults(const std::vector<ListEntry>& entries)

@@ -62,7 +62,7 @@ std::wstring FillCount(const std::wstring& wordTemplate, size_t count);
 // ended by CRLF: "NAME: OK", "NAME: FAILED", "NAME: FAILED open or read".
 std::wstring FormatCopiedResults(const std::vector<ListEntry>& entries);
 
-// The name as md5sum prints it in its results: a name holding a line break is written with its
+// The name as md5sum prints it in its results: a name holding a line feed is written with its
 // backslashes and line breaks escaped and a leading backslash; any other name as it is.
 std::wstring PrintableName(const std::wstring& name);
 

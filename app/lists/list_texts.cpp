@@ -1,5 +1,6 @@
 #include "lists/list_texts.h"
 
+#include "checksums/algorithm_names.h"
 #include "settings/profile_files.h"
 
 namespace lists {
@@ -8,7 +9,6 @@ namespace {
 
 const wchar_t Section[] = L"LIST_WINDOW";
 const int TextBufferLength = 100;
-const wchar_t ListPatterns[] = L"*.md5;*.md5sum;MD5SUMS*;md5sum*.txt";
 
 std::wstring Read(const wchar_t* file, const wchar_t* key)
 {
@@ -59,9 +59,9 @@ ListTexts ReadListTexts(const wchar_t* file)
 std::wstring MakeListFilter(const ListTexts& texts)
 {
     std::wstring filter;
-    filter += texts.filterLists + L" (" + ListPatterns + L")";
+    filter += texts.filterLists + L" (" + checksums::ListFilePatterns + L")";
     filter += L'\0';
-    filter += ListPatterns;
+    filter += checksums::ListFilePatterns;
     filter += L'\0';
     filter += texts.filterAll + L" (*.*)";
     filter += L'\0';

@@ -1,11 +1,12 @@
 #include "window/digest_comparison.h"
 
+#include "checksums/algorithm_names.h"
+#include "checksums/hex_digest.h"
 #include "settings/profile_files.h"
 
 #include <windows.h>
 
 #include <cwchar>
-#include <cwctype>
 
 namespace comparison {
 
@@ -16,50 +17,18 @@ bool IsMissing(const wchar_t* text)
     return text == nullptr || text[0] == L'\0';
 }
 
-bool IsLowerHexCharacter(wchar_t character)
-{
-    return std::iswdigit(character) || (character >= L'a' && character <= L'f');
-}
-
-bool IsHexCharacter(wchar_t character)
-{
-    return IsLowerHexCharacter(character) || (character >= L'A' && character <= L'F');
-}
-
-struct COtherAlgorithm
-{
-    size_t digits;
-    const wchar_t* name;
-};
-
-const COtherAlgorithm OtherAlgorithms[] = {
-    {40, L"SHA-1"}, {56, L"SHA-224"}, {64, L"SHA-256"}, {96, L"SHA-384"}, {128, L"SHA-512"},
-};
-
 }
 
 bool IsLowerHex(const wchar_t* text)
 {
-    if (IsMissing(text))
-        return false;
-    for (const wchar_t* character = text; *character != L'\0'; ++character)
-        if (!IsLowerHexCharacter(*character))
-            return false;
-    return true;
+    return !IsMissing(text) && checksums::IsLowerHex(text);
 }
 
 const wchar_t* OtherAlgorithmOf(const wchar_t* text)
 {
-    if (IsMissing(text))
-        return nullptr;
-    size_t length = 0;
-    for (; text[length] != L'\0'; ++length)
-        if (!IsHexCharacter(text[length]))
-            return nullptr;
-    for (const COtherAlgorithm& algorithm : OtherAlgorithms)
-        if (algorithm.digits == length)
-            return algorithm.name;
-    return nullptr;
+    const std::wstring digest = IsMissing(text) ? std::wstring() : checksums::LowerCaseHex(text);
+    const std::optional<checksums::Algorithm> algorithm = checksums::AlgorithmOfDigits(digest.size());
+    return algorithm && *algorithm != checksums::Algorithm::Md5 ? checksums::ShownNameOf(*algorithm) : nullptr;
 }
 
 CVerdict JudgeReference(const wchar_t* reference, const wchar_t* digest)

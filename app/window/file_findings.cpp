@@ -7,7 +7,7 @@ void CFileFindings::Run(const std::wstring& path, const std::function<bool()>& s
 {
     try {
         if (m_lookForReference)
-            m_reference = checksums::FindReferenceDigest(path, stopRequested);
+            m_reference = checksums::FindReferenceDigest(path, checksums::Md5Only, stopRequested);
         m_isChecksumList = !stopRequested() && lists::IsChecksumList(path);
     } catch (...) {
         m_reference = checksums::ReferenceLookup();

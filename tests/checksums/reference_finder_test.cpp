@@ -1,5 +1,6 @@
 #include "checksums/reference_finder.h"
 
+#include "digit_patterns.h"
 #include "test_files.h"
 #include "window_testing.h"
 
@@ -28,6 +29,20 @@ std::string Describe(const ReferenceLookup& lookup)
     default:
         return "nothing";
     }
+}
+
+// The lookup with every algorithm accepted: "<digits> <ALGORITHM> from <file>" (the digits as
+// Digits(n) gives them are written as their count), a size line's ", <N> bytes" after it.
+std::string DescribeAll(const ReferenceLookup& lookup)
+{
+    std::string described = "nothing";
+    if (lookup.outcome == ReferenceLookup::Conflict)
+        described = Narrow(ShownNameOf(lookup.algorithm)) + " conflict " + Narrow(lookup.sourceName) + " " +
+                    Narrow(lookup.otherName);
+    if (lookup.outcome == ReferenceLookup::Found)
+        described = CountOrDigits(lookup.digest) + " " + Narrow(ShownNameOf(lookup.algorithm)) +
+                    (lookup.mayBeBlake2b ? "?" : "") + " from " + Narrow(lookup.sourceName);
+    return lookup.sizeListed ? described + ", " + std::to_string(lookup.listedSize) + " bytes" : described;
 }
 
 }
@@ -93,19 +108,65 @@ TEST(ReferenceFinder, CandidatesComeOwnFilesFirstThenListsThenOtherMd5FilesAtMos
     EXPECT_EQ(L"a126.md5", candidates.back()) << "five named files, then 27 others";
 }
 
-// A stop asked for while the files are looked through (a newer file chosen, or Stop) is heard
-// before the next file is read.
-TEST(ReferenceFinder, AStopIsHeardBetweenChecksumFiles)
+TEST(ReferenceFinder, OfSeveralAlgorithmsTheStrongestDecidesAndTwoOfItThatDifferConflict)
+{
+    const std::string sha1 = Digits(40), sha256 = Digits(64), other256 = std::string(64, 'e'), wide = Digits(128);
+    const struct
+    {
+        const char* what;
+        std::vector<std::pair<std::wstring, std::string>> files;
+        const char* expected;
+    } rows[] = {
+        {"SHA-256 over MD5 and SHA-1",
+         {{L"MD5SUMS", A + "  x.iso\n"}, {L"x.iso.sha1", sha1 + "  x.iso\n"}, {L"SHA256SUMS", sha256 + "  x.iso\n"}},
+         "64 SHA-256 from SHA256SUMS"},
+        {"BLAKE2b over 128 undecided digits", {{L"checksums.txt", wide + "  x.iso\n"}, {L"B2SUMS", wide + "  x.iso\n"}},
+         "128 BLAKE2b from B2SUMS"},
+        {"128 undecided digits over SHA-224", {{L"sha224sum.txt", Digits(56) + "  x.iso\n"}, {L"x-CHECKSUM", wide + "  x.iso\n"}},
+         "128 SHA-512? from x-CHECKSUM"},
+        {"two SHA-256 files that differ",
+         {{L"SHA256SUMS", sha256 + "  x.iso\n"}, {L"x.iso.sha256", other256 + "\n"}, {L"MD5SUMS", A + "  x.iso\n"}},
+         "SHA-256 conflict x.iso.sha256 SHA256SUMS"},
+        {"SHA-1 files that differ under a SHA-256",
+         {{L"x.iso.sha1", sha1 + "\n"}, {L"SHA1SUMS", std::string(40, 'e') + "  x.iso\n"},
+          {L"sha256sums.txt", sha256 + "  x.iso\n"}},
+         "64 SHA-256 from sha256sums.txt"},
+        {"a size line alone", {{L"x-CHECKSUM", "# x.iso: 5 bytes\n# y.iso: 7 bytes\n"}}, "nothing, 5 bytes"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CTemporaryFolder folder;
+        for (const auto& file : row.files)
+            folder.WriteFile(file.first, file.second);
+        EXPECT_EQ(row.expected, DescribeAll(FindReferenceDigest(folder.PathOf(L"x.iso"), AlgorithmSet::All())));
+    }
+}
+
+TEST(ReferenceFinder, EveryAlgorithmsNamesComeInTheirOrderBeforeTheMd5Names)
+{
+    const std::vector<std::wstring> expected = {
+        L"x.iso.sha512", L"x.iso.sha512sum", L"x.iso.sha512.txt", L"x.iso.sha384", L"x.iso.sha256", L"x.iso.sha224",
+        L"x.iso.sha1", L"X.ISO.B2", L"SHA512SUMS", L"SHA384SUMS.txt", L"SHA256SUMS", L"sha256sums.txt", L"SHA224SUMS",
+        L"SHA1SUMS", L"B2SUMS", L"b2sums.txt", L"sha512sum.txt", L"sha256sum.txt", L"sha1sum.txt", L"checksums.txt",
+        L"a_checksums.txt", L"b-checksums.txt", L"CHECKSUM.SHA512-FreeBSD", L"Fedora-CHECKSUM", L"old.sha512", L"old.sha256",
+        L"old.sha1", L"old.b2", L"x.iso.md5", L"MD5SUMS", L"md5sum.txt", L"old.md5"};
+    CTemporaryFolder folder;
+    for (auto name = expected.rbegin(); name != expected.rend(); ++name)
+        folder.WriteFile(*name, "");
+    for (const wchar_t* decoy : {L"x.iso", L"notes.txt", L"x.iso.sig", L"SHA256SUMS.gpg.sig.asc"})
+        folder.WriteFile(decoy, "");
+    EXPECT_EQ(expected, FindCandidateFiles(folder.Path(), L"x.iso", AlgorithmSet::All()));
+}
+
+TEST(ReferenceFinder, AStopRequestedBeforeACandidateIsReadEndsTheLookUpWithNothing)
 {
     CTemporaryFolder folder;
-    folder.WriteFile(L"x.iso", "data");
-    folder.WriteFile(L"x.iso.md5", A + "  y.iso\n");
+    folder.WriteFile(L"SHA256SUMS", Digits(64) + "  x.iso\n");
     folder.WriteFile(L"MD5SUMS", A + "  x.iso\n");
-    for (const int askedBeforeStop : {1, 100}) {
-        SCOPED_TRACE(askedBeforeStop);
+    for (int yesAt : {1, 2, 3}) {
         int asked = 0;
-        const ReferenceLookup lookup =
-            FindReferenceDigest(folder.PathOf(L"x.iso"), [&] { return ++asked > askedBeforeStop; });
-        EXPECT_EQ(askedBeforeStop == 1 ? "nothing" : "A from MD5SUMS", Describe(lookup));
+        const ReferenceLookup lookup = FindReferenceDigest(folder.PathOf(L"x.iso"), AlgorithmSet::All(), [&] { return ++asked == yesAt; });
+        EXPECT_EQ(yesAt < 3 ? "nothing" : "64 SHA-256 from SHA256SUMS", DescribeAll(lookup));
+        EXPECT_EQ(std::min(yesAt, 2), asked) << "asked before each of the two files";
     }
 }

@@ -38,15 +38,19 @@ bool HashThroughJob(HWND window, const wchar_t* path, double& seconds, std::wstr
     hashing::CHashJob job(WM_BENCH_NEWS);
     LARGE_INTEGER start, stop;
     QueryPerformanceCounter(&start);
-    const unsigned number = job.Start(window, path);
+    hashing::DigestRequest md5;
+    md5.algorithm = vrok::business::digest::Algorithm::Md5;
+    const unsigned number = job.Start(window, path, {md5});
     MSG message;
     hashing::CHashNews news;
     while (number != 0 && GetMessageW(&message, window, 0, 0) > 0) {
         if (message.message == WM_BENCH_NEWS && job.TakeNews(message.wParam, news) && news.finished) {
             QueryPerformanceCounter(&stop);
             seconds = Seconds(start, stop);
-            digest = news.digest;
-            return news.outcome == hashing::Outcome::Digest;
+            if (news.outcome != hashing::Outcome::Digest || news.digests.empty())
+                return false;
+            digest = hashing::HexOf(news.digests[0]);
+            return true;
         }
     }
     return false;

@@ -10,21 +10,29 @@ namespace hashing {
 class CHashWork : public vrok::system::job::IJobWork, private IHashObserver
 {
 public:
-    CHashWork(const std::wstring& path, CHashFunction hash, std::shared_ptr<IAfterDigest> afterDigest)
-        : m_path(path), m_hash(hash), m_afterDigest(std::move(afterDigest))
+    CHashWork(const std::wstring& path, const std::vector<DigestRequest>& requests, CHashFunction hash,
+              std::shared_ptr<IHashCompanion> companion)
+        : m_path(path), m_hash(hash), m_companion(std::move(companion)), m_requests(requests)
     {
     }
 
     void Run(CJobChannel& channel) override
     {
         m_channel = &channel;
-        std::wstring digest;
-        const Outcome outcome = m_hash(m_path, *this, digest);
-        if (outcome == Outcome::Digest && m_afterDigest && !channel.StopRequested())
-            m_afterDigest->Run(m_path, [&channel] { return channel.StopRequested(); });
+        const std::function<bool()> stopRequested = [&channel] { return channel.StopRequested(); };
+        std::vector<DigestRequest> requests = m_requests;
+        const bool read = !m_companion || m_companion->BeforeHashing(m_path, requests, stopRequested);
+        std::vector<std::string> digests;
+        Outcome outcome = Outcome::Stopped;
+        if (read && !channel.StopRequested())
+            outcome = m_hash(m_path, requests, *this, digests);
+        if (outcome == Outcome::Digest && m_companion && !channel.StopRequested())
+            m_companion->AfterDigests(m_path, stopRequested);
         CLockHolder held(channel.Lock());
-        m_outcome = outcome;
-        m_digest = digest;
+        m_read = read;
+        m_outcome = read ? outcome : Outcome::Digest;
+        m_requests.swap(requests);
+        m_digests.swap(digests);
     }
 
     // With the channel's lock held.
@@ -35,7 +43,9 @@ public:
         if (!ended)
             return;
         news.outcome = m_outcome;
-        news.digest = m_digest;
+        news.read = m_read;
+        news.requests = m_requests;
+        news.digests = m_digests;
     }
 
 private:
@@ -51,23 +61,26 @@ private:
 
     const std::wstring m_path;
     const CHashFunction m_hash;
-    const std::shared_ptr<IAfterDigest> m_afterDigest;
+    const std::shared_ptr<IHashCompanion> m_companion;
     CJobChannel* m_channel = nullptr;
     unsigned long long m_done = 0;
     unsigned long long m_total = 0;
     // A work that ended by throwing (out of memory) could not read its file.
     Outcome m_outcome = Outcome::ReadFailed;
-    std::wstring m_digest;
+    bool m_read = true;
+    std::vector<DigestRequest> m_requests;
+    std::vector<std::string> m_digests;
 };
 
 CHashJob::CHashJob(UINT newsMessage) : m_job(newsMessage), m_hash(&HashFile) {}
 
 CHashJob::~CHashJob() = default;
 
-unsigned CHashJob::Start(HWND window, const std::wstring& path, std::shared_ptr<IAfterDigest> afterDigest)
+unsigned CHashJob::Start(HWND window, const std::wstring& path, const std::vector<DigestRequest>& requests,
+                         std::shared_ptr<IHashCompanion> companion)
 {
     m_path = path;
-    m_work = std::make_shared<CHashWork>(path, m_hash, std::move(afterDigest));
+    m_work = std::make_shared<CHashWork>(path, requests, m_hash, std::move(companion));
     return m_job.Start(window, m_work);
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace hashing {
 
@@ -19,26 +20,35 @@ struct CJobProgress
     unsigned elapsedMs;
 };
 
-// Work for the job's thread once the digest is there, such as reading the files that sit beside
-// the hashed one, so that the window never waits on a disk for them. What it finds is the
-// window's to read once the job has ended; a stopped job skips it or has it dropped.
-class IAfterDigest
+// Work for the job's thread around the hashing of its file, such as reading the files that sit
+// beside it, so that the window never waits on a disk for them. What it finds is the window's to
+// read once the job has ended; a stopped job skips it or has it dropped. Neither step may throw:
+// both run on the job's thread, and both ask `stopRequested` between files.
+class IHashCompanion
 {
 public:
-    virtual ~IAfterDigest() = default;
-    // Must not throw: it runs on the job's thread. It asks `stopRequested` between files.
-    virtual void Run(const std::wstring& path, const std::function<bool()>& stopRequested) noexcept = 0;
+    virtual ~IHashCompanion() = default;
+    // Before the file is read: may add digests to the read; false when the file is not to be
+    // read at all (what the companion found already decides).
+    virtual bool BeforeHashing(const std::wstring& path, std::vector<DigestRequest>& requests,
+                               const std::function<bool()>& stopRequested) noexcept = 0;
+    // Once the digests are there.
+    virtual void AfterDigests(const std::wstring& path, const std::function<bool()>& stopRequested) noexcept = 0;
 };
 
-typedef Outcome (*CHashFunction)(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
+typedef Outcome (*CHashFunction)(const std::wstring& path, const std::vector<DigestRequest>& requests,
+                                 IHashObserver& observer, std::vector<std::string>& digests);
 
-// What the window takes of its job in one step: the progress, and once finished the outcome.
+// What the window takes of its job in one step: the progress, and once finished the outcome,
+// with the digests read (one per request, raw) and whether the companion let the file be read.
 struct CHashNews
 {
     CJobProgress progress = { 0, 0, 0 };
     bool finished = false;
     Outcome outcome = Outcome::Stopped;
-    std::wstring digest;
+    bool read = false;
+    std::vector<DigestRequest> requests;
+    std::vector<std::string> digests;
 };
 
 class CHashWork;
@@ -53,9 +63,11 @@ public:
     CHashJob(const CHashJob&) = delete;
     CHashJob& operator=(const CHashJob&) = delete;
 
-    // Stops the running job and starts hashing `path`, then running `afterDigest` (may be null)
-    // once the digest is there. The new job's number, or 0 when no thread could be started.
-    unsigned Start(HWND window, const std::wstring& path, std::shared_ptr<IAfterDigest> afterDigest = nullptr);
+    // Stops the running job and starts computing the requested digests of `path` in one read,
+    // with the companion's steps (may be null) before and after. The new job's number, or 0 when
+    // no thread could be started.
+    unsigned Start(HWND window, const std::wstring& path, const std::vector<DigestRequest>& requests,
+                   std::shared_ptr<IHashCompanion> companion = nullptr);
     // The running job's news are dropped from now on; its thread ends after its current piece.
     void Stop() { m_job.Stop(); }
     bool IsRunning() const { return m_job.IsRunning(); }

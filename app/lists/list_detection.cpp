@@ -7,7 +7,8 @@ namespace lists {
 bool IsChecksumList(const std::wstring& path)
 {
     checksums::ChecksumText text;
-    return checksums::ReadChecksumFile(path, MaxDetectedListBytes, false, text) && !text.lines.empty();
+    return checksums::ReadChecksumFile(path, MaxDetectedListBytes, false, text, checksums::AlgorithmSet::All()) &&
+           !text.lines.empty();
 }
 
 }

@@ -1,5 +1,7 @@
 #include "lists/list_results.h"
 
+#include "vrok_data/vrok_string.h"
+
 #include "checksums/name_escaping.h"
 
 namespace lists {
@@ -42,10 +44,9 @@ Shade ShadeOf(const Tally& tally)
 std::wstring FillCount(const std::wstring& wordTemplate, size_t count)
 {
     const std::wstring number = std::to_wstring(count);
-    const size_t place = wordTemplate.find(L"%u");
-    if (place == std::wstring::npos)
+    if (wordTemplate.find(L"%u") == std::wstring::npos)
         return wordTemplate + L" " + number;
-    return wordTemplate.substr(0, place) + number + wordTemplate.substr(place + 2);
+    return vrok::data::type::string::FillIn(wordTemplate, L"%u", {number});
 }
 
 namespace {

@@ -20,10 +20,18 @@ const unsigned short SaveChecksumFile = 209;
 const unsigned short LookForChecksumFiles = 210;
 const unsigned short CheckList = 211;
 const unsigned short CopyResults = 212;
+// The Digest menu: one id per algorithm, MD5 first, in the order of the digests' enumeration.
+const unsigned short FirstDigest = 215;
+const unsigned short LastDigest = 221;
 
 inline bool IsLanguageCommand(unsigned short id)
 {
     return id <= LastLanguage;
+}
+
+inline bool IsDigestCommand(unsigned short id)
+{
+    return id >= FirstDigest && id <= LastDigest;
 }
 
 }

@@ -75,6 +75,14 @@ void AppendLanguagePopup(CMenu& menu, unsigned short position, const wchar_t* gl
         AppendTitledPopup(menu, popup, SectionMenuLanguage, position, languageFilePath);
 }
 
+void AppendDigestPopup(CMenu& menu, const DigestMenu& digests, unsigned short position,
+                       const wchar_t* languageFilePath)
+{
+    CPopupMenu popup;
+    if (BuildDigestPopup(popup, digests))
+        AppendTitledPopup(menu, popup, SectionMenuDigest, position, languageFilePath);
+}
+
 }
 
 bool BuildPopup(const wchar_t* section, CPopupMenu& popup, const wchar_t* globalIniPath,
@@ -111,7 +119,17 @@ bool BuildLanguagePopup(CPopupMenu& popup, const wchar_t* globalIniPath)
     return true;
 }
 
-CMenu* BuildMenuBar(CBaseWindow& window, const wchar_t* programFolder)
+bool BuildDigestPopup(CPopupMenu& popup, const DigestMenu& digests)
+{
+    if (!popup.Create())
+        return false;
+    for (size_t index = 0; index < digests.labels.size(); ++index)
+        popup.InsertCheckableEntry(digests.firstId + static_cast<UINT>(index), digests.labels[index].c_str(),
+                                   MFT_RADIOCHECK, index == digests.checked ? MFS_CHECKED : 0);
+    return true;
+}
+
+CMenu* BuildMenuBar(CBaseWindow& window, const DigestMenu& digests, const wchar_t* programFolder)
 {
     std::wstring global;
     std::wstring language;
@@ -124,7 +142,8 @@ CMenu* BuildMenuBar(CBaseWindow& window, const wchar_t* programFolder)
     AppendSectionPopup(*menu, SectionMenuFile, 0, globalIniPath, languageFilePath);
     AppendSectionPopup(*menu, SectionMenuEdit, 1, globalIniPath, languageFilePath);
     AppendLanguagePopup(*menu, 2, globalIniPath, languageFilePath);
-    AppendSectionPopup(*menu, SectionMenuHelp, 3, globalIniPath, languageFilePath);
+    AppendDigestPopup(*menu, digests, DigestPopupPosition, languageFilePath);
+    AppendSectionPopup(*menu, SectionMenuHelp, 4, globalIniPath, languageFilePath);
     menu->Attach();
     return menu;
 }

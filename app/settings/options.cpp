@@ -23,4 +23,19 @@ bool StoreLooksForChecksumFiles(bool on, const wchar_t* programFolder)
                                                                 globalIniPath.c_str());
 }
 
+std::wstring ChosenDigestName(const wchar_t* programFolder)
+{
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    if (globalIniPath.empty())
+        return std::wstring();
+    return ReadProfileString(globalIniPath.c_str(), profile::SectionOptions, profile::KeyDigest, profile::KeyBufferLength);
+}
+
+bool StoreChosenDigestName(const std::wstring& name, const wchar_t* programFolder)
+{
+    const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
+    return !globalIniPath.empty() &&
+           WritePrivateProfileStringW(profile::SectionOptions, profile::KeyDigest, name.c_str(), globalIniPath.c_str());
+}
+
 }

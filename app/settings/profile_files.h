@@ -50,10 +50,13 @@ const wchar_t* const StemMenuText = L"menu_text_%d";
 
 // Language file
 const wchar_t* const SectionMenuLanguage = L"MENU_LANGUAGE";
+const wchar_t* const SectionMenuDigest = L"MENU_DIGEST";
 const wchar_t* const KeyMenuTitle = L"menu_title";
 const wchar_t* const SectionWindowText = L"WINDOW_TEXT";
 const wchar_t* const SectionButtonCompare = L"BUTTON_COMPARE";
 const wchar_t* const KeyText = L"text";
+// The panel's title when the digest in use is not MD5's: %s is the algorithm's name.
+const wchar_t* const KeyTextNamed = L"text_named";
 const wchar_t* const SectionSentences = L"SENTENCES";
 const wchar_t* const KeyEmptyString = L"string_empty_string";
 const wchar_t* const KeyTooLong = L"string_too_long";
@@ -65,11 +68,15 @@ const wchar_t* const KeyChecksumList = L"string_checksum_list";
 const wchar_t* const KeyHashingProgress = L"hashing_progress";
 const wchar_t* const KeyHashingStopped = L"hashing_stopped";
 // Sentences with a name filled in where the text says %s.
-const wchar_t* const KeyOtherDigest = L"string_other_digest";
+const wchar_t* const KeyHashEqualNamed = L"hash_equal_named";
+const wchar_t* const KeyHashDifferentNamed = L"hash_different_named";
+const wchar_t* const KeySizeDiffers = L"size_differs";
+const wchar_t* const KeyPastedNameDiffers = L"pasted_name_differs";
 const wchar_t* const KeyReferenceFrom = L"reference_from_file";
 const wchar_t* const KeyReferenceConflict = L"reference_conflict";
 const wchar_t* const SectionMessages = L"MESSAGES";
 const wchar_t* const KeyLanguageNotRemembered = L"language_not_remembered";
+const wchar_t* const KeyDigestNotRemembered = L"digest_not_remembered";
 // Box texts with the checksum file's name filled in where the text says %s.
 const wchar_t* const KeyReplaceQuestion = L"checksum_file_replace";
 const wchar_t* const KeyCannotWrite = L"checksum_file_not_written";
@@ -77,6 +84,7 @@ const wchar_t* const KeyCannotWrite = L"checksum_file_not_written";
 // md5_global.ini: the user's options; a missing section or key means the default.
 const wchar_t* const SectionOptions = L"OPTIONS";
 const wchar_t* const KeyLookForChecksumFiles = L"look_for_checksum_files";
+const wchar_t* const KeyDigest = L"digest";
 
 // Longest numbered key: a stem and an index of up to five digits (a 16-bit index).
 const int KeyBufferLength = 32;

@@ -21,6 +21,17 @@ const int ButtonTop = 92;
 const int ButtonWidth = 100;
 const int ButtonHeight = 20;
 const wchar_t EnterCharacter = L'\r';
+// Both fields wrap a digest too long for one line over as many lines as it needs.
+const DWORD FieldStyle = WS_BORDER | ES_LOWERCASE | ES_MULTILINE;
+
+// The lines the field's text takes as the field wraps it.
+int LinesOf(const CBaseWindow* field)
+{
+    if (field == nullptr || field->IsNull())
+        return 1;
+    const LRESULT lines = SendMessageW(field->GetHandle(), EM_GETLINECOUNT, 0, 0);
+    return lines > 1 ? static_cast<int>(lines) : 1;
+}
 
 }
 
@@ -56,27 +67,64 @@ void CCoolControl::SetDpi(int dpi)
         if (field != nullptr && !field->IsNull())
             SendMessageW(field->GetHandle(), WM_SETFONT, 0, FALSE);
     MakeFieldFont();
-    PlaceChild(m_inputField.get(), FieldLeft, InputFieldTop, FieldWidth, FieldHeight);
-    PlaceChild(m_digestField.get(), FieldLeft, DigestFieldTop, FieldWidth, FieldHeight);
-    PlaceChild(m_compareButton.get(), ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight);
     if (m_inputField != nullptr)
         AttachFieldFont(m_inputField->GetHandle());
     if (m_digestField != nullptr)
         AttachFieldFont(m_digestField->GetHandle());
+    LayOutChildren();
 }
 
-// Places a child by its measures at 96 DPI, scaled to the panel's density.
-void CCoolControl::PlaceChild(CBaseWindow* child, int left, int top, int width, int height)
+// One line each: the measures at 96 DPI, scaled. Each line more moves what lies below it down by
+// the height of a line in the fields' font.
+void CCoolControl::LayOutChildren()
+{
+    const int inputExtra = (m_inputLines - 1) * LineHeight();
+    const int digestExtra = (m_digestLines - 1) * LineHeight();
+    PlaceChild(m_inputField.get(), Scaled(InputFieldTop), Scaled(FieldHeight) + inputExtra);
+    PlaceChild(m_digestField.get(), Scaled(DigestFieldTop) + inputExtra, Scaled(FieldHeight) + digestExtra);
+    if (m_compareButton != nullptr && !m_compareButton->IsNull())
+        MoveWindow(m_compareButton->GetHandle(), Scaled(ButtonLeft), Scaled(ButtonTop) + inputExtra + digestExtra,
+                   Scaled(ButtonWidth), Scaled(ButtonHeight), TRUE);
+}
+
+int CCoolControl::FitFieldsToText()
+{
+    const int inputLines = LinesOf(m_inputField.get());
+    const int digestLines = LinesOf(m_digestField.get());
+    if (inputLines != m_inputLines || digestLines != m_digestLines) {
+        m_inputLines = inputLines;
+        m_digestLines = digestLines;
+        LayOutChildren();
+        // A field that scrolled while it was too short shows its first line again.
+        if (m_inputField != nullptr && !m_inputField->IsNull())
+            SendMessageW(m_inputField->GetHandle(), EM_LINESCROLL, 0, -inputLines);
+    }
+    return (m_inputLines + m_digestLines - 2) * LineHeight();
+}
+
+int CCoolControl::LineHeight() const
+{
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, m_fieldFont.GetHandle());
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight > 0 ? metrics.tmHeight : Scaled(FieldFontHeight);
+}
+
+// Places a field at the panel's field column.
+void CCoolControl::PlaceChild(CBaseWindow* child, int top, int height)
 {
     if (child != nullptr && !child->IsNull())
-        MoveWindow(child->GetHandle(), Scaled(left), Scaled(top), Scaled(width), Scaled(height), TRUE);
+        MoveWindow(child->GetHandle(), Scaled(FieldLeft), top, Scaled(FieldWidth), height, TRUE);
 }
 
 void CCoolControl::CreateInputField()
 {
     m_inputField.reset(new CReferenceField());
     m_inputField->Create(this, L"", Scaled(FieldLeft), Scaled(InputFieldTop), Scaled(FieldWidth),
-                         Scaled(FieldHeight), 0, 0);
+                         Scaled(FieldHeight), 0, FieldStyle | ES_AUTOVSCROLL);
     AttachFieldFont(m_inputField->GetHandle());
     m_inputField->Show(true);
 }
@@ -85,7 +133,7 @@ void CCoolControl::CreateDigestField()
 {
     m_digestField.reset(new CStaticText());
     m_digestField->Create(this, L"", Scaled(FieldLeft), Scaled(DigestFieldTop), Scaled(FieldWidth),
-                          Scaled(FieldHeight), 0, 0);
+                          Scaled(FieldHeight), 0, FieldStyle);
     AttachFieldFont(m_digestField->GetHandle());
     m_digestField->Show(true);
 }

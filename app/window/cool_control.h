@@ -39,6 +39,10 @@ public:
     // gives the fields a font of the new height.
     void SetDpi(int dpi) override;
 
+    // Gives each field as many lines as its text takes (at least one) and lays the children out
+    // again; the height the panel needs beyond its one-line layout.
+    int FitFieldsToText();
+
     vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField.get(); }
     vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField.get(); }
     vrok::user::controls::button::CButton* GetCompareButton() const { return m_compareButton.get(); }
@@ -53,13 +57,17 @@ private:
     void CreateCompareButton();
     void AttachFieldFont(HWND field);
     void MakeFieldFont();
-    void PlaceChild(vrok::user::basewindow::CBaseWindow* child, int left, int top, int width, int height);
+    void LayOutChildren();
+    int LineHeight() const;
+    void PlaceChild(vrok::user::basewindow::CBaseWindow* child, int top, int height);
 
     // Shown by both fields; declared first, so that it goes after them.
     vrok::user::graphics::CFont m_fieldFont;
     std::unique_ptr<CReferenceField> m_inputField;
     std::unique_ptr<vrok::user::controls::text::CStaticText> m_digestField;
     std::unique_ptr<vrok::user::controls::button::CButton> m_compareButton;
+    int m_inputLines = 1;
+    int m_digestLines = 1;
 };
 
 #endif

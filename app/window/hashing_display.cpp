@@ -1,5 +1,6 @@
 #include "window/hashing_display.h"
 
+#include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_dpi.h"
 
 #include <commctrl.h>
@@ -14,13 +15,6 @@ namespace {
 // than XP is linked: on older systems creating the object simply fails.
 const CLSID TaskbarListClass = { 0x56fdf344, 0xfd6d, 0x11d0, { 0x95, 0x8a, 0x00, 0x60, 0x97, 0xc9, 0xa0, 0x90 } };
 const IID TaskbarList3Interface = { 0xea1afb91, 0x9e28, 0x4b86, { 0x90, 0xe9, 0x9e, 0x9f, 0x8a, 0x5e, 0xef, 0xaf } };
-
-void ReplaceAll(std::wstring& text, const wchar_t* placeholder, const std::wstring& value)
-{
-    const size_t length = std::wcslen(placeholder);
-    for (size_t at = text.find(placeholder); at != std::wstring::npos; at = text.find(placeholder, at + value.size()))
-        text.replace(at, length, value);
-}
 
 // Plain %u: the C runtime of older systems knows no 64-bit length modifier.
 std::wstring FormatDuration(unsigned seconds)
@@ -130,9 +124,7 @@ std::wstring FormatProgressSentence(const std::wstring& pattern, const hashing::
     swprintf(speed, 32, L"%.1f MB/s", bytesPerSecond / 1e6);
     const double left = (total - done) / bytesPerSecond + 0.5;
     const unsigned MostSeconds = 99 * 3600;
-    std::wstring sentence = pattern;
-    ReplaceAll(sentence, L"{percent}", percent);
-    ReplaceAll(sentence, L"{speed}", speed);
-    ReplaceAll(sentence, L"{time}", FormatDuration(left < MostSeconds ? static_cast<unsigned>(left) : MostSeconds));
-    return sentence;
+    using vrok::data::type::string::FillIn;
+    const std::wstring time = FormatDuration(left < MostSeconds ? static_cast<unsigned>(left) : MostSeconds);
+    return FillIn(FillIn(FillIn(pattern, L"{percent}", {percent}), L"{speed}", {speed}), L"{time}", {time});
 }

@@ -58,8 +58,7 @@ private:
 };
 
 // The progress sentence from its pattern in the language file: {percent} becomes "42 %",
-// {speed} "123.4 MB/s" and {time} the time left as m:ss (h:mm:ss from an hour on). The pattern
-// is never used as a format string, so a language file cannot make it read past its arguments.
+// {speed} "123.4 MB/s" and {time} the time left as m:ss (h:mm:ss from an hour on), each once.
 std::wstring FormatProgressSentence(const std::wstring& pattern, const hashing::CJobProgress& progress);
 
 #endif

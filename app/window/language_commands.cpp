@@ -1,5 +1,6 @@
 #include "window/language_commands.h"
 
+#include "settings/menu_builder.h"
 #include "settings/menu_entries.h"
 #include "settings/profile_files.h"
 #include "vrok_user/vrok_dll.h"
@@ -86,6 +87,8 @@ void RelabelMenuBar(CMenu& menu, const wchar_t* globalIniPath, const wchar_t* la
         ReadProfileString(languageFilePath, SectionMenuLanguage, KeyMenuTitle, TitleBufferLength);
     menu.SetPopupTitle(LanguagePopupPosition(globalIniPath), title.c_str());
     RelabelPopup(menu, SectionMenuHelp, globalIniPath, languageFilePath);
+    menu.SetPopupTitle(DigestPopupPosition,
+                       ReadProfileString(languageFilePath, SectionMenuDigest, KeyMenuTitle, TitleBufferLength).c_str());
 }
 
 // The drop panel's title and the compare button's caption, and a repaint of the panel's title.
@@ -119,24 +122,24 @@ HtmlHelpFunction FindHtmlHelp()
 
 }
 
-void SwitchLanguage(unsigned short index, CBaseWindow& window, CMenu& menu, CCoolControl* dropPanel,
+bool SwitchLanguage(unsigned short index, CBaseWindow& window, CMenu& menu, CCoolControl* dropPanel,
                     const wchar_t* programFolder)
 {
     const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
     if (globalIniPath.empty()) {
         ShowInfoMessage(CannotOpenIniMessage);
-        return;
+        return false;
     }
     const unsigned char current = CurrentLanguageIndex(globalIniPath.c_str());
     if (current == index)
-        return;
+        return false;
     try {
         // Looked up before anything is written: a position outside the bar refuses the switch.
         CPopupEntries& languagePopup = menu.GetPopup(LanguagePopupPosition(globalIniPath.c_str()));
         const std::wstring languageFile = ListedLanguageFile(index, globalIniPath.c_str());
         if (languageFile.empty()) {
             ShowInfoMessage(MissingLanguageMessage);
-            return;
+            return false;
         }
         const bool remembered = StoreCurrentLanguage(index, globalIniPath.c_str());
         languagePopup.SetEntryState(current, 0);
@@ -146,9 +149,11 @@ void SwitchLanguage(unsigned short index, CBaseWindow& window, CMenu& menu, CCoo
         ApplyControlTexts(dropPanel, languageFile.c_str());
         if (!remembered)
             TellNotRemembered(languageFile.c_str());
+        return true;
     } catch (const CMenu::COutBoundValue&) {
         // The language popup's position lies outside the menu bar: the menus, the texts and
         // md5_global.ini stay as they were.
+        return false;
     }
 }
 

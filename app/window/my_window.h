@@ -1,12 +1,15 @@
 #ifndef VESTIGON_APP_MY_WINDOW_H
 #define VESTIGON_APP_MY_WINDOW_H
 
+#include "checksums/digest_verdict.h"
 #include "hashing/hash_job.h"
+#include "resource.h"
 #include "settings/program_messages.h"
+#include "window/child_windows.h"
 #include "window/file_findings.h"
 #include "window/hashing_display.h"
-#include "resource.h"
-#include "window/window_caption.h"
+#include "window/strip_presenter.h"
+#include "window/verdict_presenter.h"
 #include "vrok_data/vrok_string.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_menu.h"
@@ -15,9 +18,9 @@
 #include "vrok_user/vrok_stdmainwindow.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +31,14 @@ class CCoolControl;
 // The program's main window: the notification strip along the top (the shown file and the
 // last verdict), the drop panel with the reference field, the digest field and the compare
 // button, the status bar along the bottom and the menu bar from the language file. It takes
-// dropped files, the open, paste, About, help and language commands, and compares digests.
+// dropped files, the open, paste, About, help, digest and language commands, and compares
+// digests. It hands out what the strip shows (CStripPresenter), what a verdict says
+// (verdicts::), and the windows it opens (CChildWindows).
+//
+// The digest in use, whose digits the digest field shows and which copying and saving write, is
+// the one a checksum file beside the file names, else the one the reference's length names, else
+// the one chosen in the Digest menu.
+//
 // Every measure below is one of 96 DPI: the window lays itself out for its monitor's density
 // and again when it is moved to a monitor of another density.
 class OMyWindow : public vrok::user::mainwindow::CStdMainWindow
@@ -54,10 +64,8 @@ public:
     // Empty (the program's case) means the folder of the running executable.
     void SetProgramFolder(const wchar_t* folder) { m_programFolder = folder != nullptr ? folder : L""; }
 
-    // Writes the path line of the caption, compacted in the strip's font to the room a line
-    // has in the strip after the "file : " prefix.
-    void FormatCaption(const wchar_t* path);
-    // Judges the reference field against the digest field and shows the verdict in the strip.
+    // Judges the reference field against the file's digests and shows the verdict in the strip;
+    // a digest still to compute is computed first, and the verdict follows.
     void CompareDigests();
     // Shows a newly chosen file: its path line in the strip (no icon), and starts hashing it.
     void ShowChosenFile(const wchar_t* path);
@@ -66,9 +74,7 @@ public:
     vrok::user::controls::panel::CNotifyWindow* GetNotifyWindow() const { return m_notifyWindow.get(); }
     CCoolControl* GetDropPanel() const { return m_dropPanel.get(); }
     vrok::user::menu::CMenu* GetMenu() const { return m_menu.get(); }
-    CAboutWindow* GetAboutWindow() const { return m_aboutWindow.get(); }
-    const vrok::data::type::string::CString& GetFilePath() const { return m_filePath; }
-    const wchar_t* GetCaption() const { return m_caption.Text(); }
+    CAboutWindow* GetAboutWindow() const { return m_children.GetAboutWindow(); }
     int GetDpi() const { return m_dpi; }
 
     // A file is being hashed: the digest field waits for its job.
@@ -79,7 +85,7 @@ public:
     // Opens a list window for the checksum list and starts checking it; false (after a box)
     // when the list cannot be read.
     bool OpenListWindow(const wchar_t* listPath);
-    const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_listWindows; }
+    const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_children.GetListWindows(); }
 
 protected:
     bool OnSize(int width, int height) override;
@@ -97,65 +103,82 @@ protected:
 
 private:
     const wchar_t* ProgramFolder() const;
+    std::wstring LanguageFilePath() const;
 
+    // Building and laying out (my_window.cpp).
     void CreateStatusBar();
     void CreateNotifyWindow();
     void CreateDropPanel(const wchar_t* languageFilePath);
     void ShowStartFile();
-
     void LayOutForDpi();
-    void CompactPathLineAgain();
+    void FitPanelToFields();
     int Scaled(int value) const;
+
+    // Commands (my_window_commands.cpp).
     void RunCommand(unsigned short command);
     void OnOpen();
     void OnPaste();
-    void OnAbout();
     void OnCheckList();
-
-    void SetInputText(const wchar_t* text);
-    void SetDigestText(const wchar_t* text);
-    void ShowInStrip(int pictureId);
-    void ShowSentence(const std::wstring& sentence, int pictureId);
-
-    // The digest of the file at `path` is known: it is shown, and unless the user has typed a
-    // reference, the one the checksum files beside the file gave is filled in and compared.
-    // True when a verdict from the checksum files was shown.
-    bool OnDigestReady(const std::wstring& path, const wchar_t* digest, const CFileFindings& findings);
-    bool UseFoundReference(const checksums::ReferenceLookup& lookup);
-    std::wstring ShownDigest() const;
+    void OnChooseDigest(checksums::Algorithm algorithm);
     void CopyChecksumLine();
     void SaveChecksumFile();
     void ToggleChecksumFileLookup();
-    void UpdateChecksumMenuItems(HMENU menu) const;
+    void UpdateMenuItems(HMENU menu) const;
 
-    void StartHashing(const wchar_t* path);
+    // Digests and verdicts (my_window_verdicts.cpp).
+    void ShowVerdict(const verdicts::StripVerdict& verdict);
+    std::wstring SentenceText(const verdicts::Sentence& sentence) const;
+    std::wstring ReadSentence(const wchar_t* key) const;
+    bool UseFoundReference(const CFileFindings& findings);
+    std::optional<checksums::Algorithm> AlgorithmNamedFor(const std::wstring& reference) const;
+    checksums::JudgedReference Judge(const std::wstring& reference) const;
+    void ShowDigestInUse(checksums::Algorithm algorithm, size_t digits = 0);
+    std::wstring ShownDigest() const;
+    void ShowAlgorithmTexts();
+    void SetInputText(const std::wstring& text);
+    void SetDigestText(const std::wstring& text);
+    std::wstring InputText() const;
+
+    // Hashing (my_window_hashing.cpp).
+    void StartHashing(const std::wstring& path, checksums::AlgorithmSet algorithms, bool lookAround,
+                      size_t blake2bBytes = 0);
+    void HashAgainFor(const checksums::JudgedReference& judged, const std::wstring& reference);
     void StopHashing();
     void OnHashNews(WPARAM job);
     void OnHashProgress(const hashing::CJobProgress& progress);
     void OnHashFinished(const hashing::CHashNews& news);
+    void KeepDigests(const std::wstring& path, const hashing::CHashNews& news);
     void UpdateStopCommand();
-    std::wstring ReadSentence(const wchar_t* key) const;
-    void ShowHashingSentence(const std::wstring& sentence);
 
     std::unique_ptr<vrok::user::menu::CMenu> m_menu;
     std::unique_ptr<vrok::user::controls::statusbar::CStdStatusBar> m_statusBar;
     std::unique_ptr<vrok::user::controls::panel::CNotifyWindow> m_notifyWindow;
-    std::unique_ptr<CAboutWindow> m_aboutWindow;
     std::unique_ptr<CCoolControl> m_dropPanel;
-    CWindowCaption m_caption;
+    CStripPresenter m_strip;
+    CChildWindows m_children;
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
-    // The file whose digest is shown; the reference this window filled in from a checksum file
-    // and the name of that file (both empty when the reference is the user's).
+    int m_dpi = vrok::user::dpi::StandardDpi;
+
+    // The file whose digests the window holds, and those digests.
     std::wstring m_shownFile;
+    checksums::FileDigests m_digests;
+    // The digest the digest field shows (or will, once computed) and the Digest menu's choice.
+    checksums::Algorithm m_inUse = checksums::Algorithm::Md5;
+    size_t m_inUseDigits = 0;
+    checksums::Algorithm m_chosen = checksums::Algorithm::Md5;
+    // The reference this window filled in from a checksum file, that file's name and the
+    // algorithm it says (none for 128 digits that may be SHA-512's or BLAKE2b's); all empty
+    // when the reference is the user's.
     std::wstring m_filledReference;
     std::wstring m_referenceSource;
-    std::vector<std::unique_ptr<CListWindow>> m_listWindows;
-    // The file whose path line the strip shows, compacted again when the density changes.
-    std::wstring m_shownPath;
-    int m_dpi = vrok::user::dpi::StandardDpi;
+    std::optional<checksums::Algorithm> m_referenceAlgorithm;
+    // The digest last pasted and the algorithm its line named, when it named one.
+    std::wstring m_pastedDigest;
+    std::optional<checksums::Algorithm> m_pastedAlgorithm;
+
     hashing::CHashJob m_hashJob{WM_HASH_NEWS};
-    // What the current job finds around its file, once its digest is there.
+    // What the current job finds around its file.
     std::shared_ptr<CFileFindings> m_findings;
     CHashingDisplay m_hashingDisplay;
     bool m_compareWhenHashed = false;

@@ -1,5 +1,5 @@
 // The main window's side of hashing: a job per file on a thread of its own, its progress in the
-// status bar, the strip and the taskbar, and its result or failure once it arrives.
+// status bar, the strip and the taskbar, and its digests or failure once they arrive.
 #include "window/my_window.h"
 
 #include "hashing/file_status.h"
@@ -7,9 +7,8 @@
 #include "settings/options.h"
 #include "settings/profile_files.h"
 #include "vrok_user/vrok_messagebox.h"
-#include "vrok_user/vrok_notifywindow.h"
 
-
+using checksums::Algorithm;
 using vrok::user::messagebox::ShowPathErrorMessage;
 
 namespace {
@@ -18,32 +17,30 @@ const wchar_t OpenFailedMessage[] = L"Open file %s failed !";
 
 }
 
-std::wstring OMyWindow::ReadSentence(const wchar_t* key) const
-{
-    const std::wstring languageFile = GetLanguageFilePath(ProgramFolder());
-    if (languageFile.empty())
-        return std::wstring();
-    return ReadProfileString(languageFile.c_str(), profile::SectionSentences, key, profile::SentenceBufferLength);
-}
-
-// The strip's sentence changes in place, without a new slide.
-void OMyWindow::ShowHashingSentence(const std::wstring& sentence)
-{
-    m_caption.AppendSentence(sentence.c_str());
-    if (m_notifyWindow == nullptr || m_notifyWindow->IsNull())
-        return;
-    m_notifyWindow->SetMessage(GetCaption(), 0);
-    InvalidateRect(m_notifyWindow->GetHandle(), nullptr, TRUE);
-}
-
-void OMyWindow::StartHashing(const wchar_t* path)
+// The algorithms are read in one pass; the checksum files around the file are looked at first
+// (their algorithm joins the read) when `lookAround` says so and the user has not turned that off.
+void OMyWindow::StartHashing(const std::wstring& path, checksums::AlgorithmSet algorithms, bool lookAround,
+                             size_t blake2bBytes)
 {
     m_compareWhenHashed = false;
     m_hashingDisplay.Hide();
-    m_findings = std::make_shared<CFileFindings>(options::LooksForChecksumFiles(ProgramFolder()));
-    if (m_hashJob.Start(GetHandle(), path, m_findings) == 0)
-        ShowPathErrorMessage(OpenFailedMessage, path);
+    std::vector<hashing::DigestRequest> requests;
+    for (Algorithm algorithm : checksums::StrongestFirst)
+        if (algorithms.Has(algorithm))
+            AddDigestRequest(requests, algorithm, algorithm == Algorithm::Blake2b ? blake2bBytes : 0);
+    m_findings = std::make_shared<CFileFindings>(lookAround && options::LooksForChecksumFiles(ProgramFolder()));
+    if (m_hashJob.Start(GetHandle(), path, requests, m_findings) == 0)
+        ShowPathErrorMessage(OpenFailedMessage, path.c_str());
     UpdateStopCommand();
+}
+
+// Only a reference whose digest is still to be computed, for the file shown, is hashed for.
+void OMyWindow::HashAgainFor(const checksums::JudgedReference& judged, const std::wstring& reference)
+{
+    if (judged.verdict != checksums::ReferenceVerdict::NeedsDigest || m_shownFile.empty())
+        return;
+    const size_t blake2bBytes = reference.size() != checksums::DigitsOf(Algorithm::Blake2b) ? reference.size() / 2 : 0;
+    StartHashing(m_shownFile, judged.toCompute, false, blake2bBytes);
 }
 
 void OMyWindow::StopHashing()
@@ -54,7 +51,7 @@ void OMyWindow::StopHashing()
     m_compareWhenHashed = false;
     m_hashingDisplay.Hide();
     UpdateStopCommand();
-    ShowHashingSentence(ReadSentence(profile::KeyHashingStopped));
+    m_strip.ShowInPlace(ReadSentence(profile::KeyHashingStopped));
 }
 
 // News of a stopped or replaced job is dropped.
@@ -72,7 +69,18 @@ void OMyWindow::OnHashNews(WPARAM job)
 void OMyWindow::OnHashProgress(const hashing::CJobProgress& progress)
 {
     m_hashingDisplay.Show(progress);
-    ShowHashingSentence(FormatProgressSentence(ReadSentence(profile::KeyHashingProgress), progress));
+    m_strip.ShowInPlace(FormatProgressSentence(ReadSentence(profile::KeyHashingProgress), progress));
+}
+
+// The digests of another file replace those held; those of the same file join them.
+void OMyWindow::KeepDigests(const std::wstring& path, const hashing::CHashNews& news)
+{
+    if (path != m_shownFile)
+        m_digests.Clear();
+    m_shownFile = path;
+    for (size_t index = 0; index < news.requests.size() && index < news.digests.size(); ++index)
+        if (news.requests[index].trailer.empty())
+            m_digests.Set(news.requests[index].algorithm, hashing::HexOf(news.digests[index]));
 }
 
 // A comparison asked for meanwhile is judged now that the digest is there, unless a checksum
@@ -80,25 +88,35 @@ void OMyWindow::OnHashProgress(const hashing::CJobProgress& progress)
 // a box and leaves the digest field empty.
 void OMyWindow::OnHashFinished(const hashing::CHashNews& news)
 {
-    const hashing::FileStatus status = hashing::StatusOf(news.outcome, m_hashJob.GetPath());
+    const std::wstring path = m_hashJob.GetPath();
+    const hashing::FileStatus status = hashing::StatusOf(news.outcome, path);
     const bool compare = m_compareWhenHashed;
     m_compareWhenHashed = false;
     m_hashingDisplay.Hide();
     UpdateStopCommand();
-    ShowHashingSentence(std::wstring());
+    m_strip.ShowInPlace(std::wstring());
     if (status == hashing::FileStatus::Stopped)
         return;
-    if (status == hashing::FileStatus::Hashed) {
-        const bool judged = OnDigestReady(m_hashJob.GetPath(), news.digest.c_str(), *m_findings);
-        // A checksum list is hashed as a file all the same; the strip points to checking it.
-        if (m_findings->IsChecksumList())
-            ShowHashingSentence(ReadSentence(profile::KeyChecksumList));
-        if (compare && !judged)
-            CompareDigests();
+    if (status != hashing::FileStatus::Hashed)
+    {
+        ShowPathErrorMessage(OpenFailedMessage, path.c_str());
         return;
     }
-    const std::wstring path = m_hashJob.GetPath();
-    ShowPathErrorMessage(OpenFailedMessage, path.c_str());
+    KeepDigests(path, news);
+    if (!news.read)
+    {
+        ShowDigestInUse(m_inUse);
+        ShowVerdict(verdicts::OfSizeDiffers(m_findings->FileSize(), m_findings->GetReference().listedSize,
+                                            m_findings->GetReference().sizeSourceName));
+        return;
+    }
+    ShowDigestInUse(m_inUse, m_inUseDigits);
+    const bool judged = UseFoundReference(*m_findings);
+    // A checksum list is hashed as a file all the same; the strip points to checking it.
+    if (m_findings->IsChecksumList())
+        m_strip.ShowInPlace(ReadSentence(profile::KeyChecksumList));
+    if (compare && !judged)
+        CompareDigests();
 }
 
 void OMyWindow::UpdateStopCommand()

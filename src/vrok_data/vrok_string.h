@@ -2,6 +2,7 @@
 #define VROK_DATA_STRING_H
 
 #include <string>
+#include <vector>
 
 namespace vrok { namespace data { namespace type { namespace string {
 
@@ -46,6 +47,25 @@ inline std::wstring ShortenInMiddle(const std::wstring& text, size_t maxLength)
     if (tailStart < text.size() && text[tailStart] >= 0xDC00 && text[tailStart] <= 0xDFFF)
         ++tailStart;
     return text.substr(0, headLength) + Ellipsis + text.substr(tailStart);
+}
+
+// The one filling of a program text's placeholders: each occurrence of `mark` ("%s", "%u",
+// "{speed}") takes the next of the values in turn, and an occurrence past the last value takes
+// nothing. Nothing else in the text is interpreted, so that a language file cannot make the
+// program read past its values.
+inline std::wstring FillIn(const std::wstring& text, const std::wstring& mark, const std::vector<std::wstring>& values)
+{
+    if (mark.empty())
+        return text;
+    std::wstring filled;
+    size_t next = 0;
+    size_t start = 0;
+    for (size_t at; (at = text.find(mark, start)) != std::wstring::npos; start = at + mark.size()) {
+        filled.append(text, start, at - start);
+        if (next < values.size())
+            filled += values[next++];
+    }
+    return filled + text.substr(start);
 }
 
 }}}}

@@ -65,7 +65,7 @@ private:
     CMenuHandle m_owned;
 };
 
-// The main window's menu bar (CreateMenu): up to four popups, stored in the order they are
+// The main window's menu bar (CreateMenu): up to five popups, stored in the order they are
 // appended, so that an index into the array is the popup's menu-bar position.
 //
 // The bar is the object's until Attach puts it on its owner window; from then on the window
@@ -74,10 +74,10 @@ private:
 class CMenu final
 {
 public:
-    // A menu position outside the popup array (4 or more, or a popup never appended).
+    // A menu position outside the popup array (5 or more, or a popup never appended).
     class COutBoundValue {};
 
-    static const unsigned short Capacity = 4;
+    static const unsigned short Capacity = 5;
 
     explicit CMenu(basewindow::CBaseWindow* owner);
     ~CMenu();
@@ -91,7 +91,7 @@ public:
     // refused): the popup keeps its handle.
     bool AppendPopup(const wchar_t* title, CPopupMenu& popup, unsigned short position);
 
-    // Replaces the title at a menu-bar position; false for a position of 4 or more.
+    // Replaces the title at a menu-bar position; false for a position of Capacity or more.
     bool SetPopupTitle(unsigned short position, const wchar_t* text);
 
     // The popup at a menu-bar position; raises COutBoundValue when there is none.

@@ -27,25 +27,6 @@ int ShowFormattedMessage(const wchar_t* caption, UINT style, const wchar_t* form
     return MessageBoxW(ModalOwner(), text, caption, style);
 }
 
-// A text made into a format for one path: its first %s stays, every other % is doubled.
-std::wstring AsPathFormat(const std::wstring& text)
-{
-    std::wstring format;
-    bool placed = false;
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (text[at] != L'%') {
-            format += text[at];
-        } else if (!placed && at + 1 < text.size() && text[at + 1] == L's') {
-            format += L"%s";
-            placed = true;
-            ++at;
-        } else {
-            format += L"%%";
-        }
-    }
-    return placed ? format : format + L"\n%s";
-}
-
 }
 
 int CModalScope::s_open = 0;
@@ -92,9 +73,14 @@ int ShowPathErrorMessage(const wchar_t* format, const wchar_t* path)
     return ShowErrorMessage(format, shown.c_str());
 }
 
+// The text's first %s takes the path; a text without one shows it on a line of its own.
 int ShowPathErrorText(const std::wstring& text, const wchar_t* path)
 {
-    return ShowPathErrorMessage(AsPathFormat(text).c_str(), path);
+    const std::wstring withPlace = text.find(L"%s") != std::wstring::npos ? text : text + L"\n%s";
+    const size_t textRoom = withPlace.size() - 2;
+    const size_t pathRoom = MaxMessageLength > static_cast<int>(textRoom) ? MaxMessageLength - textRoom : 0;
+    const std::wstring shown = data::type::string::ShortenInMiddle(path != nullptr ? path : L"", pathRoom);
+    return ShowErrorMessage(L"%s", data::type::string::FillIn(withPlace, L"%s", {shown}).c_str());
 }
 
 }}}

@@ -168,23 +168,46 @@ TEST(ChecksumWindow, SavingWritesTheLineAndAsksBeforeReplacingOtherContent)
     }
 }
 
-TEST(ChecksumWindow, AReferenceOfAnotherDigestsLengthIsNamed)
+// A reference's length says its digest, which is computed in the background when the file was
+// not read for it yet; the verdict and the digest field name that digest. The digests of "abc"
+// are the published examples (FIPS 180-4, RFC 7693).
+TEST(ChecksumWindow, AReferenceIsCheckedWithTheDigestItsLengthSays)
 {
+    const std::wstring sha256 = L"ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
     const struct
     {
-        size_t digits;
-        const wchar_t* named;
-    } rows[] = {{40, L"SHA-1"}, {56, L"SHA-224"}, {64, L"SHA-256"}, {96, L"SHA-384"}, {128, L"SHA-512"}, {63, nullptr}};
+        std::wstring reference;
+        bool (*colour)(COLORREF);
+        const wchar_t* sentence;
+    } rows[] = {
+        {L"a9993e364706816aba3e25717850c26c9cd0d89d", IsGreen, L"SHA-1 digests match"},
+        {L"23097d223405d8228642a477bda255b32aadbce4bda0b3f7e36c9da7", IsGreen, L"SHA-224 digests match"},
+        {sha256, IsGreen, L"SHA-256 digests match"},
+        {L"cb00753f45a35e8bb5a03d699ac65007272c32ab0eded1631a8b605a43ff5bed8086072ba1e7cc2358baeca134c825a7", IsGreen,
+         L"SHA-384 digests match"},
+        {L"ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3feebbd454d4423643ce80e2a9ac94fa54ca49f",
+         IsGreen, L"SHA-512 digests match"},
+        {L"ba80a53f981c4d0d6a2797b69f12f6e94c212f14685ac4b74b12bb6fdbffa2d17d87c5392aab792dc252d5de4533cc9518d38aa8dbf1925ab92386edd4009923",
+         IsGreen, L"BLAKE2b digests match"},
+        {L"0" + sha256.substr(1), IsRed, L"SHA-256 digests differ"},
+        {L"g" + sha256.substr(1), IsOrange, L"Not valid"},
+        {sha256.substr(1), IsOrange, L"Too long"},
+        {AbcDigest, IsGreen, L"Digests match"},
+    };
     CFolders folders;
     COpenedWindow run(folders, &folders.file);
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.digits);
-        SetWindowTextW(run.Input(), std::wstring(row.digits, L'A').c_str());
+        SCOPED_TRACE(Narrow(row.reference));
+        SetWindowTextW(run.Input(), row.reference.c_str());
         PostMessageW(run.Handle(), WM_COMPARE_REQUEST, 0, 0);
         PumpMessages();
-        EXPECT_TRUE(IsOrange(run.IconColour()));
-        EXPECT_EQ(row.named != nullptr, run.StripText().find(row.named ? row.named : L"SHA") != std::wstring::npos)
-            << Narrow(run.StripText());
+        WaitWhileHashing();
+        PumpMessages();
+        EXPECT_TRUE(row.colour(run.IconColour()));
+        EXPECT_NE(std::wstring::npos, run.StripText().find(row.sentence)) << Narrow(run.StripText());
+        if (row.colour == IsGreen) {
+            EXPECT_EQ(row.reference, WindowText(run.Digest()));
+        }
     }
 }
 

@@ -1,6 +1,6 @@
 #include "checksums/pasted_digest.h"
 #include "settings/profile_files.h"
-#include "window/digest_comparison.h"
+#include "checksums/digest_verdict.h"
 
 #include "digit_patterns.h"
 #include "test_files.h"
@@ -63,9 +63,10 @@ TEST(PastedDigest, DigitsOfOtherScriptsAreNoHexadecimalDigits)
     const std::wstring digest(32, L'3');
     for (const wchar_t* digit : {L"\u0663", L"\uFF13", L"\u00B3", L"\u0969"}) {
         const std::wstring reference = std::wstring(digit) + digest.substr(1);
-        EXPECT_STREQ(profile::KeyNotHexadecimal, comparison::JudgeReference(reference.c_str(), digest.c_str()).sentenceKey)
+        checksums::FileDigests digests;
+        digests.Set(checksums::Algorithm::Md5, digest);
+        EXPECT_EQ(checksums::ReferenceVerdict::NotHexadecimal, checksums::JudgeReference(reference, digests).verdict)
             << Narrow(reference);
-        EXPECT_EQ(nullptr, comparison::OtherAlgorithmOf((reference + reference.substr(0, 8)).c_str()));
         EXPECT_EQ("unchanged", Describe(TakeDigestFromPaste(reference), reference));
     }
 }

@@ -99,11 +99,14 @@ namespace {
 // A hashing held until the test lets it go, as a slow disk would hold it.
 HANDLE g_release = nullptr;
 
-Outcome HeldHash(const std::wstring& path, hashing::IHashObserver& observer, std::wstring& digest)
+Outcome HeldHash(const std::wstring& path, const std::vector<hashing::DigestRequest>& requests,
+                 hashing::IHashObserver& observer, std::vector<std::string>& digests)
 {
     WaitForSingleObject(g_release, 10000);
-    return hashing::HashFile(path, observer, digest);
+    return hashing::HashFile(path, requests, observer, digests);
 }
+
+const std::vector<hashing::DigestRequest> Md5Request = {Request(vrok::business::digest::Algorithm::Md5)};
 
 // A hidden window that receives the jobs' news; the news messages still queued for it by number.
 struct CNewsWindow
@@ -136,8 +139,8 @@ TEST(HashJob, NewsOfAReplacedJobIsDroppedAndTheNewerJobsDigestArrives)
     CNewsWindow window;
     hashing::CHashJob job(WM_APP);
     job.UseHashFunction(&HeldHash);
-    const unsigned replaced = job.Start(window.handle, MultiBufferFile);
-    const unsigned newer = job.Start(window.handle, L"digest\\len_3.bin");
+    const unsigned replaced = job.Start(window.handle, MultiBufferFile, Md5Request);
+    const unsigned newer = job.Start(window.handle, L"digest\\len_3.bin", Md5Request);
     ASSERT_NE(0u, replaced);
     ASSERT_NE(replaced, newer);
     SetEvent(g_release);
@@ -147,7 +150,8 @@ TEST(HashJob, NewsOfAReplacedJobIsDroppedAndTheNewerJobsDigestArrives)
     EXPECT_TRUE(job.IsRunning()) << "a message of the replaced job changes nothing";
     ASSERT_TRUE(job.TakeNews(newer, news));
     EXPECT_TRUE(news.finished);
-    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_3.bin"), news.digest);
+    ASSERT_EQ(1u, news.digests.size());
+    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_3.bin"), hashing::HexOf(news.digests[0]));
     EXPECT_FALSE(job.IsRunning());
 }
 
@@ -157,7 +161,7 @@ TEST(HashJob, AStoppedJobPostsNoNewsAfterTheStop)
     CNewsWindow window;
     hashing::CHashJob job(WM_APP);
     job.UseHashFunction(&HeldHash);
-    ASSERT_NE(0u, job.Start(window.handle, MultiBufferFile));
+    ASSERT_NE(0u, job.Start(window.handle, MultiBufferFile, Md5Request));
     job.Stop();
     EXPECT_FALSE(job.IsRunning());
     SetEvent(g_release);

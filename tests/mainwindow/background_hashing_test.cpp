@@ -26,13 +26,15 @@ bool EndsWith(const std::wstring& text, const std::wstring& end)
 // one whose read fails after the first megabyte.
 HANDLE g_release = nullptr;
 
-hashing::Outcome HeldHash(const std::wstring& path, hashing::IHashObserver& observer, std::wstring& digest)
+hashing::Outcome HeldHash(const std::wstring& path, const std::vector<hashing::DigestRequest>& requests,
+                          hashing::IHashObserver& observer, std::vector<std::string>& digests)
 {
     WaitForSingleObject(g_release, 10000);
-    return hashing::HashFile(path, observer, digest);
+    return hashing::HashFile(path, requests, observer, digests);
 }
 
-hashing::Outcome FailingHalfWay(const std::wstring&, hashing::IHashObserver& observer, std::wstring&)
+hashing::Outcome FailingHalfWay(const std::wstring&, const std::vector<hashing::DigestRequest>&,
+                                hashing::IHashObserver& observer, std::vector<std::string>&)
 {
     observer.OnProgress(1 << 20, 2 << 20);
     return hashing::Outcome::ReadFailed;

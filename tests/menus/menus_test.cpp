@@ -115,13 +115,14 @@ std::wstring MakeLanguageFolder(const CTemporaryFolder& folder, int languagePosi
         L"menu_text_2=Missing\r\n_ini_file_2=missing.ini\r\nmenu_text_3=Nothing\r\n"
         L"[MENU_FILE]\r\nmenu_position=0\r\nmenu_type_0=0\r\nmenu_id_0=201\r\nmenu_type_1=-1\r\nmenu_type_2=0\r\nmenu_id_2=202\r\n"
         L"[MENU_EDIT]\r\nmenu_position=1\r\nmenu_type_0=0\r\nmenu_id_0=204\r\n"
-        L"[MENU_HELP]\r\nmenu_position=3\r\nmenu_type_0=0\r\nmenu_id_0=206\r\n"
+        L"[MENU_HELP]\r\nmenu_position=4\r\nmenu_type_0=0\r\nmenu_id_0=206\r\n"
         L"[CONTEXT_MENU]\r\nmenu_type_0=0\r\nmenu_id_0=201\r\nmenu_type_1=-1\r\nmenu_type_2=0\r\nmenu_id_2=204\r\n"));
-    const std::wstring texts[][13] = {
+    const std::wstring texts[][14] = {
         {L"en.ini", L"Digest to check", L"Compare", L"File", L"Open", L"Close", L"Edit", L"Paste", L"Language",
-         L"Help", L"Contents", L"Open a file", L"Paste a digest"},
+         L"Help", L"Contents", L"Open a file", L"Paste a digest", L"Digest"},
         {L"lang\\fr.ini", L"Empreinte \u00e0 v\u00e9rifier", L"Comparer", L"Fichier et autres choses utiles", L"Ouvrir",
-         L"Fermer", L"\u00c9dition", L"Coller", L"Langue", L"Aide", L"Sommaire", L"Ouvrir un fichier", L"Coller une empreinte"},
+         L"Fermer", L"\u00c9dition", L"Coller", L"Langue", L"Aide", L"Sommaire", L"Ouvrir un fichier", L"Coller une empreinte",
+         L"Algorithme"},
     };
     CreateDirectoryW(folder.PathOf(L"lang").c_str(), nullptr);
     for (const auto& t : texts)
@@ -129,7 +130,8 @@ std::wstring MakeLanguageFolder(const CTemporaryFolder& folder, int languagePosi
             L"[WINDOW_TEXT]\r\ntext=" + t[1] + L"\r\n[BUTTON_COMPARE]\r\ntext=" + t[2] + L"\r\n[MENU_FILE]\r\nmenu_title=" +
             t[3] + L"\r\nmenu_text_0=" + t[4] + L"\r\nmenu_text_2=" + t[5] + L"\r\n[MENU_EDIT]\r\nmenu_title=" + t[6] +
             L"\r\nmenu_text_0=" + t[7] + L"\r\n[MENU_LANGUAGE]\r\nmenu_title=" + t[8] + L"\r\n[MENU_HELP]\r\nmenu_title=" +
-            t[9] + L"\r\nmenu_text_0=" + t[10] + L"\r\n[CONTEXT_MENU]\r\nmenu_text_0=" + t[11] + L"\r\nmenu_text_2=" + t[12] + L"\r\n"));
+            t[9] + L"\r\nmenu_text_0=" + t[10] + L"\r\n[CONTEXT_MENU]\r\nmenu_text_0=" + t[11] + L"\r\nmenu_text_2=" + t[12] +
+            L"\r\n[MENU_DIGEST]\r\nmenu_title=" + t[13] + L"\r\n"));
     return folder.PathOf(L"md5_global.ini");
 }
 
@@ -145,7 +147,10 @@ struct CWindowPieces
     void Rebuild()
     {
         menu.reset();
-        menu.reset(BuildMenuBar(Host(), folder.Path().c_str()));
+        DigestMenu digests;
+        digests.labels = {L"MD5", L"SHA-256"};
+        digests.firstId = 215;
+        menu.reset(BuildMenuBar(Host(), digests, folder.Path().c_str()));
     }
     void Switch(unsigned short index)
     {
@@ -172,10 +177,11 @@ struct CWindowPieces
 
 const std::wstring Languages = L"[0:English*~ 1:Fran\u00e7ais~ 2:Missing~ 3:Nothing~] ";
 const std::wstring English = L"File[201:Open - 202:Close] Edit[204:Paste] Language" + Languages +
-                             L"Help[206:Contents] Digest to check|Compare";
+                             L"Digest[215:MD5*~ 216:SHA-256~] Help[206:Contents] Digest to check|Compare";
 // A title is cut to 24 characters on a switch, to 49 when the bar is built.
 const std::wstring French = L"Fichier et autres choses[201:Ouvrir - 202:Fermer] \u00c9dition[204:Coller] "
-                            L"Langue[0:English~ 1:Fran\u00e7ais*~ 2:Missing~ 3:Nothing~] Aide[206:Sommaire] "
+                            L"Langue[0:English~ 1:Fran\u00e7ais*~ 2:Missing~ 3:Nothing~] Algorithme[215:MD5*~ 216:SHA-256~] "
+                            L"Aide[206:Sommaire] "
                             L"Empreinte \u00e0 v\u00e9rifier|Comparer";
 
 TEST(SwitchLanguage, NewTextsInPlaceChoiceStoredAndKeptAcrossARebuild)
@@ -207,7 +213,7 @@ TEST(SwitchLanguage, NewTextsInPlaceChoiceStoredAndKeptAcrossARebuild)
 TEST(SwitchLanguage, RefusedSwitchesChangeNothing)
 {
     const struct { int languagePosition; unsigned short index; bool reported; } cases[] = {
-        {2, 0, false}, {2, 2, true}, {2, 3, true}, {4, 1, false}, {200, 1, false}};
+        {2, 0, false}, {2, 2, true}, {2, 3, true}, {5, 1, false}, {200, 1, false}};
     for (const auto& row : cases) {
         SCOPED_TRACE(testing::Message() << "position " << row.languagePosition << ", language " << row.index);
         CWindowPieces pieces(row.languagePosition);

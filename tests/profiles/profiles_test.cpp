@@ -119,18 +119,22 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
         { SectionMenuFile, 0, { commands::Open, commands::CheckList, commands::StopHashing, commands::SaveChecksumFile, commands::Close } },
         { SectionMenuEdit, 1, { commands::Paste, commands::CopyChecksumLine, commands::LookForChecksumFiles } },
-        { SectionMenuHelp, 3, { commands::Help, commands::About } },
+        { SectionMenuHelp, 4, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
     };
     // Each text the program reads, and how many names (%s) are filled into it.
     const std::tuple<const wchar_t*, const wchar_t*, size_t> texts[] = {
-        { SectionWindowText, KeyText, 0 }, { SectionButtonCompare, KeyText, 0 }, { SectionMenuFile, KeyMenuTitle, 0 },
-        { SectionMenuEdit, KeyMenuTitle, 0 }, { SectionMenuLanguage, KeyMenuTitle, 0 }, { SectionMenuHelp, KeyMenuTitle, 0 },
+        { SectionWindowText, KeyText, 0 }, { SectionWindowText, KeyTextNamed, 1 }, { SectionButtonCompare, KeyText, 0 },
+        { SectionMenuFile, KeyMenuTitle, 0 }, { SectionMenuEdit, KeyMenuTitle, 0 }, { SectionMenuLanguage, KeyMenuTitle, 0 },
+        { SectionMenuDigest, KeyMenuTitle, 0 }, { SectionMenuHelp, KeyMenuTitle, 0 },
         { SectionSentences, KeyEmptyString, 0 }, { SectionSentences, KeyTooLong, 0 }, { SectionSentences, KeyTooShort, 0 },
         { SectionSentences, KeyNotHexadecimal, 0 }, { SectionSentences, KeyHashEqual, 0 }, { SectionSentences, KeyHashDifferent, 0 },
         { SectionSentences, KeyChecksumList, 0 }, { SectionSentences, KeyHashingProgress, 0 }, { SectionSentences, KeyHashingStopped, 0 },
-        { SectionSentences, KeyOtherDigest, 1 }, { SectionSentences, KeyReferenceFrom, 1 }, { SectionSentences, KeyReferenceConflict, 2 },
-        { SectionMessages, KeyLanguageNotRemembered, 0 }, { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
+        { SectionSentences, KeyHashEqualNamed, 1 }, { SectionSentences, KeyHashDifferentNamed, 1 },
+        { SectionSentences, KeySizeDiffers, 3 }, { SectionSentences, KeyPastedNameDiffers, 1 },
+        { SectionSentences, KeyReferenceFrom, 1 }, { SectionSentences, KeyReferenceConflict, 2 },
+        { SectionMessages, KeyLanguageNotRemembered, 0 }, { SectionMessages, KeyDigestNotRemembered, 0 },
+        { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
     };
     wchar_t folder[MAX_PATH] = {};
     GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);

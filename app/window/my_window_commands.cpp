@@ -1,0 +1,190 @@
+// The main window's commands: menus, shortcuts and the context menu.
+#include "window/my_window.h"
+
+#include "checksums/checksum_text.h"
+#include "checksums/checksum_writer.h"
+#include "checksums/pasted_digest.h"
+#include "lists/list_texts.h"
+#include "settings/command_ids.h"
+#include "settings/options.h"
+#include "settings/profile_files.h"
+#include "window/checksum_commands.h"
+#include "window/cool_control.h"
+#include "window/digest_menu.h"
+#include "window/language_commands.h"
+#include "vrok_persistence/vrok_file.h"
+#include "vrok_persistence/vrok_longpath.h"
+#include "vrok_user/vrok_clipboard.h"
+#include "vrok_user/vrok_messagebox.h"
+#include "vrok_user/vrok_stddialog.h"
+
+#include <commdlg.h>
+
+using checksums::Algorithm;
+using vrok::persistence::file::CFile;
+using vrok::persistence::file::MakeFullPath;
+using vrok::user::dialog::stddialog::CStdDialogOpenFile;
+using vrok::user::messagebox::CModalScope;
+using vrok::user::messagebox::ShowInfoMessage;
+using vrok::user::messagebox::ShowPathErrorMessage;
+
+namespace {
+
+// One pair of display name and pattern, ended by an empty pair.
+const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
+const wchar_t DigestNotRememberedMessage[] =
+    L"The digest cannot be remembered: md5_global.ini cannot be written. It applies until Vestigon is closed.";
+
+// The file chosen in an open dialog owned by the window, made full; empty when none was chosen.
+std::wstring ChooseFile(HWND owner, const wchar_t* filter, const vrok::user::basewindow::CWindowHandle& window)
+{
+    CStdDialogOpenFile dialog;
+    dialog.lpstrFilter = filter;
+    dialog.hwndOwner = owner;
+    CModalScope open;
+    if (!GetOpenFileNameW(&dialog) || window.IsNull())
+        return std::wstring();
+    return MakeFullPath(dialog.FilePath());
+}
+
+}
+
+// While a box or dialog of the program is open, only Close is taken: another program may post
+// commands that would open a second one.
+void OMyWindow::RunCommand(unsigned short command)
+{
+    if (CModalScope::IsAnyOpen() && command != commands::Close && command != commands::StopHashing)
+        return;
+    if (commands::IsLanguageCommand(command))
+    {
+        if (m_menu != nullptr && SwitchLanguage(command, *this, *m_menu, m_dropPanel.get(), ProgramFolder()))
+            ShowAlgorithmTexts();
+        return;
+    }
+    if (commands::IsDigestCommand(command))
+    {
+        OnChooseDigest(digestmenu::AlgorithmOfCommand(command));
+        return;
+    }
+    switch (command)
+    {
+    case commands::Open: OnOpen(); break;
+    case commands::Close: Close(); break;
+    case commands::Paste: OnPaste(); break;
+    case commands::About: m_children.ShowAbout(this, m_dpi); break;
+    case commands::Help: ShowHelp(*this, ProgramFolder()); break;
+    case commands::CopyChecksumLine: CopyChecksumLine(); break;
+    case commands::SaveChecksumFile: SaveChecksumFile(); break;
+    case commands::LookForChecksumFiles: ToggleChecksumFileLookup(); break;
+    case commands::CheckList: OnCheckList(); break;
+    case commands::StopHashing: StopHashing(); break;
+    default: break;
+    }
+}
+
+// The dialog is owned by the main window, which takes no input while it is open.
+void OMyWindow::OnOpen()
+{
+    const std::wstring path = ChooseFile(GetHandle(), OpenDialogFilter, *this);
+    if (path.empty())
+        return;
+    CFile file;
+    if (!file.OpenForReading(path.c_str()))
+    {
+        ShowPathErrorMessage(L"Cannot open file %s", path.c_str());
+        return;
+    }
+    file.Close();
+    SetInputText(L"");
+    ShowChosenFile(path.c_str());
+}
+
+void OMyWindow::OnCheckList()
+{
+    const std::wstring filter = lists::MakeListFilter(lists::ReadListTexts(LanguageFilePath().c_str()));
+    const std::wstring path = ChooseFile(GetHandle(), filter.c_str(), *this);
+    if (!path.empty())
+        OpenListWindow(path.c_str());
+}
+
+// What was copied goes into the reference field as the bare digest when it holds one (a whole
+// checksum line, a prefixed or grouped digest), otherwise as it is; only a comparison judges
+// it. A digest of an algorithm not yet computed has the file hashed again for it meanwhile.
+void OMyWindow::OnPaste()
+{
+    if (m_dropPanel != nullptr)
+        SetFocus(m_dropPanel->GetHandle());
+    std::wstring copied;
+    switch (vrok::user::clipboard::ReadText(GetHandle(), copied))
+    {
+    case vrok::user::clipboard::Reading::NoText: ShowInfoMessage(L"No data to paste"); return;
+    case vrok::user::clipboard::Reading::MemoryUnusable: ShowInfoMessage(L"Unable to use the clipboard memory."); return;
+    case vrok::user::clipboard::Reading::Busy: return;
+    case vrok::user::clipboard::Reading::Text: break;
+    }
+    const checksums::PastedDigest pasted = checksums::TakeDigestFromPaste(copied);
+    m_pastedDigest = pasted.extracted ? pasted.text : std::wstring();
+    m_pastedAlgorithm = pasted.extracted ? pasted.algorithm : std::nullopt;
+    SetInputText(pasted.text);
+    if (!pasted.name.empty() && !m_shownFile.empty() &&
+        !checksums::SamePathIgnoringCase(pasted.name, checksumcommands::FileNameOf(m_shownFile)))
+        ShowVerdict(verdicts::OfPastedNameDiffers(pasted.name));
+    if (!IsHashing() && !m_shownFile.empty())
+        HashAgainFor(m_pastedAlgorithm ? checksums::JudgeReference(pasted.text, m_digests, *m_pastedAlgorithm)
+                                       : checksums::JudgeReference(pasted.text, m_digests),
+                     pasted.text);
+}
+
+// The choice holds for the run even where it cannot be stored.
+void OMyWindow::OnChooseDigest(Algorithm algorithm)
+{
+    m_chosen = algorithm;
+    digestmenu::CheckChosen(::GetMenu(GetHandle()), algorithm);
+    if (!digestmenu::StoreChosenAlgorithm(algorithm, ProgramFolder()))
+    {
+        const std::wstring told = checksumcommands::ReadMessage(profile::KeyDigestNotRemembered, ProgramFolder());
+        ShowInfoMessage(L"%s", told.empty() ? DigestNotRememberedMessage : told.c_str());
+    }
+    if (m_shownFile.empty())
+    {
+        m_inUse = algorithm;
+        ShowAlgorithmTexts();
+        return;
+    }
+    ShowDigestInUse(algorithm);
+    if (m_digests.Find(algorithm) == nullptr)
+        StartHashing(m_shownFile, checksums::AlgorithmSet(algorithm), false);
+}
+
+void OMyWindow::CopyChecksumLine()
+{
+    const std::wstring digest = ShownDigest();
+    if (!digest.empty())
+        vrok::user::clipboard::PutText(GetHandle(),
+                                       checksums::FormatChecksumLine(digest, checksumcommands::FileNameOf(m_shownFile)));
+}
+
+void OMyWindow::SaveChecksumFile()
+{
+    const std::wstring digest = ShownDigest();
+    if (!digest.empty())
+        checksumcommands::SaveChecksumFileBeside(GetHandle(), m_shownFile, digest, m_inUse, ProgramFolder());
+}
+
+void OMyWindow::ToggleChecksumFileLookup()
+{
+    options::StoreLooksForChecksumFiles(!options::LooksForChecksumFiles(ProgramFolder()), ProgramFolder());
+    UpdateMenuItems(::GetMenu(GetHandle()));
+}
+
+// Items are found by command in the menu and its popups; a menu without them is left alone.
+void OMyWindow::UpdateMenuItems(HMENU menu) const
+{
+    if (menu == nullptr)
+        return;
+    const UINT shown = ShownDigest().empty() ? MF_GRAYED : MF_ENABLED;
+    EnableMenuItem(menu, commands::CopyChecksumLine, MF_BYCOMMAND | shown);
+    EnableMenuItem(menu, commands::SaveChecksumFile, MF_BYCOMMAND | shown);
+    CheckMenuItem(menu, commands::LookForChecksumFiles,
+                  MF_BYCOMMAND | (options::LooksForChecksumFiles(ProgramFolder()) ? MF_CHECKED : MF_UNCHECKED));
+}

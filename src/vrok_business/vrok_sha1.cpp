@@ -1,6 +1,8 @@
 #include "vrok_business/vrok_sha1.h"
 
 #include "vrok_business/vrok_bigendian.h"
+#include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_shaextensions.h"
 
 namespace vrok { namespace business { namespace sha1 {
 
@@ -72,8 +74,9 @@ void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count
 #undef SHA1_FIVE
 #undef SHA1_STEP
 
-const digest::CCompression<Compression> Compressions[1] = {
+const digest::CCompression<Compression> Compressions[2] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "sha-extensions", processor::HasShaExtensions, shaextensions::CompressSha1 },
 };
 
 }}}

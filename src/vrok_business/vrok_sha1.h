@@ -17,7 +17,7 @@ extern const uint32_t InitialWords[8];
 void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count);
 
 // Every SHA-1 compression of the program, the portable one first.
-extern const digest::CCompression<Compression> Compressions[1];
+extern const digest::CCompression<Compression> Compressions[2];
 
 }}}
 

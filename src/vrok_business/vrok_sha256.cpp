@@ -1,7 +1,9 @@
 #include "vrok_business/vrok_sha256.h"
 
 #include "vrok_business/vrok_bigendian.h"
+#include "vrok_business/vrok_processor.h"
 #include "vrok_business/vrok_sha256steps.h"
+#include "vrok_business/vrok_shaextensions.h"
 
 namespace vrok { namespace business { namespace sha256 {
 
@@ -62,8 +64,9 @@ void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count
 
 #undef SHA256_STEP
 
-const digest::CCompression<Compression> Compressions[1] = {
+const digest::CCompression<Compression> Compressions[2] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "sha-extensions", processor::HasShaExtensions, shaextensions::CompressSha256 },
 };
 
 }}}

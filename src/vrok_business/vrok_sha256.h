@@ -18,7 +18,7 @@ extern const uint32_t InitialWords224[8];
 void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count);
 
 // Every SHA-256 compression of the program (SHA-224's too), the portable one first.
-extern const digest::CCompression<Compression> Compressions[1];
+extern const digest::CCompression<Compression> Compressions[2];
 
 }}}
 

@@ -40,9 +40,8 @@ inline uint32_t Majority(uint32_t b, uint32_t c, uint32_t d) { return (b & c) + 
     SHA1_STEP(function, constant, i + 3, c, d, e, a, b);   \
     SHA1_STEP(function, constant, i + 4, b, c, d, e, a)
 
-}
-
-void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count)
+// The compression itself, built into each implementation with that one's instructions.
+__attribute__((always_inline)) inline void CompressBlocks(uint32_t* state, const unsigned char* blocks, size_t count)
 {
     uint32_t w[16];
     for (const unsigned char* block = blocks; count > 0; --count, block += 64) {
@@ -71,11 +70,16 @@ void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count
     }
 }
 
+}
+
+VROK_PORTABLE_AND_BMI2(uint32_t)
+
 #undef SHA1_FIVE
 #undef SHA1_STEP
 
-const digest::CCompression<Compression> Compressions[2] = {
+const digest::CCompression<Compression> Compressions[3] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "bmi2", processor::HasBmi2, CompressBmi2 },
     { "sha-extensions", processor::HasShaExtensions, shaextensions::CompressSha1 },
 };
 

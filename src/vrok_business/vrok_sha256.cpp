@@ -42,9 +42,8 @@ __attribute__((always_inline)) inline uint32_t Word(uint32_t* w, const unsigned 
         h = sum + BigSigma0(a) + Majority(a, b, c);                                           \
     }
 
-}
-
-void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count)
+// The compression itself, built into each implementation with that one's instructions.
+__attribute__((always_inline)) inline void CompressBlocks(uint32_t* state, const unsigned char* blocks, size_t count)
 {
     uint32_t w[16];
     for (const unsigned char* block = blocks; count > 0; --count, block += 64) {
@@ -62,10 +61,15 @@ void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count
     }
 }
 
+}
+
+VROK_PORTABLE_AND_BMI2(uint32_t)
+
 #undef SHA256_STEP
 
-const digest::CCompression<Compression> Compressions[2] = {
+const digest::CCompression<Compression> Compressions[3] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "bmi2", processor::HasBmi2, CompressBmi2 },
     { "sha-extensions", processor::HasShaExtensions, shaextensions::CompressSha256 },
 };
 

@@ -1,6 +1,7 @@
 #include "vrok_business/vrok_sha512.h"
 
 #include "vrok_business/vrok_bigendian.h"
+#include "vrok_business/vrok_processor.h"
 #include "vrok_business/vrok_sha512steps.h"
 
 namespace vrok { namespace business { namespace sha512 {
@@ -42,9 +43,8 @@ __attribute__((always_inline)) inline uint64_t Word(uint64_t* w, const unsigned 
         h = sum + BigSigma0(a) + Majority(a, b, c);                                           \
     }
 
-}
-
-void CompressPortable(uint64_t* state, const unsigned char* blocks, size_t count)
+// The compression itself, built into each implementation with that one's instructions.
+__attribute__((always_inline)) inline void CompressBlocks(uint64_t* state, const unsigned char* blocks, size_t count)
 {
     uint64_t w[16];
     for (const unsigned char* block = blocks; count > 0; --count, block += 128) {
@@ -62,10 +62,15 @@ void CompressPortable(uint64_t* state, const unsigned char* blocks, size_t count
     }
 }
 
+}
+
+VROK_PORTABLE_AND_BMI2(uint64_t)
+
 #undef SHA512_STEP
 
-const digest::CCompression<Compression> Compressions[1] = {
+const digest::CCompression<Compression> Compressions[2] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "bmi2", processor::HasBmi2, CompressBmi2 },
 };
 
 }}}

@@ -11,6 +11,8 @@ CBlake2bStream::CBlake2bStream(size_t digestBytes, Compression compress)
 
 void CBlake2bStream::Update(const unsigned char* data, size_t length)
 {
+    if (length == 0)
+        return;  // data may then be null, which no copy may be handed
     if (m_filled > 0) {
         const size_t taken = length < BlockBytes - m_filled ? length : BlockBytes - m_filled;
         std::memcpy(m_pending + m_filled, data, taken);

@@ -29,6 +29,8 @@ public:
 
     void Update(const unsigned char* data, size_t length) override
     {
+        if (length == 0)
+            return;  // data may then be null, which no copy may be handed
         m_length += length;
         if (m_filled > 0) {
             const size_t taken = length < BlockBytes - m_filled ? length : BlockBytes - m_filled;

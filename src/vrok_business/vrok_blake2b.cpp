@@ -79,9 +79,10 @@ void CompressPortable(CState& state, const unsigned char* blocks, size_t count, 
 #undef BLAKE2B_ROUND
 #undef BLAKE2B_MIX
 
-const digest::CCompression<Compression> Compressions[2] = {
+const digest::CCompression<Compression> Compressions[3] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
     { "avx2", processor::RunsAvx2, CompressAvx2 },
+    { "avx512", processor::RunsAvx512, CompressAvx512 },
 };
 
 }}}

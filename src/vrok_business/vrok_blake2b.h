@@ -32,7 +32,7 @@ void CompressPortable(CState& state, const unsigned char* blocks, size_t count, 
                       uint64_t finalFlag);
 
 // Every BLAKE2b compression of the program, the portable one first.
-extern const digest::CCompression<Compression> Compressions[2];
+extern const digest::CCompression<Compression> Compressions[3];
 
 }}}
 

@@ -22,8 +22,15 @@ inline uint32_t BigSigma1(uint32_t x) { return RotateRight32<6>(x) ^ RotateRight
 inline uint32_t SmallSigma0(uint32_t x) { return RotateRight32<7>(x) ^ RotateRight32<18>(x) ^ (x >> 3); }
 inline uint32_t SmallSigma1(uint32_t x) { return RotateRight32<17>(x) ^ RotateRight32<19>(x) ^ (x >> 10); }
 inline uint32_t Choose(uint32_t e, uint32_t f, uint32_t g) { return g ^ (e & (f ^ g)); }
-// The majority as two disjoint halves: b & c is ready a step early, from the previous a and b.
-inline uint32_t Majority(uint32_t a, uint32_t b, uint32_t c) { return (b & c) + (a & (b ^ c)); }
+// The majority of a, b and c as b ^ ((a ^ b) & (b ^ c)): b ^ c is the previous step's a ^ b,
+// carried over in a variable of its own, so each step makes one exclusive or for it.
+inline uint32_t Majority(uint32_t a, uint32_t b, uint32_t& bXorC)
+{
+    const uint32_t aXorB = a ^ b;
+    const uint32_t majority = b ^ (aXorB & bXorC);
+    bXorC = aXorB;
+    return majority;
+}
 
 // Message word I of the block: read for the first 16, then made from four earlier ones in place
 // in a ring of 16.
@@ -39,7 +46,7 @@ __attribute__((always_inline)) inline uint32_t Word(uint32_t* w, const unsigned 
     {                                                                                         \
         const uint32_t sum = h + BigSigma1(e) + Choose(e, f, g) + (constant) + Word<i>(w, block); \
         d += sum;                                                                             \
-        h = sum + BigSigma0(a) + Majority(a, b, c);                                           \
+        h = sum + BigSigma0(a) + Majority(a, b, bXorC);                                           \
     }
 
 // The compression itself, built into each implementation with that one's instructions.
@@ -49,6 +56,7 @@ __attribute__((always_inline)) inline void CompressBlocks(uint32_t* state, const
     for (const unsigned char* block = blocks; count > 0; --count, block += 64) {
         uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
         uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
+        uint32_t bXorC = b ^ c;
         VROK_SHA256_STEPS(SHA256_STEP)
         state[0] += a;
         state[1] += b;

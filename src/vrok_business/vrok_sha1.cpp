@@ -2,10 +2,12 @@
 
 #include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_shaextensions.h"
 
 namespace vrok { namespace business { namespace sha1 {
 
+using digest::Choose;
 using digest::LoadBigEndian32;
 using digest::RotateLeft32;
 
@@ -23,7 +25,6 @@ __attribute__((always_inline)) inline uint32_t Word(uint32_t* w, const unsigned 
     return w[I & 15] = RotateLeft32<1>(w[(I - 3) & 15] ^ w[(I - 8) & 15] ^ w[(I - 14) & 15] ^ w[I & 15]);
 }
 
-inline uint32_t Choose(uint32_t b, uint32_t c, uint32_t d) { return d ^ (b & (c ^ d)); }
 inline uint32_t Parity(uint32_t b, uint32_t c, uint32_t d) { return b ^ c ^ d; }
 // The majority as two disjoint halves, added one after the other.
 inline uint32_t Majority(uint32_t b, uint32_t c, uint32_t d) { return (b & c) + (d & (b ^ c)); }

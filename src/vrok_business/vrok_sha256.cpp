@@ -2,12 +2,16 @@
 
 #include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_sha256steps.h"
 #include "vrok_business/vrok_shaextensions.h"
 
 namespace vrok { namespace business { namespace sha256 {
 
 using digest::LoadBigEndian32;
+using digest::AddWorkingWords;
+using digest::Choose;
+using digest::Majority;
 using digest::RotateRight32;
 
 const uint32_t InitialWords256[8] = { 0x6a09e667u, 0xbb67ae85u, 0x3c6ef372u, 0xa54ff53au,
@@ -21,16 +25,6 @@ inline uint32_t BigSigma0(uint32_t x) { return RotateRight32<2>(x) ^ RotateRight
 inline uint32_t BigSigma1(uint32_t x) { return RotateRight32<6>(x) ^ RotateRight32<11>(x) ^ RotateRight32<25>(x); }
 inline uint32_t SmallSigma0(uint32_t x) { return RotateRight32<7>(x) ^ RotateRight32<18>(x) ^ (x >> 3); }
 inline uint32_t SmallSigma1(uint32_t x) { return RotateRight32<17>(x) ^ RotateRight32<19>(x) ^ (x >> 10); }
-inline uint32_t Choose(uint32_t e, uint32_t f, uint32_t g) { return g ^ (e & (f ^ g)); }
-// The majority of a, b and c as b ^ ((a ^ b) & (b ^ c)): b ^ c is the previous step's a ^ b,
-// carried over in a variable of its own, so each step makes one exclusive or for it.
-inline uint32_t Majority(uint32_t a, uint32_t b, uint32_t& bXorC)
-{
-    const uint32_t aXorB = a ^ b;
-    const uint32_t majority = b ^ (aXorB & bXorC);
-    bXorC = aXorB;
-    return majority;
-}
 
 // Message word I of the block: read for the first 16, then made from four earlier ones in place
 // in a ring of 16.
@@ -58,14 +52,7 @@ __attribute__((always_inline)) inline void CompressBlocks(uint32_t* state, const
         uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
         uint32_t bXorC = b ^ c;
         VROK_SHA256_STEPS(SHA256_STEP)
-        state[0] += a;
-        state[1] += b;
-        state[2] += c;
-        state[3] += d;
-        state[4] += e;
-        state[5] += f;
-        state[6] += g;
-        state[7] += h;
+        AddWorkingWords(state, a, b, c, d, e, f, g, h);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_sha512steps.h"
 
 #if defined(__x86_64__)
@@ -11,6 +12,9 @@
 namespace vrok { namespace business { namespace sha512 {
 
 using digest::LoadBigEndian64;
+using digest::AddWorkingWords;
+using digest::Choose;
+using digest::Majority;
 using digest::RotateRight64;
 
 const uint64_t InitialWords512[8] = { 0x6a09e667f3bcc908ull, 0xbb67ae8584caa73bull, 0x3c6ef372fe94f82bull,
@@ -26,16 +30,6 @@ inline uint64_t BigSigma0(uint64_t x) { return RotateRight64<28>(x) ^ RotateRigh
 inline uint64_t BigSigma1(uint64_t x) { return RotateRight64<14>(x) ^ RotateRight64<18>(x) ^ RotateRight64<41>(x); }
 inline uint64_t SmallSigma0(uint64_t x) { return RotateRight64<1>(x) ^ RotateRight64<8>(x) ^ (x >> 7); }
 inline uint64_t SmallSigma1(uint64_t x) { return RotateRight64<19>(x) ^ RotateRight64<61>(x) ^ (x >> 6); }
-inline uint64_t Choose(uint64_t e, uint64_t f, uint64_t g) { return g ^ (e & (f ^ g)); }
-// The majority of a, b and c as b ^ ((a ^ b) & (b ^ c)): b ^ c is the previous step's a ^ b,
-// carried over in a variable of its own, so each step makes one exclusive or for it.
-inline uint64_t Majority(uint64_t a, uint64_t b, uint64_t& bXorC)
-{
-    const uint64_t aXorB = a ^ b;
-    const uint64_t majority = b ^ (aXorB & bXorC);
-    bXorC = aXorB;
-    return majority;
-}
 
 // Message word I of the block: read for the first 16, then made from four earlier ones in place
 // in a ring of 16.
@@ -63,14 +57,7 @@ __attribute__((always_inline)) inline void CompressBlocks(uint64_t* state, const
         uint64_t e = state[4], f = state[5], g = state[6], h = state[7];
         uint64_t bXorC = b ^ c;
         VROK_SHA512_STEPS(SHA512_STEP)
-        state[0] += a;
-        state[1] += b;
-        state[2] += c;
-        state[3] += d;
-        state[4] += e;
-        state[5] += f;
-        state[6] += g;
-        state[7] += h;
+        AddWorkingWords(state, a, b, c, d, e, f, g, h);
     }
 }
 
@@ -146,14 +133,7 @@ __attribute__((target("avx512f,avx512vl,bmi2"))) void CompressVectorSchedule(uin
         uint64_t e = state[4], f = state[5], g = state[6], h = state[7];
         uint64_t bXorC = b ^ c;
         VROK_SHA512_STEPS(SHA512_VECTOR_STEP)
-        state[0] += a;
-        state[1] += b;
-        state[2] += c;
-        state[3] += d;
-        state[4] += e;
-        state[5] += f;
-        state[6] += g;
-        state[7] += h;
+        AddWorkingWords(state, a, b, c, d, e, f, g, h);
     }
 }
 

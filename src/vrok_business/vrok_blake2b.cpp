@@ -1,9 +1,9 @@
 #include "vrok_business/vrok_blake2b.h"
 
-#include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_blake2brounds.h"
 #include "vrok_business/vrok_blake2bvector.h"
 #include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_words.h"
 
 namespace vrok { namespace business { namespace blake2b {
 

@@ -1,9 +1,9 @@
 #include "vrok_business/vrok_sha1.h"
 
-#include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_processor.h"
 #include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_shaextensions.h"
+#include "vrok_business/vrok_words.h"
 
 namespace vrok { namespace business { namespace sha1 {
 

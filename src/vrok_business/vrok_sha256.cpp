@@ -1,10 +1,10 @@
 #include "vrok_business/vrok_sha256.h"
 
-#include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_processor.h"
-#include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_sha256steps.h"
+#include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_shaextensions.h"
+#include "vrok_business/vrok_words.h"
 
 namespace vrok { namespace business { namespace sha256 {
 

@@ -1,9 +1,9 @@
 #include "vrok_business/vrok_sha512.h"
 
-#include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_processor.h"
 #include "vrok_business/vrok_sha2functions.h"
 #include "vrok_business/vrok_sha512steps.h"
+#include "vrok_business/vrok_words.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>

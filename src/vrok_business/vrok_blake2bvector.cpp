@@ -33,9 +33,10 @@ namespace {
     row3 = _mm256_add_epi64(row3, row4);                                     \
     row2 = ROTATE_RIGHT_63(_mm256_xor_si256(row2, row3))
 
-// Turning rows 1, 3 and 4 by one, one and two lanes puts each diagonal in a column: lane i then
-// holds diagonal i - 1 (a of column i - 1, b of column i, c of i + 1, d of i + 2). Row 2, the last
-// one a mixing makes, stays where it is, so the next mixing need not wait for its turn.
+// Turning row 1 one lane one way, row 3 one lane the other and row 4 two lanes puts each diagonal
+// in a column: lane i then holds diagonal i - 1 (a of column i - 1, b of column i, c of i + 1,
+// d of i + 2). Row 2, the last one a mixing makes, stays where it is, so the next mixing need not
+// wait for its turn.
 #define TURN_TO_DIAGONALS()                                         \
     row1 = _mm256_permute4x64_epi64(row1, _MM_SHUFFLE(2, 1, 0, 3)); \
     row3 = _mm256_permute4x64_epi64(row3, _MM_SHUFFLE(0, 3, 2, 1)); \

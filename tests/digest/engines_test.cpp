@@ -54,10 +54,7 @@ std::string DigestHex(IDigestStream& stream, const std::string& message, const C
     }
     unsigned char digest[vrok::business::digest::MaxDigestBytes];
     stream.Finish(digest);
-    std::string text;
-    for (size_t i = 0; i < stream.DigestBytes(); ++i)
-        text += "0123456789abcdef"[digest[i] >> 4], text += "0123456789abcdef"[digest[i] & 15];
-    return text;
+    return testsupport::HexOf(digest, stream.DigestBytes());
 }
 
 }

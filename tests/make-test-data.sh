@@ -26,7 +26,7 @@ b2sum -l 256 len_*.bin > b2-256sums.txt
 mkdir -p "$out/large"
 cd "$out/large"
 if [ ! -f md5sums.txt ] || [ ! -f sparse.bin ]; then
-    rm -f sparse.bin md5sums.txt sha256sums.txt sha512sums.txt
+    rm -f sparse.bin md5sums.txt sha256sums.txt sha512sums.txt b2sums.txt
     truncate -s 4831838265 sparse.bin.tmp
     for offset in 0 65535 4294967290 4831838200; do
         printf 'vestigon mark %s' "$offset" | dd of=sparse.bin.tmp bs=1 seek="$offset" conv=notrunc status=none
@@ -35,7 +35,7 @@ if [ ! -f md5sums.txt ] || [ ! -f sparse.bin ]; then
     md5sum sparse.bin > md5sums.txt.tmp
     mv -f md5sums.txt.tmp md5sums.txt
 fi
-for tool in sha256sum sha512sum; do
+for tool in sha256sum sha512sum b2sum; do
     if [ ! -f ${tool%sum}sums.txt ]; then
         $tool sparse.bin > ${tool%sum}sums.txt.tmp
         mv -f ${tool%sum}sums.txt.tmp ${tool%sum}sums.txt

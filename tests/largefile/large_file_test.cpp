@@ -26,13 +26,15 @@ TEST(LargeFile, MultiGigabyteFileGetsTheDigestMd5sumPrints)
     EXPECT_TRUE(watcher.Boxes().empty());
 }
 
-// The same file through the engines of the SHA family, whose padding ends with the bit length:
-// above 32 bits here, in the upper half of the length's last 64-bit word.
-TEST(LargeFile, MultiGigabyteFileGetsTheShaDigestsCoreutilsPrint)
+// The same file through the engines of the SHA family, whose padding ends with the bit length
+// (above 32 bits here, in the upper half of the length's last 64-bit word), and BLAKE2b's, whose
+// byte counter passes 32 bits.
+TEST(LargeFile, MultiGigabyteFileGetsTheDigestsOfTheOtherCoreutilsTools)
 {
     const struct { const wchar_t* list; vrok::business::digest::Algorithm algorithm; } rows[] = {
         { L"large\\sha256sums.txt", vrok::business::digest::Algorithm::Sha256 },
         { L"large\\sha512sums.txt", vrok::business::digest::Algorithm::Sha512 },
+        { L"large\\b2sums.txt", vrok::business::digest::Algorithm::Blake2b },
     };
     std::vector<unsigned char> piece(1 << 20);
     for (const auto& row : rows) {

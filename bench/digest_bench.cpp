@@ -1,9 +1,11 @@
 // Throughput of the program's file hashing on one file: a hashing job as the main window starts
 // it, timed from its start to its digest (posted to a window of this program), the best of
 // several runs. "mapped" times the other way this program can read a file, through mapped
-// windows on one thread, for comparison.
+// windows on one thread, for comparison. "--transform" and "--engines" time the compressions and
+// every digest engine alone, in memory.
 #include "hashing/hash_job.h"
 #include "lists/list_check_job.h"
+#include "vrok_business/vrok_digest.h"
 #include "vrok_business/vrok_md5.h"
 #include "vrok_business/vrok_md5block.h"
 #include "vrok_business/vrok_md5ternary.h"
@@ -18,6 +20,7 @@
 #include <vector>
 
 using vrok::business::md5::CMd5;
+using vrok::business::digest::Algorithm;
 using vrok::business::md5::CMd5State;
 using CompressionFunction = void (*)(const unsigned char*, size_t, CMd5State&);
 using vrok::persistence::file::CVirtualFile;
@@ -118,40 +121,99 @@ bool HashThroughMapping(const wchar_t* path, double& seconds, std::wstring& dige
     return true;
 }
 
+const size_t InMemoryBytes = 64u << 20;
+
+std::vector<unsigned char> InMemoryMessage()
+{
+    std::vector<unsigned char> data(InMemoryBytes);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<unsigned char>(i * 131 + (i >> 9));
+    return data;
+}
+
+// The best of the runs of `hash` over the 64 MiB: MB/s and time-stamp-counter cycles per byte.
+template <typename Hash>
+void BestOfRuns(int runs, Hash hash, double& bestRate, double& bestCycles)
+{
+    bestRate = bestCycles = 0;
+    for (int run = 0; run < runs; ++run) {
+        LARGE_INTEGER start, stop;
+        const unsigned long long startCycles = __rdtsc();
+        QueryPerformanceCounter(&start);
+        hash();
+        QueryPerformanceCounter(&stop);
+        const double cycles = double(__rdtsc() - startCycles) / InMemoryBytes;
+        const double rate = InMemoryBytes / Seconds(start, stop) / 1e6;
+        if (rate > bestRate) {
+            bestRate = rate;
+            bestCycles = cycles;
+        }
+    }
+}
+
 // A compression function alone, on 64 MiB in memory: prints its throughput and time-stamp
 // cycles per byte, the best of the runs, under the name given.
 void MeasureCompression(const char* name, CompressionFunction compress, int runs)
 {
-    const size_t size = 64u << 20;
-    std::vector<unsigned char> data(size);
-    for (size_t i = 0; i < size; ++i)
-        data[i] = static_cast<unsigned char>(i * 131 + (i >> 9));
-    double best = 0;
-    double bestCycles = 0;
-    for (int run = 0; run < runs; ++run) {
-        CMd5State state;
-        LARGE_INTEGER start, stop;
-        const unsigned long long startCycles = __rdtsc();
-        QueryPerformanceCounter(&start);
-        compress(data.data(), size / 64, state);
-        QueryPerformanceCounter(&stop);
-        const double cycles = double(__rdtsc() - startCycles) / size;
-        const double rate = size / Seconds(start, stop) / 1e6;
-        if (rate > best) {
-            best = rate;
-            bestCycles = cycles;
-        }
-    }
-    std::wprintf(L"%hs_mbps=%.1f\n%hs_tsc_cycles_per_byte=%.2f\n", name, best, name, bestCycles);
+    const std::vector<unsigned char> data = InMemoryMessage();
+    double rate, cycles;
+    BestOfRuns(runs, [&] { CMd5State state; compress(data.data(), data.size() / 64, state); }, rate, cycles);
+    std::wprintf(L"%hs_mbps=%.1f\n%hs_tsc_cycles_per_byte=%.2f\n", name, rate, name, cycles);
 }
 
-// The compression the program runs, then the portable one that processors without AVX-512 run.
+// The compression the program chose by speed, then the portable one, then the other.
 void MeasureTransforms(int runs)
 {
-    const bool avx512 = vrok::business::md5::TernaryCompressionAvailable();
-    std::wprintf(L"transform_kind=%ls\n", avx512 ? L"AVX-512" : L"portable");
+    const size_t chosen = vrok::business::digest::ChosenImplementationOf(Algorithm::Md5);
+    std::wprintf(L"transform_kind=%hs\n", vrok::business::digest::ImplementationsOf(Algorithm::Md5)[chosen]);
     MeasureCompression("transform", vrok::business::md5::CompressBlocks, runs);
     MeasureCompression("portable_transform", vrok::business::md5::CompressBlocksPortable, runs);
+    if (vrok::business::md5::TernaryCompressionAvailable())
+        MeasureCompression("avx512_transform", vrok::business::md5::CompressBlocksTernary, runs);
+}
+
+// Every implementation of every engine this processor runs, through its stream, on 64 MiB in
+// memory: one line each, "engine=NAME IMPLEMENTATION MBPS CYCLES", the chosen one marked.
+void MeasureEngines(int runs)
+{
+    const struct { Algorithm algorithm; const char* name; } engines[] = {
+        { Algorithm::Md5, "md5" },       { Algorithm::Sha1, "sha1" },       { Algorithm::Sha256, "sha256" },
+        { Algorithm::Sha512, "sha512" }, { Algorithm::Blake2b, "blake2b" },
+    };
+    // The speed trials first, each timed: the first call for an algorithm makes its trial.
+    size_t chosen[sizeof engines / sizeof engines[0]];
+    LARGE_INTEGER start, stop;
+    QueryPerformanceCounter(&start);
+    for (size_t i = 0; i < sizeof engines / sizeof engines[0]; ++i)
+        chosen[i] = vrok::business::digest::ChosenImplementationOf(engines[i].algorithm);
+    QueryPerformanceCounter(&stop);
+    std::wprintf(L"speed_trials_ms=%.2f\n", Seconds(start, stop) * 1000);
+    const std::vector<unsigned char> data = InMemoryMessage();
+    for (const auto& engine : engines) {
+        const std::vector<const char*> names = vrok::business::digest::ImplementationsOf(engine.algorithm);
+        for (size_t i = 0; i < names.size(); ++i) {
+            const auto stream = vrok::business::digest::CreateDigestStreamOn(engine.algorithm, i);
+            unsigned char digest[vrok::business::digest::MaxDigestBytes];
+            double rate, cycles;
+            BestOfRuns(runs, [&] { stream->Update(data.data(), data.size()); stream->Finish(digest); }, rate, cycles);
+            std::wprintf(L"engine=%hs %hs %.1f %.2f%hs\n", engine.name, names[i], rate, cycles,
+                         i == chosen[&engine - engines] ? " chosen" : "");
+        }
+    }
+}
+
+// The processor's own name for itself.
+std::string ProcessorName()
+{
+    int words[12] = {};
+    __cpuid(words, static_cast<int>(0x80000000u));
+    if (static_cast<unsigned int>(words[0]) < 0x80000004u)
+        return "unknown";
+    for (int leaf = 0; leaf < 3; ++leaf)
+        __cpuid(words + 4 * leaf, static_cast<int>(0x80000002u + leaf));
+    std::string name(reinterpret_cast<const char*>(words), sizeof words);
+    name = name.substr(0, name.find('\0'));
+    return name.substr(name.find_first_not_of(' '));
 }
 
 unsigned long long FileSize(const wchar_t* path)
@@ -167,7 +229,7 @@ unsigned long long FileSize(const wchar_t* path)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job|mapped] | digest_bench --transform [RUNS]"
+        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job|mapped] | digest_bench --transform|--engines [RUNS]"
                               L" | digest_bench --list LIST [RUNS]\n");
         return 2;
     }
@@ -175,7 +237,12 @@ int wmain(int argc, wchar_t** argv)
         return argc > 2 ? MeasureListCheck(argv[2], argc > 3 ? _wtoi(argv[3]) : 1) : 2;
     const int runs = argc > 2 ? _wtoi(argv[2]) : 5;
     if (std::wcscmp(argv[1], L"--transform") == 0) {
+        std::wprintf(L"processor=%hs\n", ProcessorName().c_str());
         MeasureTransforms(runs);
+        return 0;
+    }
+    if (std::wcscmp(argv[1], L"--engines") == 0) {
+        MeasureEngines(runs);
         return 0;
     }
     const bool mapped = argc > 3 && std::wcscmp(argv[3], L"mapped") == 0;

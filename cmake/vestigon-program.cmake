@@ -4,6 +4,12 @@
 file(GLOB_RECURSE VROK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
 add_library(vrok STATIC ${VROK_SOURCES})
 target_include_directories(vrok PUBLIC ${PROJECT_SOURCE_DIR}/src)
+# The SHA instructions are enabled in the one file that uses them, and only where it is built for
+# 64 bits; everything else runs on any processor of its architecture.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set_source_files_properties(${PROJECT_SOURCE_DIR}/src/vrok_business/vrok_shaextensions.cpp
+                                PROPERTIES COMPILE_OPTIONS "-msha;-msse4.1")
+endif()
 target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 ole32 gdi32 user32 kernel32)
 
 file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)

@@ -22,11 +22,11 @@ done
 b2sum -l 256 len_*.bin > b2-256sums.txt
 
 # A sparse file of 4.5 GiB and 57 bytes (bit length above 32 bits, a tail that needs a block of its
-# own) with a few marks, one across the 4 GiB line. Its digest is computed once: it takes a while.
+# own) with a few marks, one across the 4 GiB line. Its digests are computed once: they take a while.
 mkdir -p "$out/large"
 cd "$out/large"
 if [ ! -f md5sums.txt ] || [ ! -f sparse.bin ]; then
-    rm -f sparse.bin md5sums.txt
+    rm -f sparse.bin md5sums.txt sha256sums.txt sha512sums.txt b2sums.txt
     truncate -s 4831838265 sparse.bin.tmp
     for offset in 0 65535 4294967290 4831838200; do
         printf 'vestigon mark %s' "$offset" | dd of=sparse.bin.tmp bs=1 seek="$offset" conv=notrunc status=none
@@ -35,6 +35,12 @@ if [ ! -f md5sums.txt ] || [ ! -f sparse.bin ]; then
     md5sum sparse.bin > md5sums.txt.tmp
     mv -f md5sums.txt.tmp md5sums.txt
 fi
+for tool in sha256sum sha512sum b2sum; do
+    if [ ! -f ${tool%sum}sums.txt ]; then
+        $tool sparse.bin > ${tool%sum}sums.txt.tmp
+        mv -f ${tool%sum}sums.txt.tmp ${tool%sum}sums.txt
+    fi
+done
 
 # Files the end-to-end tests hand to the real program on its command line: names with blanks
 # and with non-Latin letters, an empty file, and their md5sum digests.

@@ -1,19 +1,20 @@
 #include "vrok_business/vrok_blake2b.h"
 
-#include "vrok_business/vrok_bigendian.h"
 #include "vrok_business/vrok_blake2brounds.h"
+#include "vrok_business/vrok_blake2bvector.h"
+#include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_words.h"
 
 namespace vrok { namespace business { namespace blake2b {
 
 using digest::LoadLittleEndian64;
 using digest::RotateRight64;
 
-namespace {
+const uint64_t InitialWords[8] = { 0x6a09e667f3bcc908ull, 0xbb67ae8584caa73bull, 0x3c6ef372fe94f82bull,
+                                   0xa54ff53a5f1d36f1ull, 0x510e527fade682d1ull, 0x9b05688c2b3e6c1full,
+                                   0x1f83d9abfb41bd6bull, 0x5be0cd19137e2179ull };
 
-// SHA-512's starting words, as the design takes them.
-#define BLAKE2B_INITIAL_WORDS                                                                        \
-    { 0x6a09e667f3bcc908ull, 0xbb67ae8584caa73bull, 0x3c6ef372fe94f82bull, 0xa54ff53a5f1d36f1ull, \
-      0x510e527fade682d1ull, 0x9b05688c2b3e6c1full, 0x1f83d9abfb41bd6bull, 0x5be0cd19137e2179ull }
+namespace {
 
 // The mixing of one column or diagonal with two message words.
 #define BLAKE2B_MIX(a, b, c, d, x, y)  \
@@ -40,7 +41,9 @@ namespace {
 
 CState InitialState(size_t digestBytes)
 {
-    CState state = { BLAKE2B_INITIAL_WORDS, { 0, 0 } };
+    CState state = {};
+    for (unsigned i = 0; i < 8; ++i)
+        state.h[i] = InitialWords[i];
     // The parameter block's first word: digest length, no key, fan-out 1, depth 1.
     state.h[0] ^= 0x01010000u ^ digestBytes;
     return state;
@@ -49,7 +52,7 @@ CState InitialState(size_t digestBytes)
 void CompressPortable(CState& state, const unsigned char* blocks, size_t count, unsigned increment,
                       uint64_t finalFlag)
 {
-    const uint64_t iv[8] = BLAKE2B_INITIAL_WORDS;
+    const uint64_t* iv = InitialWords;
     uint64_t m[16];
     for (const unsigned char* block = blocks; count > 0; --count, block += BlockBytes) {
         state.counter[0] += increment;
@@ -75,10 +78,11 @@ void CompressPortable(CState& state, const unsigned char* blocks, size_t count, 
 
 #undef BLAKE2B_ROUND
 #undef BLAKE2B_MIX
-#undef BLAKE2B_INITIAL_WORDS
 
-const digest::CCompression<Compression> Compressions[1] = {
+const digest::CCompression<Compression> Compressions[3] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "avx2", processor::RunsAvx2, CompressAvx2 },
+    { "avx512", processor::RunsAvx512, CompressAvx512 },
 };
 
 }}}

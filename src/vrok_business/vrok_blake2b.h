@@ -22,6 +22,9 @@ struct CState
 using Compression = void (*)(CState& state, const unsigned char* blocks, size_t count, unsigned increment,
                              uint64_t finalFlag);
 
+// SHA-512's starting words, as the design takes them.
+extern const uint64_t InitialWords[8];
+
 // The starting words of an unkeyed digest of `digestBytes` (1 to 64) bytes.
 CState InitialState(size_t digestBytes);
 
@@ -29,7 +32,7 @@ void CompressPortable(CState& state, const unsigned char* blocks, size_t count, 
                       uint64_t finalFlag);
 
 // Every BLAKE2b compression of the program, the portable one first.
-extern const digest::CCompression<Compression> Compressions[1];
+extern const digest::CCompression<Compression> Compressions[3];
 
 }}}
 

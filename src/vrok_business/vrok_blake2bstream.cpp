@@ -1,5 +1,7 @@
 #include "vrok_business/vrok_blake2bstream.h"
 
+#include "vrok_business/vrok_pendingblock.h"
+
 #include <cstring>
 
 namespace vrok { namespace business { namespace blake2b {
@@ -11,12 +13,10 @@ CBlake2bStream::CBlake2bStream(size_t digestBytes, Compression compress)
 
 void CBlake2bStream::Update(const unsigned char* data, size_t length)
 {
+    if (length == 0)
+        return;  // data may then be null, which no copy may be handed
     if (m_filled > 0) {
-        const size_t taken = length < BlockBytes - m_filled ? length : BlockBytes - m_filled;
-        std::memcpy(m_pending + m_filled, data, taken);
-        m_filled += static_cast<unsigned>(taken);
-        data += taken;
-        length -= taken;
+        digest::FillPendingBlock(m_pending, m_filled, BlockBytes, data, length);
         if (length == 0)
             return;
         m_compress(m_state, m_pending, 1, BlockBytes, 0);

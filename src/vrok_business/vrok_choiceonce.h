@@ -19,6 +19,7 @@ public:
     CChoiceOnce(const CChoiceOnce&) = delete;
     CChoiceOnce& operator=(const CChoiceOnce&) = delete;
 
+    // `make` must not throw: the threads waiting for its choice would wait for ever.
     template <typename Make>
     size_t Get(Make make)
     {

@@ -2,6 +2,7 @@
 #define VROK_BUSINESS_COMPRESSION_H
 
 #include <cstddef>
+#include <cstdlib>
 
 namespace vrok { namespace business { namespace digest {
 
@@ -32,5 +33,31 @@ const CCompression<Function>* NthRunnable(const CCompression<Function> (&table)[
 }
 
 }}}
+
+// Defines CompressPortable and CompressBmi2 of the SHA family on one always-inline
+// CompressBlocks(state, blocks, count): the same code built twice, the second with BMI2's
+// rotations, which leave their source as it was and so need no copy before each (64-bit builds;
+// the 32-bit one never calls it).
+#if defined(__x86_64__)
+#define VROK_PORTABLE_AND_BMI2(Word)                                                                   \
+    void CompressPortable(Word* state, const unsigned char* blocks, size_t count)                      \
+    {                                                                                                  \
+        CompressBlocks(state, blocks, count);                                                          \
+    }                                                                                                  \
+    __attribute__((target("bmi2"))) void CompressBmi2(Word* state, const unsigned char* blocks, size_t count) \
+    {                                                                                                  \
+        CompressBlocks(state, blocks, count);                                                          \
+    }
+#else
+#define VROK_PORTABLE_AND_BMI2(Word)                                                                   \
+    void CompressPortable(Word* state, const unsigned char* blocks, size_t count)                      \
+    {                                                                                                  \
+        CompressBlocks(state, blocks, count);                                                          \
+    }                                                                                                  \
+    void CompressBmi2(Word*, const unsigned char*, size_t)                                             \
+    {                                                                                                  \
+        std::abort();                                                                                  \
+    }
+#endif
 
 #endif

@@ -13,6 +13,7 @@ namespace {
 struct CFeatures
 {
     bool shaExtensions;
+    bool bmi2;
     bool avx2;
     bool avx512;
 };
@@ -37,8 +38,9 @@ CFeatures AskProcessor()
     const bool xgetbv = (ecx & (osxsave | avx)) == (osxsave | avx);
     if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx))
         return features;
-    const unsigned int avx2 = 1u << 5, avx512f = 1u << 16, sha = 1u << 29, avx512vl = 1u << 31;
+    const unsigned int avx2 = 1u << 5, bmi2 = 1u << 8, avx512f = 1u << 16, sha = 1u << 29, avx512vl = 1u << 31;
     features.shaExtensions = sseForSha && (ebx & sha);
+    features.bmi2 = (ebx & bmi2) != 0;
     const unsigned int saved = xgetbv ? SavedRegisterParts() : 0;
     const unsigned int avxParts = 0x06, avx512Parts = 0xe6;
     features.avx2 = (ebx & avx2) && (saved & avxParts) == avxParts;
@@ -55,6 +57,11 @@ bool HasShaExtensions()
     return features.shaExtensions;
 }
 
+bool HasBmi2()
+{
+    return features.bmi2;
+}
+
 bool RunsAvx2()
 {
     return features.avx2;
@@ -68,6 +75,11 @@ bool RunsAvx512()
 #else
 
 bool HasShaExtensions()
+{
+    return false;
+}
+
+bool HasBmi2()
 {
     return false;
 }

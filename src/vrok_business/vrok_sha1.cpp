@@ -1,9 +1,13 @@
 #include "vrok_business/vrok_sha1.h"
 
-#include "vrok_business/vrok_bigendian.h"
+#include "vrok_business/vrok_processor.h"
+#include "vrok_business/vrok_sha2functions.h"
+#include "vrok_business/vrok_shaextensions.h"
+#include "vrok_business/vrok_words.h"
 
 namespace vrok { namespace business { namespace sha1 {
 
+using digest::Choose;
 using digest::LoadBigEndian32;
 using digest::RotateLeft32;
 
@@ -21,7 +25,6 @@ __attribute__((always_inline)) inline uint32_t Word(uint32_t* w, const unsigned 
     return w[I & 15] = RotateLeft32<1>(w[(I - 3) & 15] ^ w[(I - 8) & 15] ^ w[(I - 14) & 15] ^ w[I & 15]);
 }
 
-inline uint32_t Choose(uint32_t b, uint32_t c, uint32_t d) { return d ^ (b & (c ^ d)); }
 inline uint32_t Parity(uint32_t b, uint32_t c, uint32_t d) { return b ^ c ^ d; }
 // The majority as two disjoint halves, added one after the other.
 inline uint32_t Majority(uint32_t b, uint32_t c, uint32_t d) { return (b & c) + (d & (b ^ c)); }
@@ -38,9 +41,8 @@ inline uint32_t Majority(uint32_t b, uint32_t c, uint32_t d) { return (b & c) + 
     SHA1_STEP(function, constant, i + 3, c, d, e, a, b);   \
     SHA1_STEP(function, constant, i + 4, b, c, d, e, a)
 
-}
-
-void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count)
+// The compression itself, built into each implementation with that one's instructions.
+__attribute__((always_inline)) inline void CompressBlocks(uint32_t* state, const unsigned char* blocks, size_t count)
 {
     uint32_t w[16];
     for (const unsigned char* block = blocks; count > 0; --count, block += 64) {
@@ -69,11 +71,17 @@ void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count
     }
 }
 
+}
+
+VROK_PORTABLE_AND_BMI2(uint32_t)
+
 #undef SHA1_FIVE
 #undef SHA1_STEP
 
-const digest::CCompression<Compression> Compressions[1] = {
+const digest::CCompression<Compression> Compressions[3] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
+    { "bmi2", processor::HasBmi2, CompressBmi2 },
+    { "sha-extensions", processor::HasShaExtensions, shaextensions::CompressSha1 },
 };
 
 }}}

@@ -15,9 +15,11 @@ extern const uint32_t InitialWords[8];
 
 // SHA-1 compressions of `count` 64-byte blocks into the five chaining words, in portable C++.
 void CompressPortable(uint32_t* state, const unsigned char* blocks, size_t count);
+// The same with BMI2\'s rotations; only where processor::HasBmi2() holds.
+void CompressBmi2(uint32_t* state, const unsigned char* blocks, size_t count);
 
 // Every SHA-1 compression of the program, the portable one first.
-extern const digest::CCompression<Compression> Compressions[1];
+extern const digest::CCompression<Compression> Compressions[3];
 
 }}}
 

@@ -16,9 +16,14 @@ extern const uint64_t InitialWords384[8];
 
 // SHA-512 compressions of `count` 128-byte blocks into the eight chaining words, in portable C++.
 void CompressPortable(uint64_t* state, const unsigned char* blocks, size_t count);
+// The same with BMI2's rotations; only where processor::HasBmi2() holds.
+void CompressBmi2(uint64_t* state, const unsigned char* blocks, size_t count);
+// The same with the message words made two at a time in AVX-512 registers while the steps run;
+// only where processor::RunsAvx512() and HasBmi2() hold.
+void CompressVectorSchedule(uint64_t* state, const unsigned char* blocks, size_t count);
 
 // Every SHA-512 compression of the program (SHA-384's too), the portable one first.
-extern const digest::CCompression<Compression> Compressions[1];
+extern const digest::CCompression<Compression> Compressions[3];
 
 }}}
 

@@ -2,6 +2,7 @@
 #define VROK_BUSINESS_SHASTREAM_H
 
 #include "vrok_business/vrok_digest.h"
+#include "vrok_business/vrok_pendingblock.h"
 
 #include <cstdint>
 #include <cstring>
@@ -29,13 +30,11 @@ public:
 
     void Update(const unsigned char* data, size_t length) override
     {
+        if (length == 0)
+            return;  // data may then be null, which no copy may be handed
         m_length += length;
         if (m_filled > 0) {
-            const size_t taken = length < BlockBytes - m_filled ? length : BlockBytes - m_filled;
-            std::memcpy(m_pending + m_filled, data, taken);
-            m_filled += static_cast<unsigned>(taken);
-            data += taken;
-            length -= taken;
+            FillPendingBlock(m_pending, m_filled, BlockBytes, data, length);
             if (m_filled < BlockBytes)
                 return;
             m_compress(m_state, m_pending, 1);

@@ -11,15 +11,10 @@ namespace {
 const size_t TrialBytes = 16 * 1024;
 const int Rounds = 5;
 
-}
-
 // Timed by the time-stamp counter: a trial lasts microseconds, below the resolution of the
 // system's performance counter under some systems, and only the ratios count.
-size_t FastestImplementationOf(Algorithm algorithm)
+size_t TimeEachOn(Algorithm algorithm, size_t count)
 {
-    const size_t count = ImplementationsOf(algorithm).size();
-    if (count < 2)
-        return 0;
     std::vector<unsigned char> message(TrialBytes);
     for (size_t i = 0; i < message.size(); ++i)
         message[i] = static_cast<unsigned char>(i * 167 + (i >> 8));
@@ -40,6 +35,20 @@ size_t FastestImplementationOf(Algorithm algorithm)
         if (best[i] < best[fastest])
             fastest = i;
     return fastest;
+}
+
+}
+
+// Threads that wait for the choice must never wait for a trial that failed: without memory for
+// it, the portable implementation is the choice.
+size_t FastestImplementationOf(Algorithm algorithm)
+{
+    try {
+        const size_t count = ImplementationsOf(algorithm).size();
+        return count < 2 ? 0 : TimeEachOn(algorithm, count);
+    } catch (...) {
+        return 0;
+    }
 }
 
 }}}

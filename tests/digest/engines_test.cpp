@@ -46,7 +46,7 @@ std::string DigestHex(IDigestStream& stream, const std::string& message, const C
     std::vector<unsigned char> buffer(feeding.offset + message.size() + 1);
     std::copy(message.begin(), message.end(), buffer.begin() + feeding.offset);
     const unsigned char* data = buffer.data() + feeding.offset;
-    stream.Update(data, 0);
+    stream.Update(nullptr, 0);
     for (size_t done = 0, i = 0; done < message.size(); ++i) {
         const size_t piece = std::min(feeding.pieces[i % feeding.pieces.size()], message.size() - done);
         stream.Update(data + done, piece);
@@ -54,10 +54,7 @@ std::string DigestHex(IDigestStream& stream, const std::string& message, const C
     }
     unsigned char digest[vrok::business::digest::MaxDigestBytes];
     stream.Finish(digest);
-    std::string text;
-    for (size_t i = 0; i < stream.DigestBytes(); ++i)
-        text += "0123456789abcdef"[digest[i] >> 4], text += "0123456789abcdef"[digest[i] & 15];
-    return text;
+    return testsupport::HexOf(digest, stream.DigestBytes());
 }
 
 }

@@ -30,4 +30,14 @@ std::wstring ReferenceDigestOf(const std::wstring& listPath, const std::wstring&
     return std::wstring();
 }
 
+std::string HexOf(const unsigned char* bytes, size_t count)
+{
+    std::string text;
+    for (size_t i = 0; i < count; ++i) {
+        text += "0123456789abcdef"[bytes[i] >> 4];
+        text += "0123456789abcdef"[bytes[i] & 15];
+    }
+    return text;
+}
+
 }

@@ -18,6 +18,9 @@ struct CReferenceDigest
 // the test data folder); empty when the list cannot be read.
 std::vector<CReferenceDigest> ReadReferenceDigests(const std::wstring& listPath);
 
+// Digest bytes as the coreutils tools print them: lower-case hexadecimal.
+std::string HexOf(const unsigned char* bytes, size_t count);
+
 // The reference digest of one file of a list, or an empty text when the list does not name it.
 std::wstring ReferenceDigestOf(const std::wstring& listPath, const std::wstring& fileName);
 

@@ -1,5 +1,5 @@
-#ifndef VROK_BUSINESS_BIGENDIAN_H
-#define VROK_BUSINESS_BIGENDIAN_H
+#ifndef VROK_BUSINESS_WORDS_H
+#define VROK_BUSINESS_WORDS_H
 
 #include <cstdint>
 #include <cstring>

@@ -51,7 +51,7 @@ compare() {
     local tool=${1%% *} arguments=${1#* } ours
     case "$tool" in
         cksum) ours=$arguments ;;
-        *) case " $arguments " in *" -c "*) ours=$arguments ;; *) ours="--hash -a ${tool%sum} $arguments" ;; esac ;;
+        *) case " $arguments " in *" -c"*|*" --ch"*) ours=$arguments ;; *) ours="--hash -a ${tool%sum} $arguments" ;; esac ;;
     esac
     ours=${ours/-a b2 /-a blake2b }
     eval "$1" > ../ref.out 2> ../ref.err; echo $? > ../ref.rc
@@ -74,6 +74,9 @@ sha256sum -c BROKEN.sha256
 sha256sum -c --warn BROKEN.sha256
 sha256sum -c --strict BROKEN.sha256
 sha256sum -c --strict ALLOK.sha256
+sha256sum -cw BROKEN.sha256
+sha256sum --check --status --warn SHA256SUMS
+sha256sum --ch --qui SHA256SUMS
 sha256sum -c --ignore-missing IGNORE.sha256
 sha256sum -c --ignore-missing NONE.sha256
 sha256sum -c NAMES.sha256

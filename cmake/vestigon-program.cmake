@@ -13,19 +13,26 @@ endif()
 target_link_libraries(vrok PUBLIC comctl32 comdlg32 shlwapi shell32 ole32 gdi32 user32 kernel32)
 
 file(GLOB_RECURSE VESTIGON_CORE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
-list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon_main\\.cpp$")
+list(FILTER VESTIGON_CORE_SOURCES EXCLUDE REGEX "/app/vestigon(_console)?_main\\.cpp$")
 add_library(vestigon_core STATIC ${VESTIGON_CORE_SOURCES})
-target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/resources)
+target_include_directories(vestigon_core PUBLIC ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/resources
+                                                 ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(vestigon_core PUBLIC vrok)
 
 # The runnable folder: the exe with its profile files and help files beside it.
 set(VESTIGON_RUN_DIR ${CMAKE_BINARY_DIR}/vestigon)
 
 add_executable(vestigon WIN32 ${PROJECT_SOURCE_DIR}/app/vestigon_main.cpp)
-target_link_libraries(vestigon PRIVATE vestigon_core)
-# No link time in the header and no symbols: the same sources give the same exe.
-target_link_options(vestigon PRIVATE -municode -Wl,--no-insert-timestamp -s)
-set_target_properties(vestigon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VESTIGON_RUN_DIR})
+# The console companion, vestigon.com, from the same code: cmd and PowerShell find it first when
+# `vestigon` is typed and wait for it; without an option it starts vestigon.exe.
+add_executable(vestigon_console ${PROJECT_SOURCE_DIR}/app/vestigon_console_main.cpp)
+set_target_properties(vestigon_console PROPERTIES OUTPUT_NAME vestigon SUFFIX .com)
+foreach(program vestigon vestigon_console)
+    target_link_libraries(${program} PRIVATE vestigon_core)
+    # No link time in the header and no symbols: the same sources give the same exe.
+    target_link_options(${program} PRIVATE -municode -Wl,--no-insert-timestamp -s)
+    set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VESTIGON_RUN_DIR})
+endforeach()
 
 # The version, written once in project() in CMakeLists.txt, goes into the version resource and
 # the manifest, both made into the build folder.
@@ -52,22 +59,31 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/resources/make_pictures.py)
         COMMENT "Drawing the icon and bitmaps")
     add_custom_target(vestigon_pictures DEPENDS ${VESTIGON_PICTURES})
 endif()
+# Both programs carry the icon, the version and the manifest.
 if(EXISTS ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
-    target_sources(vestigon PRIVATE ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
-    target_include_directories(vestigon PRIVATE ${VESTIGON_PICTURES_DIR} ${VESTIGON_GENERATED_DIR}
-                                                ${PROJECT_SOURCE_DIR}/resources)
+    foreach(program vestigon vestigon_console)
+        target_sources(${program} PRIVATE ${PROJECT_SOURCE_DIR}/resources/vestigon.rc)
+        target_include_directories(${program} PRIVATE ${VESTIGON_PICTURES_DIR} ${VESTIGON_GENERATED_DIR}
+                                                      ${PROJECT_SOURCE_DIR}/resources)
+        if(TARGET vestigon_pictures)
+            add_dependencies(${program} vestigon_pictures)
+        endif()
+    endforeach()
     if(TARGET vestigon_pictures)
-        add_dependencies(vestigon vestigon_pictures)
         set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/vestigon.rc PROPERTIES
                                     OBJECT_DEPENDS "${VESTIGON_PICTURES};${VESTIGON_GENERATED_FILES}")
     endif()
 endif()
 
-# The 32-bit exe must start on Windows XP: after every link its imports are checked against the
-# functions XP's system libraries export (newer ones are looked up at run time instead), and its
-# manifest against the form XP accepts.
+# The 32-bit programs must start on Windows XP: after every link their imports are checked
+# against the functions XP's system libraries export (newer ones are looked up at run time
+# instead), and the manifest against the form XP accepts.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    add_custom_command(TARGET vestigon_console POST_BUILD
+        COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/check-xp-imports ${CMAKE_OBJDUMP}
+                $<TARGET_FILE:vestigon_console>
+        COMMENT "Checking that vestigon.com suits Windows XP")
     add_custom_command(TARGET vestigon POST_BUILD
         COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/check-xp-imports ${CMAKE_OBJDUMP}
                 $<TARGET_FILE:vestigon>

@@ -177,6 +177,7 @@ ChecksumText ParseChecksumText(const std::wstring& text, bool acceptBareDigest, 
     for (size_t index = 0; index < lines.size();) {
         const std::wstring& line = lines[index].text;
         ChecksumLine entry;
+        entry.lineNumber = index + 1;
         bool taken = false;
         size_t used = 1;
         if (lines[index].structure || forms::IsBlankLine(line)) {
@@ -195,7 +196,10 @@ ChecksumText ParseChecksumText(const std::wstring& text, bool acceptBareDigest, 
         } else {
             used = 1;
         }
-        parsed.otherLines += taken ? 0 : 1;
+        if (!taken) {
+            ++parsed.otherLines;
+            parsed.otherLineNumbers.push_back(index + 1);
+        }
         index += used;
     }
     return parsed;

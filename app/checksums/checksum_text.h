@@ -34,6 +34,8 @@ struct ChecksumLine
     // 128 digits that neither a tag nor the file's name attributes: SHA-512 (`algorithm`) or
     // BLAKE2b-512; a caller tries both.
     bool mayBeBlake2b = false;
+    // Where the line stands in the text, counting from 1 (a gpg record: its first line).
+    size_t lineNumber = 0;
 };
 
 // A size line: the listed file's size in bytes.
@@ -45,12 +47,13 @@ struct ListedSize
 
 // otherLines: non-empty lines that are no checksum lines of an accepted algorithm (other
 // algorithms, garbage, and with MD5 alone accepted also comments). A line of blanks only
-// counts as empty.
+// counts as empty. otherLineNumbers says where they stand, counting from 1.
 struct ChecksumText
 {
     std::vector<ChecksumLine> lines;
     std::vector<ListedSize> sizes;
     size_t otherLines = 0;
+    std::vector<size_t> otherLineNumbers;
 };
 
 // How a text is read: the algorithms whose lines are taken, and the algorithm the file's name

@@ -85,6 +85,15 @@ std::wstring FormatChecksumLine(const std::wstring& digest, const std::wstring& 
     return digest + L"  " + name;
 }
 
+std::wstring FormatTaggedChecksumLine(Algorithm algorithm, const std::wstring& digest, const std::wstring& name)
+{
+    const std::wstring tail = L" = " + digest;
+    const std::wstring tag = BsdTagOf(algorithm, digest.size());
+    if (NeedsEscapingInLine(name))
+        return L"\\" + tag + L" (" + EscapeName(name) + L")" + tail;
+    return tag + L" (" + name + L")" + tail;
+}
+
 std::wstring ChecksumFilePathFor(const std::wstring& path, Algorithm algorithm)
 {
     return path + ExtensionOf(algorithm);

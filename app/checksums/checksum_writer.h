@@ -14,6 +14,9 @@ namespace checksums {
 // backslash.
 std::wstring FormatChecksumLine(const std::wstring& digest, const std::wstring& name);
 
+// `<tag> (<name>) = <digest>`, the BSD form (`sha256sum --tag`), escaped the same way.
+std::wstring FormatTaggedChecksumLine(Algorithm algorithm, const std::wstring& digest, const std::wstring& name);
+
 // The checksum file Save writes beside a file: `NAME.md5`, `NAME.sha1`, `NAME.sha224`,
 // `NAME.sha256`, `NAME.sha384`, `NAME.sha512` or `NAME.b2` for the path `NAME`.
 std::wstring ChecksumFilePathFor(const std::wstring& path, Algorithm algorithm);

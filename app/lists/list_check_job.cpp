@@ -30,6 +30,42 @@ bool SizeOf(const std::wstring& path, unsigned long long& size)
     return true;
 }
 
+// What a worker needs of a listed file: its path in the long form, so that names deep in
+// folders are found as well, and the digest it must have.
+struct FileToCheck
+{
+    std::wstring path;
+    std::wstring expected;
+    vrok::business::digest::Algorithm algorithm;
+    bool mayBeBlake2b;
+};
+
+// The digests a listed file is hashed for: its own, and BLAKE2b-512 beside SHA-512 when its 128
+// digits may be either. An empty expected digest asks for the algorithm's own length.
+std::vector<hashing::DigestRequest> RequestsFor(const FileToCheck& file)
+{
+    using vrok::business::digest::Algorithm;
+    std::vector<hashing::DigestRequest> requests(1);
+    requests[0].algorithm = file.algorithm;
+    if (file.algorithm == Algorithm::Blake2b)
+        requests[0].digestBytes = file.expected.size() / 2;
+    if (file.mayBeBlake2b) {
+        requests.emplace_back();
+        requests.back().algorithm = Algorithm::Blake2b;
+    }
+    return requests;
+}
+
+// The computed digest that answers the expected one: the first, unless another matches.
+std::wstring DigestFound(const std::vector<std::string>& digests, const std::wstring& expected)
+{
+    for (const std::string& digest : digests) {
+        if (hashing::HexOf(digest) == expected)
+            return expected;
+    }
+    return digests.empty() ? std::wstring() : hashing::HexOf(digests[0]);
+}
+
 // The file a worker is hashing and how far it has come.
 struct WorkerSlot
 {
@@ -47,7 +83,11 @@ struct WorkerSlot
 class CListCheckWork : public vrok::system::job::IJobWork
 {
 public:
-    explicit CListCheckWork(const std::wstring& listPath) : m_listPath(listPath) {}
+    CListCheckWork(const std::wstring& listPath, checksums::AlgorithmSet accepted)
+        : m_listPath(listPath), m_accepted(accepted)
+    {
+    }
+    explicit CListCheckWork(std::vector<ListEntry>&& entries) : m_given(std::move(entries)), m_entriesGiven(true) {}
 
     void Run(CJobChannel& channel) override;
     // With the channel's lock held.
@@ -57,6 +97,7 @@ private:
     class CSlotObserver;
 
     bool ReadList(CJobChannel& channel);
+    void TakeEntries(CJobChannel& channel, std::vector<ListEntry>&& entries, checksums::ChecksumText&& text);
     void MeasureSizes(CJobChannel& channel);
     void CheckFiles(CJobChannel& channel, unsigned slot);
     CheckedFile CheckOne(CJobChannel& channel, unsigned slot, size_t index);
@@ -65,8 +106,10 @@ private:
 
     // The worker's own: set before the files are hashed, read-only afterwards.
     const std::wstring m_listPath;
-    std::vector<std::wstring> m_paths;
-    std::vector<std::wstring> m_expected;
+    const checksums::AlgorithmSet m_accepted = checksums::Md5Only;
+    std::vector<ListEntry> m_given;
+    const bool m_entriesGiven = false;
+    std::vector<FileToCheck> m_files;
     std::vector<unsigned long long> m_sizes;
     std::vector<bool> m_sizeKnown;
     volatile LONG m_nextFile = 0;
@@ -76,6 +119,7 @@ private:
     std::vector<ListEntry> m_listed;
     bool m_listHanded = false;
     size_t m_otherLines = 0;
+    std::vector<size_t> m_otherLineNumbers;
     std::vector<CheckedFile> m_waiting;
     std::vector<WorkerSlot> m_slots;
     unsigned long long m_bytesOfEndedFiles = 0;
@@ -111,7 +155,7 @@ void CListCheckWork::Run(CJobChannel& channel)
         return;
     MeasureSizes(channel);
     const unsigned workers = static_cast<unsigned>(std::min<size_t>(
-        std::min(vrok::system::thread::ProcessorCount(), CListCheckJob::MaxParallelFiles), m_paths.size()));
+        std::min(vrok::system::thread::ProcessorCount(), CListCheckJob::MaxParallelFiles), m_files.size()));
     {
         CLockHolder held(channel.Lock());
         m_slots.resize(workers);
@@ -119,40 +163,55 @@ void CListCheckWork::Run(CJobChannel& channel)
     vrok::system::thread::RunOnThreads(workers, [this, &channel](unsigned slot) { CheckFiles(channel, slot); });
 }
 
-// The entries for the window, and the paths in their long form for the workers, so that names
-// deep in folders are found as well.
+// The entries for the window, the files for the workers.
 bool CListCheckWork::ReadList(CJobChannel& channel)
 {
     checksums::ChecksumText text;
-    if (!checksums::ReadChecksumFile(m_listPath, CListCheckJob::MaxListFileBytes, false, text))
+    if (m_entriesGiven) {
+        TakeEntries(channel, std::move(m_given), std::move(text));
+        return true;
+    }
+    if (!checksums::ReadChecksumFile(m_listPath, CListCheckJob::MaxListFileBytes, false, text, m_accepted))
         return false;
     const std::wstring folder = FolderOf(m_listPath);
     std::vector<ListEntry> entries(text.lines.size());
-    m_paths.reserve(entries.size());
-    m_expected.reserve(entries.size());
     for (size_t index = 0; index < entries.size(); ++index) {
+        checksums::ChecksumLine& line = text.lines[index];
         ListEntry& entry = entries[index];
-        entry.name = std::move(text.lines[index].name);
+        entry.name = std::move(line.name);
         entry.path = checksums::ResolveListedName(folder, entry.name);
-        entry.expected = std::move(text.lines[index].digest);
-        m_paths.push_back(vrok::persistence::file::ToLongPathForm(entry.path.c_str()));
-        m_expected.push_back(entry.expected);
+        entry.expected = std::move(line.digest);
+        entry.algorithm = line.algorithm;
+        entry.mayBeBlake2b = line.mayBeBlake2b;
+        entry.lineNumber = line.lineNumber;
+    }
+    TakeEntries(channel, std::move(entries), std::move(text));
+    return true;
+}
+
+void CListCheckWork::TakeEntries(CJobChannel& channel, std::vector<ListEntry>&& entries,
+                                 checksums::ChecksumText&& text)
+{
+    m_files.reserve(entries.size());
+    for (const ListEntry& entry : entries) {
+        m_files.push_back(FileToCheck{vrok::persistence::file::ToLongPathForm(entry.path.c_str()), entry.expected,
+                                      entry.algorithm, entry.mayBeBlake2b});
     }
     CLockHolder held(channel.Lock());
     m_listed.swap(entries);
     m_otherLines = text.otherLines;
+    m_otherLineNumbers.swap(text.otherLineNumbers);
     m_listState = ListState::Read;
     channel.Notify();
-    return true;
 }
 
 void CListCheckWork::MeasureSizes(CJobChannel& channel)
 {
-    m_sizes.assign(m_paths.size(), 0);
-    m_sizeKnown.assign(m_paths.size(), false);
+    m_sizes.assign(m_files.size(), 0);
+    m_sizeKnown.assign(m_files.size(), false);
     unsigned long long total = 0;
-    for (size_t index = 0; index < m_paths.size() && !channel.StopRequested(); ++index) {
-        m_sizeKnown[index] = SizeOf(m_paths[index], m_sizes[index]);
+    for (size_t index = 0; index < m_files.size() && !channel.StopRequested(); ++index) {
+        m_sizeKnown[index] = SizeOf(m_files[index].path, m_sizes[index]);
         total += m_sizes[index];
     }
     CLockHolder held(channel.Lock());
@@ -163,7 +222,7 @@ void CListCheckWork::CheckFiles(CJobChannel& channel, unsigned slot)
 {
     for (;;) {
         const size_t index = static_cast<size_t>(InterlockedIncrement(&m_nextFile) - 1);
-        if (index >= m_paths.size() || channel.StopRequested())
+        if (index >= m_files.size() || channel.StopRequested())
             return;
         {
             CLockHolder held(channel.Lock());
@@ -180,15 +239,20 @@ void CListCheckWork::CheckFiles(CJobChannel& channel, unsigned slot)
 // A name that leads nowhere (rooted, or above the folder's root) names no file here.
 CheckedFile CListCheckWork::CheckOne(CJobChannel& channel, unsigned slot, size_t index)
 {
+    const FileToCheck& listed = m_files[index];
     CheckedFile file;
     file.index = index;
+    file.outcome = hashing::Outcome::OpenFailed;
     std::wstring digest;
     hashing::FileStatus status = hashing::FileStatus::Missing;
-    if (!m_paths[index].empty()) {
+    if (!listed.path.empty()) {
         CSlotObserver observer(*this, channel, slot);
-        status = hashing::StatusOf(hashing::HashFile(m_paths[index], observer, digest), m_paths[index]);
+        std::vector<std::string> digests;
+        file.outcome = hashing::HashFile(listed.path, RequestsFor(listed), observer, digests);
+        status = hashing::StatusOf(file.outcome, listed.path);
+        digest = DigestFound(digests, listed.expected);
     }
-    file.result = ResultOf(status, digest, m_expected[index]);
+    file.result = ResultOf(status, digest, listed.expected);
     if (status == hashing::FileStatus::Hashed)
         file.digest = digest;
     file.size = m_sizes[index];
@@ -232,6 +296,7 @@ void CListCheckWork::Take(ListNews& news, bool ended)
         news.listHanded = true;
         news.entries.swap(m_listed);
         news.otherLines = m_otherLines;
+        news.otherLineNumbers.swap(m_otherLineNumbers);
     }
     news.results.swap(m_waiting);
     news.progress = Progress();
@@ -241,9 +306,15 @@ CListCheckJob::CListCheckJob(UINT newsMessage) : m_job(newsMessage) {}
 
 CListCheckJob::~CListCheckJob() = default;
 
-unsigned CListCheckJob::Start(const std::wstring& listPath, HWND window)
+unsigned CListCheckJob::Start(const std::wstring& listPath, HWND window, checksums::AlgorithmSet accepted)
 {
-    m_work = std::make_shared<CListCheckWork>(listPath);
+    m_work = std::make_shared<CListCheckWork>(listPath, accepted);
+    return m_job.Start(window, m_work);
+}
+
+unsigned CListCheckJob::StartOnEntries(std::vector<ListEntry> entries, HWND window)
+{
+    m_work = std::make_shared<CListCheckWork>(std::move(entries));
     return m_job.Start(window, m_work);
 }
 

@@ -1,6 +1,7 @@
 #ifndef VESTIGON_LIST_CHECK_JOB_H
 #define VESTIGON_LIST_CHECK_JOB_H
 
+#include "checksums/algorithm_names.h"
 #include "lists/list_results.h"
 #include "vrok_system/vrok_backgroundjob.h"
 
@@ -20,6 +21,7 @@ struct CheckedFile
     std::wstring digest;
     unsigned long long size = 0;
     bool sizeKnown = false;
+    hashing::Outcome outcome = hashing::Outcome::Digest;
 };
 
 // How far the worker has come with the list file itself.
@@ -33,14 +35,15 @@ struct CheckProgress
 };
 
 // What the window takes in one step: the list's entries once read (names resolved against the
-// list's folder) with the count of lines that are no checksum lines, then the results that
-// arrived since the last step, the progress, and whether the worker has ended.
+// list's folder) with the count of lines that are no checksum lines and where they stand, then
+// the results that arrived since the last step, the progress, and whether the worker has ended.
 struct ListNews
 {
     ListState listState = ListState::Reading;
     bool listHanded = false;
     std::vector<ListEntry> entries;
     size_t otherLines = 0;
+    std::vector<size_t> otherLineNumbers;
     std::vector<CheckedFile> results;
     CheckProgress progress;
     bool ended = false;
@@ -63,9 +66,12 @@ public:
     CListCheckJob(const CListCheckJob&) = delete;
     CListCheckJob& operator=(const CListCheckJob&) = delete;
 
-    // Starts reading the list and checking the files it names; the job's number, or 0 when no
-    // thread could be started.
-    unsigned Start(const std::wstring& listPath, HWND window);
+    // Starts reading the list and checking the files it names, the lines of the accepted
+    // algorithms each by its own; the job's number, or 0 when no thread could be started.
+    unsigned Start(const std::wstring& listPath, HWND window, checksums::AlgorithmSet accepted = checksums::Md5Only);
+    // The same for entries given at once (path, algorithm, expected digest, possibly empty):
+    // the news hands them back as the list, and each result carries the computed digest.
+    unsigned StartOnEntries(std::vector<ListEntry> entries, HWND window);
     // The worker stops after the pieces it is reading; results after that are not kept.
     void Stop() { m_job.Stop(); }
     // The news of job `number` in one step; false for a message of a stopped job.

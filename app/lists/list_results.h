@@ -2,6 +2,7 @@
 #define VESTIGON_LIST_RESULTS_H
 
 #include "hashing/file_status.h"
+#include "vrok_business/vrok_digest.h"
 
 #include <string>
 #include <vector>
@@ -16,11 +17,14 @@ struct ListEntry
 {
     std::wstring name;       // as the list gives it (unescaped)
     std::wstring path;       // the file it names, resolved against the list's folder
-    std::wstring expected;   // 32 lowercase hexadecimal digits
+    std::wstring expected;   // lowercase hexadecimal digits of `algorithm`
     std::wstring computed;   // empty until the file has been hashed
     unsigned long long size = 0;
     bool sizeKnown = false;
     Result result = Result::Pending;
+    vrok::business::digest::Algorithm algorithm = vrok::business::digest::Algorithm::Md5;
+    bool mayBeBlake2b = false;   // 128 digits of SHA-512 (`algorithm`) or BLAKE2b-512
+    size_t lineNumber = 0;       // in the list, counting from 1
 };
 
 struct Tally

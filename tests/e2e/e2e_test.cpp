@@ -9,6 +9,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -94,15 +95,40 @@ protected:
     HWND Start(const std::wstring& arguments, const wchar_t* className = L"VYMP_MAIN_WINDOW_CLASSNAME",
                const wchar_t* workingFolder = nullptr)
     {
+        Launch(L"vestigon.exe", arguments, workingFolder);
+        WaitForInputIdle(m_process.hProcess, 20000);  // its start-up, the first digest included, is over
+        return WaitForWindow(className);
+    }
+
+    void Launch(const wchar_t* program, const std::wstring& arguments, const wchar_t* workingFolder = nullptr)
+    {
         EndProgram();
-        const std::wstring exe = m_folder.PathOf(L"vestigon.exe");
+        const std::wstring exe = m_folder.PathOf(program);
         std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
         STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
         EXPECT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingFolder,
                                    &startup, &m_process));
-        WaitForInputIdle(m_process.hProcess, 20000);  // its start-up, the first digest included, is over
-        return WaitForWindow(className);
+    }
+
+    // The program started by the one that ran, which has ended meanwhile, becomes the one run.
+    bool FollowChild()
+    {
+        const DWORD parent = m_process.dwProcessId;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32W entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+            if (entry.th32ParentProcessID == parent) {
+                EndProgram();
+                m_process.dwProcessId = entry.th32ProcessID;
+                m_process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE,
+                                                 entry.th32ProcessID);
+                break;
+            }
+        }
+        CloseHandle(snapshot);
+        return m_process.dwProcessId != parent && m_process.hProcess != nullptr;
     }
 
     // A visible top-level window of the program with this class. A test cannot go on without it,
@@ -187,6 +213,20 @@ TEST_F(StartAndClose, AFileNamedInTheFolderItStartsInGetsTheVerdictOfTheChecksum
     const CMainWindowView view(Start(L"x.iso", L"VYMP_MAIN_WINDOW_CLASSNAME", download.Path().c_str()));
     EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == Md5sumOf(L"sample.bin"); }, 10000));
     EXPECT_TRUE(view.ShowsShield(IsGreen));
+    EXPECT_EQ(0u, CloseAndWait(view.window));
+}
+
+// Typed in cmd or PowerShell, `vestigon` is the console companion, which starts the window
+// program with the same file when no option is given and ends at once.
+TEST_F(StartAndClose, TheConsoleCompanionWithoutOptionOpensTheWindowWithTheFile)
+{
+    Launch(L"vestigon.com", L"\"" + TestFile(L"sample.bin") + L"\"");
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(m_process.hProcess, 20000));
+    DWORD code = STILL_ACTIVE;
+    EXPECT_TRUE(GetExitCodeProcess(m_process.hProcess, &code) && code == 0) << code;
+    ASSERT_TRUE(FollowChild()) << "no window program started";
+    const CMainWindowView view(WaitForWindow(L"VYMP_MAIN_WINDOW_CLASSNAME"));
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Md5sumOf(L"sample.bin"); }));
     EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 

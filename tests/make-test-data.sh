@@ -56,9 +56,43 @@ for name in "sample.bin" "name with blanks.bin" "données_файл_数据.bin" "
     fi
 done
 md5sum "sample.bin" "name with blanks.bin" "données_файл_数据.bin" "empty.bin" > md5sums.txt
+# Other digests of the sample, kept out of its folder where they would be its checksum files.
+mkdir -p "$out/e2e-digests"
+sha256sum sample.bin > "$out/e2e-digests/sha256sums.txt"
+b2sum sample.bin > "$out/e2e-digests/b2sums.txt"
+rm -f sha256sums.txt b2sums.txt
 
-# Checksum lists: a release folder of five files whose MD5SUMS also names a missing file, gives
-# one file a wrong digest and holds a junk line, with what `md5sum -c` prints for it; and a list
+# A download x.iso beside the checksum file of one publisher's kind, one folder each, written by
+# coreutils (and gpg for Apache's form): Debian, Ubuntu, Fedora (clear-signed, with its size
+# line), FreeBSD, Arch, Apache, OpenSSL; a wrong digest and a size that differs.
+forms="$out/e2e/forms"
+rm -rf "$forms"
+for kind in debian256 debian512 ubuntu fedora fedora-size freebsd arch apache openssl wrong; do
+    mkdir -p "$forms/$kind"
+    cp sample.bin "$forms/$kind/x.iso"
+    head -c 100 /dev/urandom > "$forms/$kind/other.iso"
+done
+size=$(stat -c %s sample.bin)
+clear_signed() {
+    printf -- '-----BEGIN PGP SIGNED MESSAGE-----\nHash: SHA256\n\n'
+    cat
+    printf -- '-----BEGIN PGP SIGNATURE-----\n\niQEzBAEBCAAdFiEE\n=abcd\n-----END PGP SIGNATURE-----\n'
+}
+(cd "$forms/debian256" && sha256sum other.iso x.iso > SHA256SUMS)
+(cd "$forms/debian512" && sha512sum other.iso x.iso > SHA512SUMS)
+(cd "$forms/ubuntu" && sha256sum -b x.iso other.iso > SHA256SUMS)
+(cd "$forms/fedora" && { echo "# x.iso: $size bytes"; sha256sum --tag x.iso; } | clear_signed > Fedora-Sample-1.0-x86_64-CHECKSUM)
+(cd "$forms/fedora-size" && { echo "# x.iso: $((size + 1)) bytes"; sha256sum --tag x.iso; } | clear_signed > Fedora-Sample-1.0-x86_64-CHECKSUM)
+(cd "$forms/freebsd" && sha512sum --tag other.iso x.iso > CHECKSUM.SHA512-FreeBSD-14.0-RELEASE-amd64)
+(cd "$forms/arch" && b2sum x.iso > b2sums.txt)
+(cd "$forms/apache" && if command -v gpg >/dev/null; then gpg --print-md SHA512 x.iso > x.iso.sha512; \
+    else sha512sum x.iso | cut -c1-128 | tr a-f A-F | sed -E 's/(.{8})/\1 /g; s/^/x.iso: /' > x.iso.sha512; fi)
+(cd "$forms/openssl" && sha256sum x.iso | cut -c1-64 > x.iso.sha256)
+(cd "$forms/wrong" && sha256sum other.iso | sed 's/other.iso/x.iso/' > SHA256SUMS)
+
+# Checksum lists: a release folder of five files whose MD5SUMS (and SHA256SUMS) also names a
+# missing file, gives one file a wrong digest and holds a junk line, with what `md5sum -c` prints
+# for it; and a list
 # of 10,000 small files in a subfolder.
 mkdir -p "$out/lists/release"
 cd "$out/lists/release"
@@ -73,6 +107,15 @@ done
     echo "0123456789abcdef0123456789abcdef  gone.bin"
 } > MD5SUMS
 md5sum -c MD5SUMS > md5sum-c.txt 2>/dev/null || true
+# The same release as SHA256SUMS, with what `sha256sum -c` prints for it.
+{
+    sha256sum a.bin b.bin
+    echo "this line is not a checksum line"
+    echo "$(sha256sum d.bin | cut -c1-64)  c.bin"
+    sha256sum d.bin e.bin
+    echo "$(printf '0123456789abcdef%.0s' 1 2 3 4)  gone.bin"
+} > SHA256SUMS
+sha256sum -c SHA256SUMS > sha256sum-c.txt 2>/dev/null || true
 mkdir -p "$out/lists/many/files"
 cd "$out/lists/many"
 if [ ! -f MD5SUMS ]; then

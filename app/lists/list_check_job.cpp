@@ -252,7 +252,8 @@ CheckedFile CListCheckWork::CheckOne(CJobChannel& channel, unsigned slot, size_t
         status = hashing::StatusOf(file.outcome, listed.path);
         digest = DigestFound(digests, listed.expected);
     }
-    file.result = ResultOf(status, digest, listed.expected);
+    // DigestFound gives the matching one of SHA-512's and BLAKE2b's: judged as the line's own.
+    file.result = ResultOf(status, digest, listed.expected, listed.algorithm);
     if (status == hashing::FileStatus::Hashed)
         file.digest = digest;
     file.size = m_sizes[index];

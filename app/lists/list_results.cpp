@@ -1,15 +1,22 @@
 #include "lists/list_results.h"
 
+#include "checksums/digest_verdict.h"
 #include "vrok_data/vrok_string.h"
 
 #include "checksums/name_escaping.h"
 
 namespace lists {
 
-Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected)
+Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected,
+                checksums::Algorithm algorithm)
 {
+    checksums::FileDigests digests;
+    digests.Set(algorithm, computed);
     switch (status) {
-    case hashing::FileStatus::Hashed: return computed == expected ? Result::Ok : Result::Differs;
+    case hashing::FileStatus::Hashed:
+        return checksums::JudgeReference(expected, digests, algorithm).verdict == checksums::ReferenceVerdict::Equal
+                   ? Result::Ok
+                   : Result::Differs;
     case hashing::FileStatus::Missing: return Result::Missing;
     case hashing::FileStatus::Unreadable: return Result::Unreadable;
     case hashing::FileStatus::Stopped: break;

@@ -1,6 +1,7 @@
 #ifndef VESTIGON_LIST_RESULTS_H
 #define VESTIGON_LIST_RESULTS_H
 
+#include "checksums/algorithm_names.h"
 #include "hashing/file_status.h"
 #include "vrok_business/vrok_digest.h"
 
@@ -36,9 +37,10 @@ struct Tally
     size_t pending = 0;
 };
 
-// A listed file's result: OK when its digest equals the listed one, the file's status otherwise;
-// Pending for a file whose hashing was stopped.
-Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected);
+// A listed file's result: OK when its digest of the line's algorithm equals the listed one, the
+// file's status otherwise; Pending for a file whose hashing was stopped.
+Result ResultOf(hashing::FileStatus status, const std::wstring& computed, const std::wstring& expected,
+                checksums::Algorithm algorithm);
 
 Tally CountResults(const std::vector<ListEntry>& entries);
 

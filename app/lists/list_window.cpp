@@ -386,7 +386,7 @@ bool CListWindow::OnClose()
 
 bool CListWindow::StartChecking()
 {
-    return m_job.Start(m_listPath, m_handle) != 0;
+    return m_job.Start(m_listPath, m_handle, checksums::AlgorithmSet::All()) != 0;
 }
 
 // The rows show once the worker has read the list, in the list's order.

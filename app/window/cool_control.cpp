@@ -21,8 +21,10 @@ const int ButtonTop = 92;
 const int ButtonWidth = 100;
 const int ButtonHeight = 20;
 const wchar_t EnterCharacter = L'\r';
-// Both fields wrap a digest too long for one line over as many lines as it needs.
-const DWORD FieldStyle = WS_BORDER | ES_LOWERCASE | ES_MULTILINE;
+// The reference field scrolls sideways under a long reference; the digest field wraps a digest
+// too long for one line over as many lines as it needs, so that every digit shows.
+const DWORD InputFieldStyle = WS_BORDER | ES_LOWERCASE | ES_AUTOHSCROLL;
+const DWORD DigestFieldStyle = WS_BORDER | ES_LOWERCASE | ES_MULTILINE;
 
 // The lines the field's text takes as the field wraps it.
 int LinesOf(const CBaseWindow* field)
@@ -74,32 +76,26 @@ void CCoolControl::SetDpi(int dpi)
     LayOutChildren();
 }
 
-// One line each: the measures at 96 DPI, scaled. Each line more moves what lies below it down by
-// the height of a line in the fields' font.
+// The measures at 96 DPI, scaled. Each line more of the digest moves the button down by the
+// height of a line in the fields' font.
 void CCoolControl::LayOutChildren()
 {
-    const int inputExtra = (m_inputLines - 1) * LineHeight();
     const int digestExtra = (m_digestLines - 1) * LineHeight();
-    PlaceChild(m_inputField.get(), Scaled(InputFieldTop), Scaled(FieldHeight) + inputExtra);
-    PlaceChild(m_digestField.get(), Scaled(DigestFieldTop) + inputExtra, Scaled(FieldHeight) + digestExtra);
+    PlaceChild(m_inputField.get(), Scaled(InputFieldTop), Scaled(FieldHeight));
+    PlaceChild(m_digestField.get(), Scaled(DigestFieldTop), Scaled(FieldHeight) + digestExtra);
     if (m_compareButton != nullptr && !m_compareButton->IsNull())
-        MoveWindow(m_compareButton->GetHandle(), Scaled(ButtonLeft), Scaled(ButtonTop) + inputExtra + digestExtra,
+        MoveWindow(m_compareButton->GetHandle(), Scaled(ButtonLeft), Scaled(ButtonTop) + digestExtra,
                    Scaled(ButtonWidth), Scaled(ButtonHeight), TRUE);
 }
 
-int CCoolControl::FitFieldsToText()
+int CCoolControl::FitDigestToText()
 {
-    const int inputLines = LinesOf(m_inputField.get());
     const int digestLines = LinesOf(m_digestField.get());
-    if (inputLines != m_inputLines || digestLines != m_digestLines) {
-        m_inputLines = inputLines;
+    if (digestLines != m_digestLines) {
         m_digestLines = digestLines;
         LayOutChildren();
-        // A field that scrolled while it was too short shows its first line again.
-        if (m_inputField != nullptr && !m_inputField->IsNull())
-            SendMessageW(m_inputField->GetHandle(), EM_LINESCROLL, 0, -inputLines);
     }
-    return (m_inputLines + m_digestLines - 2) * LineHeight();
+    return (m_digestLines - 1) * LineHeight();
 }
 
 int CCoolControl::LineHeight() const
@@ -124,7 +120,7 @@ void CCoolControl::CreateInputField()
 {
     m_inputField.reset(new CReferenceField());
     m_inputField->Create(this, L"", Scaled(FieldLeft), Scaled(InputFieldTop), Scaled(FieldWidth),
-                         Scaled(FieldHeight), 0, FieldStyle | ES_AUTOVSCROLL);
+                         Scaled(FieldHeight), 0, InputFieldStyle);
     AttachFieldFont(m_inputField->GetHandle());
     m_inputField->Show(true);
 }
@@ -133,7 +129,7 @@ void CCoolControl::CreateDigestField()
 {
     m_digestField.reset(new CStaticText());
     m_digestField->Create(this, L"", Scaled(FieldLeft), Scaled(DigestFieldTop), Scaled(FieldWidth),
-                          Scaled(FieldHeight), 0, FieldStyle);
+                          Scaled(FieldHeight), 0, DigestFieldStyle);
     AttachFieldFont(m_digestField->GetHandle());
     m_digestField->Show(true);
 }

@@ -39,9 +39,9 @@ public:
     // gives the fields a font of the new height.
     void SetDpi(int dpi) override;
 
-    // Gives each field as many lines as its text takes (at least one) and lays the children out
-    // again; the height the panel needs beyond its one-line layout.
-    int FitFieldsToText();
+    // Gives the digest field as many lines as its digest takes (at least one) and lays the
+    // children out again; the height the panel needs beyond its one-line layout.
+    int FitDigestToText();
 
     vrok::user::controls::text::CEditText* GetInputField() const { return m_inputField.get(); }
     vrok::user::controls::text::CStaticText* GetDigestField() const { return m_digestField.get(); }
@@ -66,7 +66,6 @@ private:
     std::unique_ptr<CReferenceField> m_inputField;
     std::unique_ptr<vrok::user::controls::text::CStaticText> m_digestField;
     std::unique_ptr<vrok::user::controls::button::CButton> m_compareButton;
-    int m_inputLines = 1;
     int m_digestLines = 1;
 };
 

@@ -174,15 +174,15 @@ int OMyWindow::Scaled(int value) const
     return vrok::user::dpi::Scale(value, m_dpi);
 }
 
-// The fields take as many lines as their digits need; the panel and the window grow (or shrink
-// back) by the same height, so that no digit is hidden.
-void OMyWindow::FitPanelToFields()
+// The digest field takes as many lines as its digits need; the panel and the window grow (or
+// shrink back) by the same height, so that no digit is hidden.
+void OMyWindow::FitPanelToDigest()
 {
     if (m_dropPanel == nullptr || m_dropPanel->IsNull())
         return;
     RECT panel = {};
     ::GetWindowRect(m_dropPanel->GetHandle(), &panel);
-    const int grown = Scaled(DropPanelHeight) + m_dropPanel->FitFieldsToText() - (panel.bottom - panel.top);
+    const int grown = Scaled(DropPanelHeight) + m_dropPanel->FitDigestToText() - (panel.bottom - panel.top);
     if (grown == 0)
         return;
     MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
@@ -230,7 +230,7 @@ void OMyWindow::LayOutForDpi()
         m_dropPanel->SetDpi(m_dpi);
         MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
                    Scaled(DropPanelHeight), TRUE);
-        FitPanelToFields();
+        FitPanelToDigest();
     }
     m_strip.FitAgain();
     m_children.RedoAboutForDpi(this, m_dpi);
@@ -250,8 +250,7 @@ bool OMyWindow::OnSetFocus()
 }
 
 // Menu items arrive with no control and code 0, keyboard shortcuts with code 1; the compare
-// button's click and the reference field's changes come posted on by the drop panel. Other
-// controls go to the default processing.
+// button's click comes posted on by the drop panel. Other controls go to the default processing.
 bool OMyWindow::OnCommand(int id, int code, HWND from)
 {
     if (from == nullptr && (code == 0 || code == 1))
@@ -262,17 +261,10 @@ bool OMyWindow::OnCommand(int id, int code, HWND from)
     if (from == nullptr || m_dropPanel == nullptr)
         return false;
     const CButton* button = m_dropPanel->GetCompareButton();
-    if (button != nullptr && !button->IsNull() && from == button->GetHandle())
-    {
-        CompareDigests();
-        return true;
-    }
-    if (code == EN_CHANGE && m_dropPanel->GetInputField() != nullptr && from == m_dropPanel->GetInputField()->GetHandle())
-    {
-        FitPanelToFields();
-        return true;
-    }
-    return false;
+    if (button == nullptr || button->IsNull() || from != button->GetHandle())
+        return false;
+    CompareDigests();
+    return true;
 }
 
 // Only the first file of a drop is shown; the others are ignored.

@@ -111,7 +111,7 @@ private:
     void CreateDropPanel(const wchar_t* languageFilePath);
     void ShowStartFile();
     void LayOutForDpi();
-    void FitPanelToFields();
+    void FitPanelToDigest();
     int Scaled(int value) const;
 
     // Commands (my_window_commands.cpp).

@@ -53,7 +53,7 @@ void OMyWindow::SetDigestText(const std::wstring& text)
 {
     if (m_dropPanel != nullptr && m_dropPanel->GetDigestField() != nullptr)
         SetWindowTextW(m_dropPanel->GetDigestField()->GetHandle(), text.c_str());
-    FitPanelToFields();
+    FitPanelToDigest();
 }
 
 std::wstring OMyWindow::ShownDigest() const

@@ -207,6 +207,14 @@ TEST(ChecksumWindow, AReferenceIsCheckedWithTheDigestItsLengthSays)
         EXPECT_NE(std::wstring::npos, run.StripText().find(row.sentence)) << Narrow(run.StripText());
         if (row.colour == IsGreen) {
             EXPECT_EQ(row.reference, WindowText(run.Digest()));
+            // Every digit shows: the last one lies inside the field, the field inside the panel.
+            RECT field = {}, panel = {};
+            GetClientRect(run.Digest(), &field);
+            GetClientRect(GetParent(run.Digest()), &panel);
+            const LRESULT last = SendMessageW(run.Digest(), EM_POSFROMCHAR, row.reference.size() - 1, 0);
+            EXPECT_LT(static_cast<short>(LOWORD(last)), field.right);
+            EXPECT_LT(static_cast<short>(HIWORD(last)) + 8, field.bottom);
+            EXPECT_LE(ChildRect(run.Digest()).bottom, panel.bottom);
         }
     }
 }

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwctype>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
@@ -230,6 +231,38 @@ TEST_F(StartAndClose, TheConsoleCompanionWithoutOptionOpensTheWindowWithTheFile)
     EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 
+// The checksum files publishers print, one beside the file each: the verdict comes with no input
+// and names the checksum file and the digest; a wrong digest and a size that differs give red.
+TEST_F(StartAndClose, EachPublishersChecksumFileBesideGivesTheVerdictAtOnce)
+{
+    const struct
+    {
+        const wchar_t* kind;
+        bool (*colour)(COLORREF);
+        std::vector<std::wstring> named;
+    } rows[] = {
+        {L"debian256", IsGreen, {L"SHA-256", L"SHA256SUMS"}},
+        {L"debian512", IsGreen, {L"SHA-512", L"SHA512SUMS"}},
+        {L"ubuntu", IsGreen, {L"SHA-256", L"SHA256SUMS"}},
+        {L"fedora", IsGreen, {L"SHA-256", L"Fedora-Sample-1.0-x86_64-CHECKSUM"}},
+        {L"freebsd", IsGreen, {L"SHA-512", L"CHECKSUM.SHA512-FreeBSD-14.0-RELEASE-amd64"}},
+        {L"arch", IsGreen, {L"BLAKE2b", L"b2sums.txt"}},
+        {L"apache", IsGreen, {L"SHA-512", L"x.iso.sha512"}},
+        {L"openssl", IsGreen, {L"SHA-256", L"x.iso.sha256"}},
+        {L"wrong", IsRed, {L"SHA-256", L"SHA256SUMS"}},
+        {L"fedora-size", IsRed, {L"70000", L"70001", L"Fedora-Sample-1.0-x86_64-CHECKSUM"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Narrow(row.kind));
+        const CMainWindowView view(Start(L"\"" + TestFile(L"forms\\" + std::wstring(row.kind) + L"\\x.iso") + L"\""));
+        EXPECT_TRUE(view.ShowsShield(row.colour));
+        const std::wstring strip = WindowText(view.strip);
+        for (const std::wstring& name : row.named)
+            EXPECT_NE(std::wstring::npos, strip.find(name)) << Narrow(strip);
+        EXPECT_EQ(0u, CloseAndWait(view.window));
+    }
+}
+
 // A missing file is told in a box; after OK the window stays without a digest and closes cleanly.
 TEST_F(StartAndClose, AFileThatCannotBeHashedIsToldAndTheWindowOpensEmpty)
 {
@@ -272,7 +305,8 @@ TEST_F(ProgramRun, TheChecksumLineIsCopiedAndSaved)
 {
     const std::wstring folder = FullPath(L"e2e\\saved");
     CreateDirectoryW(folder.c_str(), nullptr);
-    DeleteFileW((folder + L"\\x.iso.md5").c_str());
+    for (const wchar_t* saved : {L"\\x.iso.md5", L"\\x.iso.sha256", L"\\x.iso.b2"})
+        DeleteFileW((folder + saved).c_str());
     ASSERT_TRUE(CopyFileW(TestFile(L"sample.bin").c_str(), (folder + L"\\x.iso").c_str(), FALSE));
     const CMainWindowView view(Start(L"\"" + folder + L"\\x.iso\""));
     EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == Md5sumOf(L"sample.bin"); }, 10000));
@@ -280,6 +314,31 @@ TEST_F(ProgramRun, TheChecksumLineIsCopiedAndSaved)
     SendMessageW(view.window, WM_COMMAND, 209, 0);
     EXPECT_EQ(Md5sumOf(L"sample.bin") + L"  x.iso", ClipboardText());
     EXPECT_EQ(Narrow(Md5sumOf(L"sample.bin")) + "  x.iso\r\n", ReadWholeFile(folder + L"\\x.iso.md5"));
+
+    // The SHA-256 checksum line pasted in upper case, then BLAKE2b's digest: each is computed in
+    // the background and named; copy and save then write the digest in use.
+    const std::wstring sha256 = ReferenceDigestOf(L"e2e-digests\\sha256sums.txt", L"sample.bin");
+    const std::wstring blake2b = ReferenceDigestOf(L"e2e-digests\\b2sums.txt", L"sample.bin");
+    std::wstring upper = sha256 + L"  x.iso\r\n";
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
+    for (const auto& pasted : {std::make_pair(upper, sha256), std::make_pair(L"blake2b:" + blake2b, blake2b)}) {
+        ASSERT_TRUE(SetClipboardText(&pasted.first));
+        SendMessageW(view.window, WM_COMMAND, 204, 0);
+        EXPECT_TRUE(PumpUntil([&] { return WindowText(view.input) == pasted.second; }, 10000));
+        view.Compare(pasted.second, true);
+        EXPECT_TRUE(view.ShowsShield(IsGreen));
+        EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == pasted.second; }, 10000));
+    }
+    EXPECT_NE(std::wstring::npos, WindowText(view.strip).find(L"BLAKE2b")) << Narrow(WindowText(view.strip));
+    SendMessageW(view.window, WM_COMMAND, 209, 0);
+    EXPECT_EQ(Narrow(blake2b) + "  x.iso\r\n", ReadWholeFile(folder + L"\\x.iso.b2"));
+    ASSERT_TRUE(SetClipboardText(&sha256));
+    SendMessageW(view.window, WM_COMMAND, 204, 0);
+    view.Compare(sha256, true);
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(view.digest) == sha256; }, 10000));
+    SendMessageW(view.window, WM_COMMAND, 208, 0);
+    SendMessageW(view.window, WM_COMMAND, 209, 0);
+    EXPECT_EQ(sha256 + L"  x.iso", ClipboardText());
     EXPECT_EQ(0u, CloseAndWait(view.window));
 }
 

@@ -132,14 +132,21 @@ TEST(ListWindow, EachListGivesTheResultsMd5sumPrintsAndTheSummaryCountsThem)
     }
 }
 
-TEST(ListWindow, AReleaseFolderGivesWhatMd5sumPrintsLineForLine)
+TEST(ListWindow, AReleaseFolderGivesWhatCoreutilsPrintsLineForLine)
 {
+    for (const wchar_t* list : {L"SHA256SUMS", L"MD5SUMS"}) {
+        SCOPED_TRACE(Narrow(list));
+        CCheckedList checked;
+        ASSERT_TRUE(checked.Open(FullPath(L"lists\\release\\") + list));
+        ASSERT_TRUE(checked.WaitForEnd());
+        EXPECT_EQ(6, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
+        const wchar_t* printed = list[0] == L'S' ? L"lists\\release\\sha256sum-c.txt" : L"lists\\release\\md5sum-c.txt";
+        EXPECT_EQ(WithCrlf(ReadWholeFile(FullPath(printed))), checked.Copied());
+        EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", checked.Summary());
+    }
     CCheckedList checked;
     ASSERT_TRUE(checked.Open(FullPath(L"lists\\release\\MD5SUMS")));
     ASSERT_TRUE(checked.WaitForEnd());
-    EXPECT_EQ(6, SendMessageW(checked.window->ListView(), LVM_GETITEMCOUNT, 0, 0));
-    EXPECT_EQ(WithCrlf(ReadWholeFile(FullPath(L"lists\\release\\md5sum-c.txt"))), checked.Copied());
-    EXPECT_EQ(L"4 OK, 1 differs, 1 missing, 1 other lines skipped", checked.Summary());
 
     // The row of the wrong digest, the first that is not OK, is selected; it shows its result word
     // and its size as Explorer shows sizes.

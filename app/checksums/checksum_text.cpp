@@ -230,12 +230,17 @@ ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest)
     return parsed;
 }
 
+bool ReadFileBytes(const std::wstring& path, unsigned long long maxBytes, std::string& bytes)
+{
+    CFile file;
+    return file.OpenForReading(path.c_str()) && ReadWholeFile(file, maxBytes, bytes);
+}
+
 bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, bool acceptBareDigest,
                       ChecksumText& out)
 {
-    CFile file;
     std::string bytes;
-    if (!file.OpenForReading(path.c_str()) || !ReadWholeFile(file, maxBytes, bytes))
+    if (!ReadFileBytes(path, maxBytes, bytes))
         return false;
     out = ParseChecksumBytes(bytes, acceptBareDigest);
     return true;

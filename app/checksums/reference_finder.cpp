@@ -21,25 +21,6 @@ bool EndsWithIgnoringCase(const std::wstring& text, const std::wstring& suffix)
     return text.size() >= suffix.size() && SamePathIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-// The plain files of a folder (no folders), as they are spelled on disk.
-std::vector<std::wstring> ListFolderFiles(const std::wstring& folder)
-{
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW entry;
-    const std::wstring pattern = vrok::persistence::file::ToLongPathForm((folder + L"\\*").c_str());
-    HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(entry.cFileName);
-    while (FindNextFileW(search, &entry));
-    FindClose(search);
-    std::sort(names.begin(), names.end(),
-              [](const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) < 0; });
-    return names;
-}
-
 // Moves the files that pass the test from `files` to the end of `chosen`, keeping their order.
 template <typename Test>
 void TakeFiles(std::vector<std::wstring>& files, std::vector<std::wstring>& chosen, Test test)
@@ -62,6 +43,24 @@ bool IsOwnChecksumFile(const std::wstring& candidate, const std::wstring& name)
     return false;
 }
 
+}
+
+std::vector<std::wstring> ListFolderFiles(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW entry;
+    const std::wstring pattern = vrok::persistence::file::ToLongPathForm((folder + L"\\*").c_str());
+    HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(entry.cFileName);
+    while (FindNextFileW(search, &entry));
+    FindClose(search);
+    std::sort(names.begin(), names.end(),
+              [](const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) < 0; });
+    return names;
 }
 
 std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const std::wstring& name)

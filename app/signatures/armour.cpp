@@ -12,7 +12,8 @@ const char Dashes[] = "-----";
 const char SignedMessageLine[] = "-----BEGIN PGP SIGNED MESSAGE-----";
 const char SignatureLine[] = "-----BEGIN PGP SIGNATURE-----";
 
-// The lines of a text without their ends (LF, CRLF or CR).
+}
+
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -29,6 +30,8 @@ std::vector<std::string> SplitLines(const std::string& text)
         lines.push_back(text.substr(start));
     return lines;
 }
+
+namespace {
 
 bool IsBlankCharacter(char character)
 {
@@ -75,7 +78,8 @@ int Base64Value(char character)
     return -1;
 }
 
-// Base64 with optional padding at its very end; false on any other character.
+}
+
 bool DecodeBase64(const std::string& text, std::string& bytes)
 {
     uint32_t bits = 0;
@@ -98,6 +102,8 @@ bool DecodeBase64(const std::string& text, std::string& bytes)
     }
     return padding <= 2 && (text.size() % 4) == 0;
 }
+
+namespace {
 
 uint32_t Crc24(const std::string& bytes)
 {

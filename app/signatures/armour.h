@@ -16,6 +16,13 @@ struct ArmouredBlock
     std::string binary;  // the decoded bytes
 };
 
+// Base64 with optional padding at its very end; false on any other character or a length that
+// is not a multiple of four.
+bool DecodeBase64(const std::string& text, std::string& bytes);
+
+// The lines of a text without their ends (LF, CRLF or CR).
+std::vector<std::string> SplitLines(const std::string& text);
+
 // True when the bytes start, after blanks and line ends, with an armour line of OpenPGP.
 bool LooksArmoured(const std::string& bytes);
 

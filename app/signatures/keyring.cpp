@@ -32,7 +32,7 @@ bool SignedOver(const PublicKey& signer, const SignaturePacket& signature, const
 {
     if (signature.hashAlgorithm == Md5Id || signature.unknownCritical || !NamesKey(signature, signer))
         return false;
-    return SignatureHolds(signer, signature, DigestOfBytes(signature.hashAlgorithm, bytes + SignatureTrailer(signature)));
+    return SignatureHolds(signer, signature, DigestOfBytes(signature.hashAlgorithm, bytes, SignatureTrailer(signature)));
 }
 
 uint32_t ExpiryOf(const PublicKey& key, const SignaturePacket& selfSignature)

@@ -44,7 +44,7 @@ bool IsWeakHash(int hashId)
     return hashId == Md5Id || hashId == Sha1Id || hashId == Ripemd160Id;
 }
 
-std::string DigestOfBytes(int hashId, const std::string& bytes)
+std::string DigestOfBytes(int hashId, const std::string& bytes, const std::string& trailer)
 {
     using namespace vrok::business::digest;
     Algorithm algorithm;
@@ -52,6 +52,7 @@ std::string DigestOfBytes(int hashId, const std::string& bytes)
     if (!DigestAlgorithmOf(hashId, algorithm) || !(stream = CreateDigestStream(algorithm)))
         return std::string();
     stream->Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    stream->Update(reinterpret_cast<const unsigned char*>(trailer.data()), trailer.size());
     unsigned char digest[MaxDigestBytes];
     stream->Finish(digest);
     return std::string(reinterpret_cast<const char*>(digest), stream->DigestBytes());

@@ -17,8 +17,9 @@ bool DigestAlgorithmOf(int hashId, vrok::business::digest::Algorithm& algorithm)
 // MD5, SHA-1 and RIPEMD-160: collisions can be made, so a signature over one proves too little.
 bool IsWeakHash(int hashId);
 
-// The digest of the bytes with the algorithm of that number; empty when it is not computed here.
-std::string DigestOfBytes(int hashId, const std::string& bytes);
+// The digest of the bytes, then the trailer, with the algorithm of that number; empty when it is
+// not computed here.
+std::string DigestOfBytes(int hashId, const std::string& bytes, const std::string& trailer = std::string());
 
 // True when the signature's value holds for the finished digest under the key: the digest's
 // first two bytes as the signature quotes them, the key's algorithm that of the signature, and

@@ -6,10 +6,9 @@ out=${1:?folder}
 mkdir -p "$out/digest"
 out=$(cd "$out" && pwd)
 cd "$out/digest"
-# Every tail length around the padding boundaries (0, 55, 56, 63, 64 bytes after whole blocks),
-# odd lengths, and files that span several 64 KiB windows of the windowed reader.
-for length in 0 1 2 3 54 55 56 57 62 63 64 65 119 120 121 127 128 129 183 184 191 192 1000 4095 4096 \
-              65535 65536 65537 131071 131072 196665 1048577 3145728 4194299 9437187; do
+# Every length from 0 to 300 bytes (every tail around the padding boundaries of 64- and 128-byte
+# blocks), odd lengths, and files that span several 64 KiB windows of the windowed reader.
+for length in $(seq 0 300) 1000 4095 4096 65535 65536 65537 131071 131072 196665 1048577 3145728 4194299 9437187; do
     name="len_$length.bin"
     if [ ! -f "$name" ]; then
         head -c "$length" /dev/urandom > "$name.tmp"
@@ -17,6 +16,10 @@ for length in 0 1 2 3 54 55 56 57 62 63 64 65 119 120 121 127 128 129 183 184 19
     fi
 done
 md5sum len_*.bin > md5sums.txt
+for tool in sha1sum sha224sum sha256sum sha384sum sha512sum b2sum; do
+    $tool len_*.bin > ${tool%sum}sums.txt
+done
+b2sum -l 256 len_*.bin > b2-256sums.txt
 
 # A sparse file of 4.5 GiB and 57 bytes (bit length above 32 bits, a tail that needs a block of its
 # own) with a few marks, one across the 4 GiB line. Its digest is computed once: it takes a while.

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace vrok { namespace business { namespace digest {
 
@@ -30,6 +31,21 @@ public:
 // means the algorithm's own length; BLAKE2b takes 1 to 64, the others only their own length.
 // Null for a length the algorithm does not have.
 std::unique_ptr<IDigestStream> CreateDigestStream(Algorithm algorithm, size_t digestBytes = 0);
+
+// The names of the implementations of the algorithm that this processor and system run, the
+// portable one first; for the tests and the bench.
+std::vector<const char*> ImplementationsOf(Algorithm algorithm);
+
+// A stream on the given one of ImplementationsOf(algorithm); null past the last, or for a length
+// the algorithm does not have.
+std::unique_ptr<IDigestStream> CreateDigestStreamOn(Algorithm algorithm, size_t implementation,
+                                                    size_t digestBytes = 0);
+
+// Which of ImplementationsOf(algorithm) CreateDigestStream uses: the fastest on this processor.
+// The first call for an algorithm times each of them on a small buffer, well under a millisecond,
+// on the calling thread (a hashing thread, not the window's); another thread asking meanwhile
+// waits for that result. SHA-224 shares SHA-256's compressions and choice, SHA-384 SHA-512's.
+size_t ChosenImplementationOf(Algorithm algorithm);
 
 }}}
 

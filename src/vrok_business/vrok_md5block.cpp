@@ -1,5 +1,6 @@
 #include "vrok_business/vrok_md5block.h"
 
+#include "vrok_business/vrok_digest.h"
 #include "vrok_business/vrok_md5steps.h"
 #include "vrok_business/vrok_md5ternary.h"
 
@@ -103,12 +104,19 @@ void CMd5Block::Transform(CMd5State& state) const
     Compress(m_items, state);
 }
 
+const digest::CCompression<Compression> Compressions[2] = {
+    { "portable", digest::RunsEverywhere, CompressBlocksPortable },
+    { "avx512-ternary", TernaryCompressionAvailable, CompressBlocksTernary },
+};
+
+Compression ChosenCompression()
+{
+    return digest::NthRunnable(Compressions, digest::ChosenImplementationOf(digest::Algorithm::Md5))->compress;
+}
+
 void CompressBlocks(const unsigned char* data, size_t count, CMd5State& state)
 {
-    if (TernaryCompressionAvailable())
-        CompressBlocksTernary(data, count, state);
-    else
-        CompressBlocksPortable(data, count, state);
+    ChosenCompression()(data, count, state);
 }
 
 // The words are read in place where the data is aligned for them (the blocks of a large buffer),

@@ -1,6 +1,7 @@
 #ifndef VROK_BUSINESS_MD5BLOCK_H
 #define VROK_BUSINESS_MD5BLOCK_H
 
+#include "vrok_business/vrok_compression.h"
 #include "vrok_business/vrok_md5array.h"
 #include "vrok_business/vrok_md5state.h"
 
@@ -36,10 +37,17 @@ private:
 };
 
 // MD5 compressions of `count` consecutive 64-byte blocks at `data` into the state, the chaining
-// words kept in registers from one block to the next: with the processor's three-input logic
-// instructions where it and the system offer them, in portable C++ otherwise.
+// words kept in registers from one block to the next.
+using Compression = void (*)(const unsigned char* data, size_t count, CMd5State& state);
+
+// The compression that runs fastest here, measured once, on the first call from any thread.
+Compression ChosenCompression();
 void CompressBlocks(const unsigned char* data, size_t count, CMd5State& state);
 void CompressBlocksPortable(const unsigned char* data, size_t count, CMd5State& state);
+
+// Every MD5 compression of the program, the portable one first; the other, with the processor's
+// three-input logic instructions, runs where the processor and system offer them.
+extern const digest::CCompression<Compression> Compressions[2];
 
 }}}
 

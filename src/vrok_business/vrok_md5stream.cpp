@@ -22,7 +22,8 @@ void CMd5Stream::Update(const unsigned char* data, size_t length)
         m_pending.Reset();
     }
     const size_t blocks = length / CMd5Block::Size;
-    CompressBlocks(data, blocks, m_state);
+    if (blocks > 0)
+        m_compress(data, blocks, m_state);
     const size_t rest = length % CMd5Block::Size;
     if (rest > 0)
         m_pending.LoadPartial(data + blocks * CMd5Block::Size, static_cast<unsigned>(rest));

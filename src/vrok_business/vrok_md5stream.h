@@ -13,7 +13,9 @@ namespace vrok { namespace business { namespace md5 {
 class CMd5Stream
 {
 public:
-    CMd5Stream() : m_length(0) {}
+    // On the compression that runs fastest here, or on the one given.
+    CMd5Stream() : CMd5Stream(ChosenCompression()) {}
+    explicit CMd5Stream(Compression compress) : m_compress(compress), m_length(0) {}
     CMd5Stream(const CMd5Stream&) = delete;
     CMd5Stream& operator=(const CMd5Stream&) = delete;
 
@@ -26,6 +28,7 @@ public:
     const unsigned char* GetDigest() const { return m_digest.GetBytes(); }
 
 private:
+    Compression m_compress;
     CMd5State m_state;
     CMd5Block m_pending;
     unsigned long long m_length;

@@ -1,11 +1,11 @@
 #include "vrok_business/vrok_md5ternary.h"
 
 #include "vrok_business/vrok_md5steps.h"
+#include "vrok_business/vrok_processor.h"
 
 #include <cstdlib>
 
 #if defined(__x86_64__)
-#include <cpuid.h>
 #include <immintrin.h>
 #endif
 
@@ -14,30 +14,6 @@ namespace vrok { namespace business { namespace md5 {
 #if defined(__x86_64__)
 
 namespace {
-
-// The system has enabled saving the SSE, AVX and all three AVX-512 parts of the register state.
-bool SystemSavesAvx512Registers()
-{
-    const unsigned int enabledStateMask = 0xe6;
-    unsigned int low, high;
-    __asm__("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
-    return (low & enabledStateMask) == enabledStateMask;
-}
-
-bool DetectTernaryCompression()
-{
-    unsigned int eax, ebx, ecx, edx;
-    const unsigned int osxsave = 1u << 27, avx512f = 1u << 16, avx512vl = 1u << 31;
-    if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx) || !(ecx & osxsave))
-        return false;
-    if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx) || (ebx & (avx512f | avx512vl)) != (avx512f | avx512vl))
-        return false;
-    return SystemSavesAvx512Registers();
-}
-
-// Asking the processor costs a trip through the hypervisor on virtual machines, so it is asked
-// once, before any thread hashes.
-const bool ternaryCompressionAvailable = DetectTernaryCompression();
 
 // vpternlogd's truth tables, its destination operand holding d, the second b and the third c.
 const int B = 0xcc, C = 0xaa, D = 0xf0;
@@ -72,7 +48,7 @@ const int TableI = (C ^ (B | ~D)) & 0xff;
 
 bool TernaryCompressionAvailable()
 {
-    return ternaryCompressionAvailable;
+    return processor::RunsAvx512();
 }
 
 __attribute__((target("avx512f,avx512vl")))

@@ -1,7 +1,5 @@
 #include "hashing/file_digest.h"
 #include "vrok_business/vrok_md5.h"
-#include "vrok_business/vrok_md5block.h"
-#include "vrok_business/vrok_md5ternary.h"
 #include "vrok_persistence/vrok_file.h"
 
 #include "modal_watcher.h"
@@ -10,18 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
 using testsupport::CHeldFile;
 using testsupport::CModalWatcher;
 using testsupport::CTemporaryFolder;
 using testsupport::Narrow;
 using vrok::business::md5::CMd5;
-using vrok::business::md5::CMd5State;
 using vrok::persistence::file::CVirtualFile;
 
 namespace {
@@ -63,26 +58,6 @@ TEST(Digest, EveryTailLengthGivesTheDigestMd5sumPrints)
             EXPECT_EQ(entry.digest, WindowedDigest(entry.path, windowSize)) << windowSize;
     }
     EXPECT_TRUE(watcher.Boxes().empty());
-}
-
-// The digests above come from the compression this processor runs; where that is the AVX-512
-// one, the portable one that other processors run must give the same words, from 0 to 257
-// blocks, aligned or not.
-TEST(Digest, PortableCompressionGivesTheWordsOfTheAvx512One)
-{
-    if (!vrok::business::md5::TernaryCompressionAvailable())
-        GTEST_SKIP() << "no AVX-512 here: the digests above come from the portable compression";
-    std::vector<unsigned char> data(64 * 257 + 1);
-    for (size_t i = 0; i < data.size(); ++i)
-        data[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
-    for (size_t blocks : { 0u, 1u, 2u, 257u })
-        for (size_t offset : { 0u, 1u }) {
-            CMd5State portable, ternary;
-            vrok::business::md5::CompressBlocksPortable(data.data() + offset, blocks, portable);
-            vrok::business::md5::CompressBlocksTernary(data.data() + offset, blocks, ternary);
-            EXPECT_TRUE(portable.a == ternary.a && portable.b == ternary.b && portable.c == ternary.c
-                        && portable.d == ternary.d) << blocks << " blocks at offset " << offset;
-        }
 }
 
 TEST(Digest, FilesThatCannotBeHashedShowTheOpenFailedBoxAndGiveNull)

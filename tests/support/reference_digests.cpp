@@ -12,11 +12,13 @@ std::vector<CReferenceDigest> ReadReferenceDigests(const std::wstring& listPath)
     std::vector<CReferenceDigest> entries;
     std::istringstream lines(ReadWholeFile(listPath));
     std::string line;
-    // "<32 hex digits>  <name>", or "<digits> *<name>" for files read in binary mode.
-    while (std::getline(lines, line))
-        if (line.size() >= 35)
-            entries.push_back({ folder + Widen(line.substr(34, line.find_last_not_of('\r') - 33)),
-                                Widen(line.substr(0, 32)) });
+    // "<hex digits>  <name>", or "<digits> *<name>" for files read in binary mode.
+    while (std::getline(lines, line)) {
+        const size_t digits = line.find(' ');
+        if (digits != std::string::npos && digits > 0 && line.size() > digits + 2)
+            entries.push_back({ folder + Widen(line.substr(digits + 2, line.find_last_not_of('\r') - digits - 1)),
+                                Widen(line.substr(0, digits)) });
+    }
     return entries;
 }
 

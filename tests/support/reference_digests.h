@@ -6,15 +6,15 @@
 
 namespace testsupport {
 
-// One line of a list written by coreutils md5sum on the host: the digest it printed and the
-// file's path, relative to the list's folder joined onto it.
+// One line of a list written on the host by a coreutils digest tool (md5sum, sha256sum, b2sum...):
+// the digest it printed and the file's path, relative to the list's folder joined onto it.
 struct CReferenceDigest
 {
     std::wstring path;
     std::wstring digest;
 };
 
-// The entries of an md5sum list such as "digest\\md5sums.txt" (relative to the working folder,
+// The entries of such a list, e.g. "digest\\md5sums.txt" (relative to the working folder,
 // the test data folder); empty when the list cannot be read.
 std::vector<CReferenceDigest> ReadReferenceDigests(const std::wstring& listPath);
 

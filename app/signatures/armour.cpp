@@ -190,13 +190,6 @@ bool ReadHashHeader(const std::string& line, std::vector<std::string>& names)
 
 }
 
-bool LooksArmoured(const std::string& bytes)
-{
-    const std::vector<std::string> lines = SplitLines(bytes.substr(0, 4096));
-    const size_t first = FirstFilledLine(lines);
-    return first < lines.size() && StartsWith(lines[first], "-----BEGIN PGP ");
-}
-
 std::vector<ArmouredBlock> ReadArmouredBlocks(const std::string& text, bool& damaged)
 {
     std::vector<ArmouredBlock> blocks;

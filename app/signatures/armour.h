@@ -23,9 +23,6 @@ bool DecodeBase64(const std::string& text, std::string& bytes);
 // The lines of a text without their ends (LF, CRLF or CR).
 std::vector<std::string> SplitLines(const std::string& text);
 
-// True when the bytes start, after blanks and line ends, with an armour line of OpenPGP.
-bool LooksArmoured(const std::string& bytes);
-
 // The blocks between "-----BEGIN <label>-----" and "-----END <label>-----" lines, decoded. A block
 // whose base64 is not clean, whose end line is missing or whose checksum line differs from the
 // decoded bytes is left out; `damaged` then becomes true.

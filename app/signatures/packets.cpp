@@ -57,7 +57,9 @@ bool ReadPackets(const std::string& bytes, std::vector<Packet>& packets)
 
 std::string PacketBytesOf(const std::string& fileBytes, bool& damaged)
 {
-    if (!LooksArmoured(fileBytes))
+    // Every binary packet starts with its top bit set; text never does, and armoured blocks may
+    // stand among other text (an Apache KEYS file lists its keys before each block).
+    if (fileBytes.empty() || (static_cast<unsigned char>(fileBytes[0]) & 0x80))
         return fileBytes;
     std::string binary;
     for (const ArmouredBlock& block : ReadArmouredBlocks(fileBytes, damaged))

@@ -31,8 +31,8 @@ struct Packet
 // may have them), or there are more than MaxPackets; `packets` then holds those read before.
 bool ReadPackets(const std::string& bytes, std::vector<Packet>& packets);
 
-// Binary OpenPGP data from a file's bytes: the armoured blocks decoded and joined when it is
-// armoured, the bytes themselves otherwise. `damaged` becomes true when a block does not decode.
+// Binary OpenPGP data from a file's bytes: the bytes themselves when they start as a packet does,
+// the armoured blocks among the text decoded and joined otherwise. `damaged` becomes true when a block does not decode.
 std::string PacketBytesOf(const std::string& fileBytes, bool& damaged);
 
 }

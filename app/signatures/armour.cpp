@@ -14,6 +14,11 @@ const char SignatureLine[] = "-----BEGIN PGP SIGNATURE-----";
 
 }
 
+bool StartsWith(const std::string& text, const char* prefix)
+{
+    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -44,11 +49,6 @@ std::string WithoutTrailingBlanks(const std::string& line)
     while (end > 0 && IsBlankCharacter(line[end - 1]))
         --end;
     return line.substr(0, end);
-}
-
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
 }
 
 // "-----BEGIN X-----" gives "X"; anything else an empty label.

@@ -20,6 +20,8 @@ struct ArmouredBlock
 // is not a multiple of four.
 bool DecodeBase64(const std::string& text, std::string& bytes);
 
+bool StartsWith(const std::string& text, const char* prefix);
+
 // The lines of a text without their ends (LF, CRLF or CR).
 std::vector<std::string> SplitLines(const std::string& text);
 

@@ -2,6 +2,7 @@
 
 #include "signatures/armour.h"
 #include "signatures/public_key_library.h"
+#include "signatures/signature_result.h"
 
 namespace signatures {
 
@@ -15,11 +16,6 @@ const size_t AlgorithmBytes = 2;
 const size_t PointBytes = 32;
 const size_t SignatureBytes = 64;
 const size_t MaxLines = 100000;
-
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
 
 std::string Trimmed(const std::string& line)
 {
@@ -78,14 +74,8 @@ std::string MinisignKeyText(const MinisignKey& key)
 
 std::string MinisignKeyIdText(const std::string& keyId)
 {
-    static const char Hex[] = "0123456789ABCDEF";
-    std::string text;
-    for (size_t at = keyId.size(); at-- > 0;) {
-        const unsigned char byte = static_cast<unsigned char>(keyId[at]);
-        text += Hex[byte >> 4];
-        text += Hex[byte & 0x0F];
-    }
-    return text;
+    // minisign prints the number that the bytes hold in little-endian order.
+    return HexOf(std::string(keyId.rbegin(), keyId.rend()));
 }
 
 bool ParseMinisignSignature(const std::string& text, MinisignSignature& signature)

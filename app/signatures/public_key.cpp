@@ -1,8 +1,7 @@
 #include "signatures/public_key.h"
 
 #include "signatures/byte_reader.h"
-#include "signatures/signature_packet.h"
-#include "vrok_business/vrok_digest.h"
+#include "signatures/signature_math.h"
 
 namespace signatures {
 
@@ -85,15 +84,7 @@ std::string KeyHashPrefix(const PublicKey& key)
 
 std::string ComputeFingerprint(const PublicKey& key)
 {
-    using namespace vrok::business::digest;
-    const std::unique_ptr<IDigestStream> stream = CreateDigestStream(Algorithm::Sha1);
-    if (!stream)
-        return std::string();
-    const std::string bytes = KeyHashPrefix(key);
-    stream->Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    unsigned char digest[MaxDigestBytes];
-    stream->Finish(digest);
-    return std::string(reinterpret_cast<const char*>(digest), stream->DigestBytes());
+    return DigestOfBytes(Sha1Id, KeyHashPrefix(key));
 }
 
 }

@@ -152,19 +152,12 @@ SignatureResult CheckOpenPgpOverBytes(const std::string& packetBytes, bool damag
 
 bool IsMinisignText(const std::string& bytes)
 {
-    return bytes.compare(0, sizeof(MinisignStart) - 1, MinisignStart) == 0;
+    return StartsWith(bytes, MinisignStart);
 }
 
 std::string Blake2bOf(const std::string& bytes)
 {
-    using namespace vrok::business::digest;
-    const std::unique_ptr<IDigestStream> stream = CreateDigestStream(Algorithm::Blake2b, Blake2bBytes);
-    if (!stream)
-        return std::string();
-    stream->Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    unsigned char digest[MaxDigestBytes];
-    stream->Finish(digest);
-    return std::string(reinterpret_cast<const char*>(digest), stream->DigestBytes());
+    return DigestOf(Algorithm::Blake2b, Blake2bBytes, bytes);
 }
 
 // A minisign signature over a message: the file's bytes for the legacy form, its BLAKE2b-512

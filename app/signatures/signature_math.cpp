@@ -44,18 +44,23 @@ bool IsWeakHash(int hashId)
     return hashId == Md5Id || hashId == Sha1Id || hashId == Ripemd160Id;
 }
 
-std::string DigestOfBytes(int hashId, const std::string& bytes, const std::string& trailer)
+std::string DigestOf(Algorithm algorithm, size_t digestBytes, const std::string& bytes, const std::string& trailer)
 {
     using namespace vrok::business::digest;
-    Algorithm algorithm;
-    std::unique_ptr<IDigestStream> stream;
-    if (!DigestAlgorithmOf(hashId, algorithm) || !(stream = CreateDigestStream(algorithm)))
+    const std::unique_ptr<IDigestStream> stream = CreateDigestStream(algorithm, digestBytes);
+    if (!stream)
         return std::string();
     stream->Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     stream->Update(reinterpret_cast<const unsigned char*>(trailer.data()), trailer.size());
     unsigned char digest[MaxDigestBytes];
     stream->Finish(digest);
     return std::string(reinterpret_cast<const char*>(digest), stream->DigestBytes());
+}
+
+std::string DigestOfBytes(int hashId, const std::string& bytes, const std::string& trailer)
+{
+    Algorithm algorithm;
+    return DigestAlgorithmOf(hashId, algorithm) ? DigestOf(algorithm, 0, bytes, trailer) : std::string();
 }
 
 bool SignatureHolds(const PublicKey& key, const SignaturePacket& signature, const std::string& digest)

@@ -17,6 +17,11 @@ bool DigestAlgorithmOf(int hashId, vrok::business::digest::Algorithm& algorithm)
 // MD5, SHA-1 and RIPEMD-160: collisions can be made, so a signature over one proves too little.
 bool IsWeakHash(int hashId);
 
+// The digest of the bytes, then the trailer; digestBytes 0 is the algorithm's own length. Empty
+// when the digest engines cannot give it.
+std::string DigestOf(vrok::business::digest::Algorithm algorithm, size_t digestBytes, const std::string& bytes,
+                     const std::string& trailer = std::string());
+
 // The digest of the bytes, then the trailer, with the algorithm of that number; empty when it is
 // not computed here.
 std::string DigestOfBytes(int hashId, const std::string& bytes, const std::string& trailer = std::string());

@@ -1,8 +1,12 @@
 # What checking signatures needs beside the exe: libgcrypt and libgpg-error from Debian's MinGW-w64
 # packages (the program loads them at run time, so it starts without them), and the keyring of
 # publishers' keys that the program ships, picked by fingerprint from Debian's keyring packages.
+set(VESTIGON_GCRYPT_DIR /usr/${TOOLCHAIN_PREFIX}/bin CACHE PATH
+    "Folder holding libgcrypt-20.dll and libgpg-error-0.dll for the target")
+set(VESTIGON_KEYRINGS_DIR /usr/share/keyrings CACHE PATH
+    "Folder holding debian-role-keys.gpg and archlinux.gpg (Debian's debian-keyring and archlinux-keyring)")
 foreach(library libgcrypt-20 libgpg-error-0)
-    find_file(VESTIGON_${library}_DLL ${library}.dll PATHS /usr/${TOOLCHAIN_PREFIX}/bin
+    find_file(VESTIGON_${library}_DLL ${library}.dll PATHS ${VESTIGON_GCRYPT_DIR}
               NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     list(APPEND VESTIGON_SIGNATURE_DLLS ${VESTIGON_${library}_DLL})
 endforeach()
@@ -10,15 +14,15 @@ endforeach()
 set(VESTIGON_KEYRING_NAME publisher_keys.gpg)
 set(VESTIGON_KEYRING ${VESTIGON_RUN_DIR}/${VESTIGON_KEYRING_NAME})
 set(VESTIGON_SHIPPED_KEYS
-    /usr/share/keyrings/debian-role-keys.gpg:DF9B9C49EAA9298432589D76DA87E80D6294BE9B
-    /usr/share/keyrings/debian-role-keys.gpg:10460DAD76165AD81FBC0CE9988021A964E6EA7D
-    /usr/share/keyrings/archlinux.gpg:3E80CA1A8B89F69CBA57D98A76A5EF9054449A5C)
+    ${VESTIGON_KEYRINGS_DIR}/debian-role-keys.gpg:DF9B9C49EAA9298432589D76DA87E80D6294BE9B
+    ${VESTIGON_KEYRINGS_DIR}/debian-role-keys.gpg:10460DAD76165AD81FBC0CE9988021A964E6EA7D
+    ${VESTIGON_KEYRINGS_DIR}/archlinux.gpg:3E80CA1A8B89F69CBA57D98A76A5EF9054449A5C)
 add_custom_command(OUTPUT ${VESTIGON_KEYRING}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${VESTIGON_RUN_DIR}
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/make-keyring ${VESTIGON_KEYRING}
             ${VESTIGON_SHIPPED_KEYS}
-    DEPENDS ${PROJECT_SOURCE_DIR}/tools/make-keyring /usr/share/keyrings/debian-role-keys.gpg
-            /usr/share/keyrings/archlinux.gpg
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/make-keyring ${VESTIGON_KEYRINGS_DIR}/debian-role-keys.gpg
+            ${VESTIGON_KEYRINGS_DIR}/archlinux.gpg
     COMMENT "Keyring of publishers' keys")
 
 # The DLLs go beside the exe and beside the test programs, which load them the same way.

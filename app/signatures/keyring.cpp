@@ -212,7 +212,7 @@ std::vector<CertifiedKey> ReadCertifiedKeys(const std::string& fileBytes, KeyOri
     if (!ReadPackets(PacketBytesOf(fileBytes, damaged), packets))
         damaged = true;
     std::vector<CertifiedKey> keys;
-    for (size_t first = 0; first < packets.size();) {
+    for (size_t first = 0; first < packets.size() && keys.size() < MaxKeysPerFile;) {
         size_t end = first + 1;
         while (end < packets.size() && packets[end].tag != PublicKeyTag)
             ++end;

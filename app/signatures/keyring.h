@@ -40,6 +40,9 @@ struct CertifiedKey
     std::string UserId() const { return userIds.empty() ? std::string() : userIds.front(); }
 };
 
+// At most this many keys are taken from one file.
+const size_t MaxKeysPerFile = 4096;
+
 // The keys in OpenPGP data (binary or armoured) that the program can check signatures with: a key
 // whose algorithm it does not handle, or that carries no user id signed by itself, is left out.
 // `damaged` becomes true when the data does not read to its end.

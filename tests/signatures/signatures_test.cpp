@@ -3,6 +3,7 @@
 #include "signatures/packets.h"
 #include "signatures/signature_check.h"
 #include "signatures/signature_finder.h"
+#include "signatures/signature_lookup.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -326,6 +327,40 @@ TEST(SignatureFinder, FindsTheSignaturesBesideAListAndAFile)
     const std::vector<std::wstring> files = FindFileSignatureFiles(folder.PathOf(L"x.iso"));
     EXPECT_EQ((std::vector<std::wstring>{folder.PathOf(L"sha256sums.SIGN"), folder.PathOf(L"SHA256SUMS.asc")}), lists);
     EXPECT_EQ((std::vector<std::wstring>{folder.PathOf(L"x.iso.sig"), folder.PathOf(L"x.iso.minisig")}), files);
+}
+
+TEST(SignatureLookup, ListIsCheckedWithTheSignaturesAndKeysBesideIt)
+{
+    const struct
+    {
+        const wchar_t* list;
+        const char* listSource;
+        const wchar_t* signature;
+        const char* signatureSource;
+        SignatureVerdict verdict;
+    } table[] = {
+        {L"SHA256SUMS", "SHA256SUMS", L"SHA256SUMS.sig", "SHA256SUMS.beside.sig", SignatureVerdict::SignedByKeyBeside},
+        {L"CHECKSUM", "CHECKSUM", nullptr, nullptr, SignatureVerdict::Signed},
+        {L"SHA256SUMS", "SHA256SUMS", nullptr, nullptr, SignatureVerdict::None},
+    };
+    bool damaged = false;
+    CKeyring known;
+    known.AddKeys(ReadCertifiedKeys(Data("keys.gpg"), KeyOrigin::Added, damaged));
+    for (const auto& row : table) {
+        testsupport::CTemporaryFolder folder;
+        const std::string listBytes = Data(row.listSource);
+        const std::wstring list = folder.WriteFile(row.list, listBytes);
+        folder.WriteFile(L"KEYS", Data("beside/KEYS"));
+        if (row.signature)
+            folder.WriteFile(row.signature, Data(row.signatureSource));
+        std::string listText;
+        const SignatureResult result = CheckListSignatures(list, listBytes, known, CurrentTime(), listText);
+        EXPECT_EQ(static_cast<int>(row.verdict), static_cast<int>(result.verdict)) << row.listSource;
+        const std::wstring signatureFile = row.signature ? folder.PathOf(row.signature) : list;
+        EXPECT_EQ(row.verdict == SignatureVerdict::None ? L"" : signatureFile, result.signatureFile) << row.listSource;
+        EXPECT_NE(std::string::npos, listText.find("  x.iso\n")) << row.listSource;
+        EXPECT_EQ(std::string::npos, listText.find("PGP")) << row.listSource;
+    }
 }
 
 }

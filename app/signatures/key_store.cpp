@@ -68,17 +68,18 @@ CKeyStore::Change CKeyStore::Add(const KeyFileContents& contents)
             continue;
         key.origin = KeyOrigin::Added;
         m_added.push_back(key);
+        Rebuild();
         added = true;
     }
     for (const MinisignKey& key : contents.minisignKeys) {
         if (IsKnown(MinisignKeyIdText(key.keyId)))
             continue;
         m_addedMinisign.push_back(key);
+        Rebuild();
         added = true;
     }
     if (!added)
         return Change::Unchanged;
-    Rebuild();
     return Store() ? Change::Stored : Change::HeldForRun;
 }
 

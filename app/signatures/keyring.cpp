@@ -2,6 +2,7 @@
 
 #include "signatures/packets.h"
 #include "signatures/signature_math.h"
+#include "signatures/signature_result.h"
 
 #include <algorithm>
 
@@ -37,7 +38,7 @@ bool SignedOver(const PublicKey& signer, const SignaturePacket& signature, const
 
 uint32_t ExpiryOf(const PublicKey& key, const SignaturePacket& selfSignature)
 {
-    return selfSignature.keyValidSeconds == 0 ? 0 : key.created + selfSignature.keyValidSeconds;
+    return MomentAfter(key.created, selfSignature.keyValidSeconds);
 }
 
 // What the latest self-signature so far says of the key's life and use.

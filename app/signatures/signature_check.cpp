@@ -51,7 +51,7 @@ SignatureVerdict VerdictOfHoldingSignature(const SignaturePacket& signature, con
         return SignatureVerdict::NotCheckable;
     if (signature.created < match.key->created)
         return SignatureVerdict::Bad;
-    const uint32_t signatureExpires = signature.validSeconds == 0 ? 0 : signature.created + signature.validSeconds;
+    const uint32_t signatureExpires = MomentAfter(signature.created, signature.validSeconds);
     if (HasExpired(match.owner->expires, now) || HasExpired(match.expires, now) || HasExpired(signatureExpires, now))
         return SignatureVerdict::Expired;
     if (IsWeakHash(signature.hashAlgorithm))
@@ -66,7 +66,9 @@ SignatureResult CheckOpenPgp(const SignaturePacket& signature, const std::string
 {
     if (signature.unknownCritical || !signature.hasCreated)
         return Verdict(SignatureVerdict::Bad);
-    if (signature.type != BinaryDocument && signature.type != TextDocument)
+    // Without libgcrypt no key is certified either: every key would seem unknown.
+    if ((signature.type != BinaryDocument && signature.type != TextDocument) ||
+        !CPublicKeyLibrary::Instance().IsAvailable())
         return Verdict(SignatureVerdict::NotCheckable);
     const std::vector<SignerMatch> matches = keyring.FindSigners(signature);
     if (matches.empty()) {
@@ -79,8 +81,6 @@ SignatureResult CheckOpenPgp(const SignaturePacket& signature, const std::string
     for (const SignerMatch& match : matches)
         if (SignatureHolds(*match.key, signature, digest))
             return FromKey(VerdictOfHoldingSignature(signature, match, now), *match.owner);
-    if (!CPublicKeyLibrary::Instance().IsAvailable())
-        return FromKey(SignatureVerdict::NotCheckable, *matches.front().owner);
     return FromKey(SignatureVerdict::Bad, *matches.front().owner);
 }
 
@@ -164,11 +164,11 @@ std::string Blake2bOf(const std::string& bytes)
 // digest for the prehashed form.
 SignatureResult CheckMinisign(const MinisignSignature& signature, const std::string& message, const CKeyring& keyring)
 {
+    if (!CPublicKeyLibrary::Instance().IsAvailable())
+        return Verdict(SignatureVerdict::NotCheckable);
     const std::vector<const OriginMinisignKey*> keys = keyring.FindMinisignKeys(signature.keyId);
     SignatureResult result = Verdict(keys.empty() ? SignatureVerdict::UnknownKey : SignatureVerdict::Bad);
     result.fingerprint = MinisignKeyIdText(signature.keyId);
-    if (!keys.empty() && !CPublicKeyLibrary::Instance().IsAvailable())
-        result.verdict = SignatureVerdict::NotCheckable;
     for (const OriginMinisignKey* key : keys) {
         if (!MinisignHolds(key->key, signature, message))
             continue;

@@ -13,6 +13,14 @@ std::wstring GroupedFingerprint(const std::string& fingerprint)
     return grouped;
 }
 
+uint32_t MomentAfter(uint32_t start, uint32_t seconds)
+{
+    if (seconds == 0)
+        return 0;
+    const unsigned long long moment = static_cast<unsigned long long>(start) + seconds;
+    return moment > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<uint32_t>(moment);
+}
+
 std::string HexOf(const std::string& bytes)
 {
     static const char Digits[] = "0123456789ABCDEF";

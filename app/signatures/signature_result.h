@@ -3,6 +3,7 @@
 
 #include "signatures/keyring.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ struct SignatureResult
 
 // "DF9B 9C49 EAA9 2984 ..." : the hexadecimal digits in groups of four.
 std::wstring GroupedFingerprint(const std::string& fingerprint);
+
+// A moment `seconds` after `start`, 0 (never) for no seconds; a sum past what 32 bits hold is the
+// last moment they hold, not a moment long past.
+uint32_t MomentAfter(uint32_t start, uint32_t seconds);
 
 // Upper-case hexadecimal of bytes.
 std::string HexOf(const std::string& bytes);

@@ -13,7 +13,7 @@ add_custom_command(OUTPUT ${VESTIGON_DIST_ZIP}
             --runnable ${VESTIGON_RUN_DIR} --lang-sources ${VESTIGON_LANG_SOURCE_DIR}
             --readme ${PROJECT_SOURCE_DIR}/README.md --license ${PROJECT_SOURCE_DIR}/LICENSE
             --top ${VESTIGON_DIST_NAME} --output ${VESTIGON_DIST_ZIP}
-    DEPENDS vestigon vestigon_console ${VESTIGON_DATA_FILES} ${VESTIGON_PROFILE_SOURCES}
+    DEPENDS vestigon vestigon_console ${VESTIGON_DATA_FILES} ${VESTIGON_SIGNATURE_FILES} ${VESTIGON_PROFILE_SOURCES}
             ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
             ${PROJECT_SOURCE_DIR}/tools/make-dist ${PROJECT_SOURCE_DIR}/tools/make-profile-file
     COMMENT "Release archive ${VESTIGON_DIST_NAME}.zip")

@@ -210,12 +210,17 @@ ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest,
     return ParseChecksumText(DecodeText(bytes), acceptBareDigest, reading);
 }
 
+bool ReadFileBytes(const std::wstring& path, unsigned long long maxBytes, std::string& bytes)
+{
+    CFile file;
+    return file.OpenForReading(path.c_str()) && ReadWholeFile(file, maxBytes, bytes);
+}
+
 bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, bool acceptBareDigest,
                       ChecksumText& out, AlgorithmSet accepted)
 {
-    CFile file;
     std::string bytes;
-    if (!file.OpenForReading(path.c_str()) || !ReadWholeFile(file, maxBytes, bytes))
+    if (!ReadFileBytes(path, maxBytes, bytes))
         return false;
     ChecksumReading reading;
     reading.accepted = accepted;

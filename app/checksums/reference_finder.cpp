@@ -42,7 +42,7 @@ struct CFolderFile
 };
 
 // The plain files of a folder (no folders).
-std::vector<CFolderFile> ListFolderFiles(const std::wstring& folder)
+std::vector<CFolderFile> ListFolderFilesWithUpperNames(const std::wstring& folder)
 {
     std::vector<CFolderFile> files;
     WIN32_FIND_DATAW entry;
@@ -166,9 +166,17 @@ void Consider(ReferenceLookup& lookup, const ChecksumLine& line, const std::wstr
 
 }
 
+std::vector<std::wstring> ListFolderFiles(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    for (const CFolderFile& file : ListFolderFilesWithUpperNames(folder))
+        names.push_back(file.name);
+    return names;
+}
+
 std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const std::wstring& name, AlgorithmSet accepted)
 {
-    std::vector<CFolderFile> files = ListFolderFiles(folder);
+    std::vector<CFolderFile> files = ListFolderFilesWithUpperNames(folder);
     std::vector<std::wstring> chosen;
     std::vector<std::wstring> itself;
     TakeNamed(files, itself, name);

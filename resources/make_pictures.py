@@ -4,7 +4,7 @@
 Usage: python3 make_pictures.py <output folder>
 
 Writes vestigon.ico (16, 20, 24, 32, 40, 48 and 64 pixels, 32 bits with alpha), the four
-verdict shields verdict_equal.bmp, verdict_unknown.bmp, verdict_warning.bmp and
+verdict shields verdict_equal.bmp, verdict_signed.bmp, verdict_unknown.bmp, verdict_warning.bmp and
 verdict_different.bmp (30 x 30, 32 bits, on the notification strip's pale yellow) and
 about.bmp (336 x 450, a light green fingerprint on dark green). Each bitmap is also drawn
 at 1.5 and 2 times its size for denser screens, as NAME_150.bmp and NAME_200.bmp: the
@@ -249,6 +249,17 @@ def draw_shield_bitmap(colour_name, mark, scale=1.0):
     return canvas
 
 
+def draw_sealed_shield_bitmap(scale=1.0):
+    """The green shield with a gold seal at its lower right: the digest matches and the list or
+    file carries a signature that holds by a key the program knows."""
+    canvas = draw_shield_bitmap('green', check_mark(), scale)
+    bounds = (14, 14, 30, 30)
+    canvas.fill(disc(22.6, 22.6, 6.4), (110, 78, 8), bounds)
+    canvas.fill(disc(22.6, 22.6, 5.3), vertical_gradient((255, 224, 110), (214, 158, 24), 17.0, 28.0), bounds)
+    canvas.fill(disc(22.6, 22.6, 2.2), (255, 246, 200), bounds, opacity=0.7)
+    return canvas
+
+
 def mark_rim(mark, width=0.7):
     """The mark widened by `width` pixels: the points within that distance of it."""
     offsets = [(width * math.cos(a * math.pi / 4), width * math.sin(a * math.pi / 4)) for a in range(8)]
@@ -447,6 +458,7 @@ def main(arguments):
     for suffix, scale in SCALES:
         for name, colour, mark in shields:
             write_file(folder, name + suffix + '.bmp', bmp_bytes(draw_shield_bitmap(colour, mark, scale)))
+        write_file(folder, 'verdict_signed' + suffix + '.bmp', bmp_bytes(draw_sealed_shield_bitmap(scale)))
         write_file(folder, 'about' + suffix + '.bmp', bmp_bytes(draw_about_bitmap(scale)))
     return 0
 

@@ -12,6 +12,8 @@
 #define IDB_VERDICT_WARNING 103
 #define IDB_VERDICT_DIFFERENT 104
 #define IDB_ABOUT 105
+/* The green shield with the seal of a signature that holds. */
+#define IDB_VERDICT_SIGNED 107
 
 /* The same pictures drawn at 1.5x and 2x sit at these distances from their 1x number. */
 #define IDB_DRAWN_150_OFFSET 1000

@@ -27,7 +27,7 @@ public:
         if (read && !channel.StopRequested())
             outcome = m_hash(m_path, requests, *this, digests);
         if (outcome == Outcome::Digest && m_companion && !channel.StopRequested())
-            m_companion->AfterDigests(m_path, stopRequested);
+            m_companion->AfterDigests(m_path, requests, digests, stopRequested);
         CLockHolder held(channel.Lock());
         m_read = read;
         m_outcome = read ? outcome : Outcome::Digest;

@@ -32,8 +32,10 @@ public:
     // read at all (what the companion found already decides).
     virtual bool BeforeHashing(const std::wstring& path, std::vector<DigestRequest>& requests,
                                const std::function<bool()>& stopRequested) noexcept = 0;
-    // Once the digests are there.
-    virtual void AfterDigests(const std::wstring& path, const std::function<bool()>& stopRequested) noexcept = 0;
+    // Once the digests are there: one per request, raw, in the order of the requests read.
+    virtual void AfterDigests(const std::wstring& path, const std::vector<DigestRequest>& requests,
+                              const std::vector<std::string>& digests,
+                              const std::function<bool()>& stopRequested) noexcept = 0;
 };
 
 typedef Outcome (*CHashFunction)(const std::wstring& path, const std::vector<DigestRequest>& requests,

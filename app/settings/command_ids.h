@@ -20,6 +20,9 @@ const unsigned short SaveChecksumFile = 209;
 const unsigned short LookForChecksumFiles = 210;
 const unsigned short CheckList = 211;
 const unsigned short CopyResults = 212;
+const unsigned short AddPublisherKey = 213;
+const unsigned short PublisherKeys = 214;
+const unsigned short RemoveKey = 222;
 // The Digest menu: one id per algorithm, MD5 first, in the order of the digests' enumeration.
 const unsigned short FirstDigest = 215;
 const unsigned short LastDigest = 221;

@@ -72,11 +72,27 @@ const wchar_t* const KeyHashEqualNamed = L"hash_equal_named";
 const wchar_t* const KeyHashDifferentNamed = L"hash_different_named";
 const wchar_t* const KeySizeDiffers = L"size_differs";
 const wchar_t* const KeyPastedNameDiffers = L"pasted_name_differs";
+// What a signature says, in [SIGNATURES]: longer than the digest's sentences, read as messages.
+const wchar_t* const SectionSignatures = L"SIGNATURES";
+const wchar_t* const KeySignedBy = L"signed_by";
+const wchar_t* const KeySignedByKeyBeside = L"signed_by_key_beside";
+const wchar_t* const KeySignedByUnknownKey = L"signed_by_unknown_key";
+const wchar_t* const KeySignatureWeak = L"signature_weak";
+const wchar_t* const KeySignatureExpired = L"signature_expired";
+const wchar_t* const KeySignatureRevoked = L"signature_revoked";
+const wchar_t* const KeySignatureBadList = L"signature_bad_list";
+const wchar_t* const KeySignatureBadFile = L"signature_bad_file";
+const wchar_t* const KeySignatureNotCheckable = L"signature_not_checkable";
 const wchar_t* const KeyReferenceFrom = L"reference_from_file";
 const wchar_t* const KeyReferenceConflict = L"reference_conflict";
 const wchar_t* const SectionMessages = L"MESSAGES";
 const wchar_t* const KeyLanguageNotRemembered = L"language_not_remembered";
 const wchar_t* const KeyDigestNotRemembered = L"digest_not_remembered";
+const wchar_t* const KeyKeyAddQuestion = L"key_add_question";
+const wchar_t* const KeyKeyNoneFound = L"key_none_found";
+const wchar_t* const KeyKeyNotStored = L"key_not_stored";
+const wchar_t* const KeyKeyNotRemoved = L"key_not_removed";
+const wchar_t* const SectionKeysWindow = L"KEYS_WINDOW";
 // Box texts with the checksum file's name filled in where the text says %s.
 const wchar_t* const KeyReplaceQuestion = L"checksum_file_replace";
 const wchar_t* const KeyCannotWrite = L"checksum_file_not_written";

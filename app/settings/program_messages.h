@@ -12,5 +12,7 @@ const UINT WM_LIST_NEWS = WM_APP + 41;
 // Posted to the main window when Enter is typed in the reference field (number 0): the main
 // window then compares the two digests.
 const UINT WM_COMPARE_REQUEST = WM_APP + 42;
+// Posted to the main window when the keys window has removed a key (number 0).
+const UINT WM_KEYS_CHANGED = WM_APP + 43;
 
 #endif

@@ -11,6 +11,15 @@ namespace signatures {
 
 namespace {
 
+hashing::DigestRequest RequestOf(vrok::business::digest::Algorithm algorithm, size_t digestBytes, std::string trailer)
+{
+    hashing::DigestRequest request;
+    request.algorithm = algorithm;
+    request.digestBytes = digestBytes;
+    request.trailer = std::move(trailer);
+    return request;
+}
+
 using vrok::business::digest::Algorithm;
 
 const char MinisignStart[] = "untrusted comment:";
@@ -238,7 +247,7 @@ void CFileSignatures::AddSignatureFile(const std::wstring& name, const std::stri
         auto entry = std::make_shared<Entry>();
         entry->minisign = true;
         if (ParseMinisignSignature(bytes, entry->minisignSignature) && entry->minisignSignature.prehashed)
-            entry->request = AddRequest(DigestRequest{Algorithm::Blake2b, Blake2bBytes, std::string()});
+            entry->request = AddRequest(RequestOf(Algorithm::Blake2b, Blake2bBytes, std::string()));
         entries.push_back(entry);
     } else {
         bool damaged = false;
@@ -249,7 +258,7 @@ void CFileSignatures::AddSignatureFile(const std::wstring& name, const std::stri
             entry->openPgp = signature;
             Algorithm algorithm;
             if (whole && signature.type == BinaryDocument && DigestAlgorithmOf(signature.hashAlgorithm, algorithm))
-                entry->request = AddRequest(DigestRequest{algorithm, 0, SignatureTrailer(signature)});
+                entry->request = AddRequest(RequestOf(algorithm, 0, SignatureTrailer(signature)));
             entries.push_back(entry);
         }
         if (entries.empty())
@@ -290,38 +299,6 @@ SignatureResult CFileSignatures::Verify(const std::vector<std::string>& digests,
         results.push_back(result);
     }
     return StrongestResult(results);
-}
-
-CRequestedDigests::CRequestedDigests(const std::vector<CFileSignatures::DigestRequest>& requests)
-    : m_requests(requests)
-{
-    for (const CFileSignatures::DigestRequest& request : requests)
-        m_streams.push_back(vrok::business::digest::CreateDigestStream(request.algorithm, request.digestBytes));
-}
-
-void CRequestedDigests::Update(const unsigned char* data, size_t length)
-{
-    for (const auto& stream : m_streams)
-        if (stream)
-            stream->Update(data, length);
-}
-
-std::vector<std::string> CRequestedDigests::Finish()
-{
-    std::vector<std::string> digests;
-    for (size_t index = 0; index < m_streams.size(); ++index) {
-        const auto& stream = m_streams[index];
-        if (!stream) {
-            digests.push_back(std::string());
-            continue;
-        }
-        const std::string& trailer = m_requests[index].trailer;
-        stream->Update(reinterpret_cast<const unsigned char*>(trailer.data()), trailer.size());
-        unsigned char digest[vrok::business::digest::MaxDigestBytes];
-        stream->Finish(digest);
-        digests.push_back(std::string(reinterpret_cast<const char*>(digest), stream->DigestBytes()));
-    }
-    return digests;
 }
 
 }

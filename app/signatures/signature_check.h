@@ -4,6 +4,7 @@
 #include "signatures/keyring.h"
 #include "signatures/minisign.h"
 #include "signatures/signature_result.h"
+#include "hashing/file_hasher.h"
 #include "vrok_business/vrok_digest.h"
 
 #include <cstdint>
@@ -38,12 +39,7 @@ class CFileSignatures
 {
 public:
     // One digest the hasher computes: over the file's bytes, then over `trailer`.
-    struct DigestRequest
-    {
-        vrok::business::digest::Algorithm algorithm;
-        size_t digestBytes;
-        std::string trailer;
-    };
+    typedef hashing::DigestRequest DigestRequest;
 
     // Adds the signatures of one signature file (OpenPGP or minisign); a file that holds none,
     // or only forms that cannot be checked over a digest, is kept to be told as NotCheckable.
@@ -65,19 +61,6 @@ private:
     std::vector<DigestRequest> m_requests;
 };
 
-// Computes the requested digests over data handed over in pieces: one stream per request, each
-// finished with its trailer. The program's hasher or a test feeds it the file's bytes.
-class CRequestedDigests
-{
-public:
-    explicit CRequestedDigests(const std::vector<CFileSignatures::DigestRequest>& requests);
-    void Update(const unsigned char* data, size_t length);
-    std::vector<std::string> Finish();
-
-private:
-    std::vector<CFileSignatures::DigestRequest> m_requests;
-    std::vector<std::unique_ptr<vrok::business::digest::IDigestStream>> m_streams;
-};
 
 }
 

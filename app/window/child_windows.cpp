@@ -2,6 +2,7 @@
 
 #include "lists/list_window.h"
 #include "window/about_window.h"
+#include "window/keys_window.h"
 
 #include <algorithm>
 
@@ -39,6 +40,19 @@ bool CChildWindows::OpenList(vrok::user::basewindow::CBaseWindow* owner, const s
     return true;
 }
 
+void CChildWindows::ShowKeys(vrok::user::basewindow::CBaseWindow* owner, signatures::CKeyStore& store,
+                             const std::wstring& languageFilePath)
+{
+    if (m_keys != nullptr && !m_keys->IsNull()) {
+        m_keys->ShowKeys();
+        m_keys->Show(true);
+        return;
+    }
+    m_keys.reset(new CKeysWindow());
+    if (!m_keys->Open(owner, store, languageFilePath.c_str()))
+        m_keys.reset();
+}
+
 void CChildWindows::ForgetClosed()
 {
     m_lists.erase(std::remove_if(m_lists.begin(), m_lists.end(),
@@ -46,4 +60,6 @@ void CChildWindows::ForgetClosed()
                   m_lists.end());
     if (m_about != nullptr && m_about->IsNull())
         m_about.reset();
+    if (m_keys != nullptr && m_keys->IsNull())
+        m_keys.reset();
 }

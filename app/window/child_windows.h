@@ -6,12 +6,15 @@
 #include <vector>
 
 class CAboutWindow;
+class CKeysWindow;
 class CListWindow;
+
+namespace signatures { class CKeyStore; }
 
 namespace vrok { namespace user { namespace basewindow { class CBaseWindow; } } }
 
-// The windows the main window opens and owns: at most one About window, and one window per
-// checksum list being checked. A window that closes itself tells its owner, which then lets go
+// The windows the main window opens and owns: at most one About window, at most one window of
+// the known keys, and one window per checksum list being checked. A window that closes itself tells its owner, which then lets go
 // of every object whose window is gone.
 class CChildWindows
 {
@@ -32,11 +35,18 @@ public:
                   const std::wstring& languageFilePath);
     const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_lists; }
 
+    // One window of the known keys at a time: while it is open, it is brought forward and shows
+    // the store as it is now.
+    void ShowKeys(vrok::user::basewindow::CBaseWindow* owner, signatures::CKeyStore& store,
+                  const std::wstring& languageFilePath);
+    CKeysWindow* GetKeysWindow() const { return m_keys.get(); }
+
     // Lets go of the objects whose windows have closed.
     void ForgetClosed();
 
 private:
     std::unique_ptr<CAboutWindow> m_about;
+    std::unique_ptr<CKeysWindow> m_keys;
     std::vector<std::unique_ptr<CListWindow>> m_lists;
 };
 

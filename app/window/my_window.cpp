@@ -86,6 +86,7 @@ void OMyWindow::OnCreate()
         ShowInfoMessage(CannotOpenIniMessage);
 
     m_dpi = vrok::user::dpi::DpiOfWindow(GetHandle());
+    LoadKeys();
     m_chosen = digestmenu::ChosenAlgorithm(ProgramFolder());
     m_inUse = m_chosen;
     CreateStatusBar();
@@ -158,6 +159,8 @@ void OMyWindow::ShowChosenFile(const wchar_t* path)
 {
     m_strip.SetFile(path);
     m_inUse = m_chosen;
+    m_signature = signatures::SignatureResult();
+    m_signatureOverFile = false;
     SetDigestText(L"");
     ShowAlgorithmTexts();
     StartHashing(path, checksums::AlgorithmSet(m_chosen).With(AlgorithmNamedFor(InputText()).value_or(m_chosen)), true);
@@ -318,6 +321,8 @@ bool OMyWindow::OnNotice(UINT message, WPARAM number)
         CompareDigests();
     else if (message == WM_HASH_NEWS)
         OnHashNews(number);
+    else if (message == WM_KEYS_CHANGED)
+        m_keys = std::make_shared<const signatures::CKeyring>(m_keyStore->Keyring());
     else
         return false;
     return true;

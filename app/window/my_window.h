@@ -5,6 +5,8 @@
 #include "hashing/hash_job.h"
 #include "resource.h"
 #include "settings/program_messages.h"
+#include "signatures/key_store.h"
+#include "signatures/signature_result.h"
 #include "window/child_windows.h"
 #include "window/file_findings.h"
 #include "window/hashing_display.h"
@@ -25,6 +27,7 @@
 #include <vector>
 
 class CAboutWindow;
+class CKeysWindow;
 class CListWindow;
 class CCoolControl;
 
@@ -75,6 +78,7 @@ public:
     CCoolControl* GetDropPanel() const { return m_dropPanel.get(); }
     vrok::user::menu::CMenu* GetMenu() const { return m_menu.get(); }
     CAboutWindow* GetAboutWindow() const { return m_children.GetAboutWindow(); }
+    CKeysWindow* GetKeysWindow() const { return m_children.GetKeysWindow(); }
     int GetDpi() const { return m_dpi; }
 
     // A file is being hashed: the digest field waits for its job.
@@ -120,6 +124,7 @@ private:
     void OnPaste();
     void OnCheckList();
     void OnChooseDigest(checksums::Algorithm algorithm);
+    void OnAddPublisherKey();
     void CopyChecksumLine();
     void SaveChecksumFile();
     void ToggleChecksumFileLookup();
@@ -138,6 +143,8 @@ private:
     void SetInputText(const std::wstring& text);
     void SetDigestText(const std::wstring& text);
     std::wstring InputText() const;
+    void LoadKeys();
+    void KeepSignature(const CFileFindings& findings, const std::wstring& path);
 
     // Hashing (my_window_hashing.cpp).
     void StartHashing(const std::wstring& path, checksums::AlgorithmSet algorithms, bool lookAround,
@@ -173,6 +180,13 @@ private:
     std::wstring m_filledReference;
     std::wstring m_referenceSource;
     std::optional<checksums::Algorithm> m_referenceAlgorithm;
+    // The keys the program knows, and a copy of them for the hashing thread.
+    std::unique_ptr<signatures::CKeyStore> m_keyStore;
+    std::shared_ptr<const signatures::CKeyring> m_keys;
+    // What the signatures over the shown file or its checksum list say, and whether the one told
+    // is over the file itself.
+    signatures::SignatureResult m_signature;
+    bool m_signatureOverFile = false;
     // The digest last pasted and the algorithm its line named, when it named one.
     std::wstring m_pastedDigest;
     std::optional<checksums::Algorithm> m_pastedAlgorithm;

@@ -11,7 +11,10 @@
 #include "window/checksum_commands.h"
 #include "window/cool_control.h"
 #include "window/digest_menu.h"
+#include "window/keys_window.h"
 #include "window/language_commands.h"
+#include "signatures/key_store.h"
+#include "vrok_data/vrok_string.h"
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_persistence/vrok_longpath.h"
 #include "vrok_user/vrok_clipboard.h"
@@ -27,6 +30,7 @@ using vrok::user::dialog::stddialog::CStdDialogOpenFile;
 using vrok::user::messagebox::CModalScope;
 using vrok::user::messagebox::ShowInfoMessage;
 using vrok::user::messagebox::ShowPathErrorMessage;
+using vrok::user::messagebox::ShowPathErrorText;
 
 namespace {
 
@@ -34,6 +38,27 @@ namespace {
 const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
 const wchar_t DigestNotRememberedMessage[] =
     L"The digest cannot be remembered: md5_global.ini cannot be written. It applies until Vestigon is closed.";
+
+// Key files are small: a file far larger is no key.
+const unsigned long long MaxKeyFileBytes = 4u << 20;
+
+std::wstring Widened(const std::string& utf8)
+{
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
+    return wide;
+}
+
+// A Yes/No box naming the key's owner and fingerprint; true for yes.
+bool AskToAddKey(const std::wstring& question, const std::string& owner, const std::string& fingerprint)
+{
+    const std::wstring text = vrok::data::type::string::FillIn(
+        question, L"%s", {Widened(owner), signatures::GroupedFingerprint(fingerprint)});
+    CModalScope box;
+    return MessageBoxW(vrok::user::messagebox::ModalOwner(), text.c_str(), L"Vestigon", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
 
 // The file chosen in an open dialog owned by the window, made full; empty when none was chosen.
 std::wstring ChooseFile(HWND owner, const wchar_t* filter, const vrok::user::basewindow::CWindowHandle& window)
@@ -78,6 +103,8 @@ void OMyWindow::RunCommand(unsigned short command)
     case commands::LookForChecksumFiles: ToggleChecksumFileLookup(); break;
     case commands::CheckList: OnCheckList(); break;
     case commands::StopHashing: StopHashing(); break;
+    case commands::AddPublisherKey: OnAddPublisherKey(); break;
+    case commands::PublisherKeys: m_children.ShowKeys(this, *m_keyStore, LanguageFilePath()); break;
     default: break;
     }
 }
@@ -133,6 +160,43 @@ void OMyWindow::OnPaste()
         HashAgainFor(m_pastedAlgorithm ? checksums::JudgeReference(pasted.text, m_digests, *m_pastedAlgorithm)
                                        : checksums::JudgeReference(pasted.text, m_digests),
                      pasted.text);
+}
+
+// Each key the file offers is shown with its owner and fingerprint and added only when the user
+// says yes; where the program's folder cannot be written the keys hold for the run.
+void OMyWindow::OnAddPublisherKey()
+{
+    const std::wstring languageFile = LanguageFilePath();
+    const auto message = [&](const wchar_t* key) {
+        return ReadProfileString(languageFile.c_str(), profile::SectionMessages, key, profile::ValueBufferLength);
+    };
+    std::wstring filter =
+        ReadProfileString(languageFile.c_str(), profile::SectionKeysWindow, L"filter_keys", profile::ValueBufferLength);
+    for (const wchar_t* part : {L"*.asc;*.gpg;*.pub;*.key;KEYS", L"*.*", L"*.*", L""})
+        filter += std::wstring(1, L'\0') + part;
+    const std::wstring path = ChooseFile(GetHandle(), filter.c_str(), *this);
+    std::string bytes;
+    if (path.empty())
+        return;
+    const signatures::KeyFileContents offered =
+        checksums::ReadFileBytes(path, MaxKeyFileBytes, bytes) ? signatures::ReadKeyFile(bytes) : signatures::KeyFileContents();
+    if (offered.IsEmpty())
+    {
+        ShowPathErrorText(message(profile::KeyKeyNoneFound), path.c_str());
+        return;
+    }
+    signatures::KeyFileContents accepted;
+    for (const signatures::CertifiedKey& key : offered.keys)
+        if (AskToAddKey(message(profile::KeyKeyAddQuestion), key.UserId(), signatures::HexOf(key.primary.fingerprint)))
+            accepted.keys.push_back(key);
+    for (const signatures::MinisignKey& key : offered.minisignKeys)
+        if (AskToAddKey(message(profile::KeyKeyAddQuestion), key.comment, signatures::HexOf(key.keyId)))
+            accepted.minisignKeys.push_back(key);
+    if (m_keyStore->Add(accepted) == signatures::CKeyStore::Change::HeldForRun)
+        ShowInfoMessage(L"%s", message(profile::KeyKeyNotStored).c_str());
+    m_keys = std::make_shared<const signatures::CKeyring>(m_keyStore->Keyring());
+    if (GetKeysWindow() != nullptr)
+        m_children.ShowKeys(this, *m_keyStore, languageFile);
 }
 
 // The choice holds for the run even where it cannot be stored.

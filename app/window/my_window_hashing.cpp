@@ -28,7 +28,7 @@ void OMyWindow::StartHashing(const std::wstring& path, checksums::AlgorithmSet a
     for (Algorithm algorithm : checksums::StrongestFirst)
         if (algorithms.Has(algorithm))
             AddDigestRequest(requests, algorithm, algorithm == Algorithm::Blake2b ? blake2bBytes : 0);
-    m_findings = std::make_shared<CFileFindings>(lookAround && options::LooksForChecksumFiles(ProgramFolder()));
+    m_findings = std::make_shared<CFileFindings>(lookAround && options::LooksForChecksumFiles(ProgramFolder()), m_keys);
     if (m_hashJob.Start(GetHandle(), path, requests, m_findings) == 0)
         ShowPathErrorMessage(OpenFailedMessage, path.c_str());
     UpdateStopCommand();
@@ -111,7 +111,11 @@ void OMyWindow::OnHashFinished(const hashing::CHashNews& news)
         return;
     }
     ShowDigestInUse(m_inUse, m_inUseDigits);
+    if (m_findings->LookedForReference())
+        KeepSignature(*m_findings, path);
     const bool judged = UseFoundReference(*m_findings);
+    if (!judged && m_signatureOverFile)
+        ShowVerdict(verdicts::OfSignatureAlone(m_signature, true));
     // A checksum list is hashed as a file all the same; the strip points to checking it.
     if (m_findings->IsChecksumList())
         m_strip.ShowInPlace(ReadSentence(profile::KeyChecksumList));

@@ -102,7 +102,29 @@ std::wstring OMyWindow::ReadSentence(const wchar_t* key) const
 
 std::wstring OMyWindow::SentenceText(const verdicts::Sentence& sentence) const
 {
-    return FillIn(ReadSentence(sentence.key), L"%s", sentence.names);
+    if (!sentence.aboutSignature)
+        return FillIn(ReadSentence(sentence.key), L"%s", sentence.names);
+    const std::wstring languageFile = LanguageFilePath();
+    const std::wstring text = languageFile.empty() ? std::wstring()
+                                                   : ReadProfileString(languageFile.c_str(), profile::SectionSignatures,
+                                                                       sentence.key, profile::ValueBufferLength);
+    return FillIn(text, L"%s", sentence.names);
+}
+
+// The keys of the program's folder: the shipped keyring and the keys the user added.
+void OMyWindow::LoadKeys()
+{
+    const std::wstring globalIni = GetGlobalIniPath(ProgramFolder());
+    m_keyStore.reset(new signatures::CKeyStore(globalIni.substr(0, globalIni.find_last_of(L"\\/") + 1)));
+    m_keys = std::make_shared<const signatures::CKeyring>(m_keyStore->Keyring());
+}
+
+// A signature file named after the hashed file (x.iso.sig) is over the file itself.
+void OMyWindow::KeepSignature(const CFileFindings& findings, const std::wstring& path)
+{
+    m_signature = findings.GetSignature();
+    const std::wstring fileName = checksumcommands::FileNameOf(path) + L".";
+    m_signatureOverFile = checksumcommands::FileNameOf(m_signature.signatureFile).compare(0, fileName.size(), fileName) == 0;
 }
 
 void OMyWindow::ShowVerdict(const verdicts::StripVerdict& verdict)
@@ -155,7 +177,10 @@ void OMyWindow::CompareDigests()
         judged.verdict == ReferenceVerdict::NotHexadecimal)
         ShowDigestInUse(judged.algorithm, judged.algorithm == Algorithm::Blake2b ? reference.size() : 0);
     const bool filled = !m_referenceSource.empty() && reference == m_filledReference;
-    ShowVerdict(verdicts::OfReference(judged, filled ? m_referenceSource : std::wstring()));
+    verdicts::StripVerdict verdict = verdicts::OfReference(judged, filled ? m_referenceSource : std::wstring());
+    if (filled || m_signatureOverFile)
+        verdicts::AddSignature(verdict, m_signature, m_signatureOverFile);
+    ShowVerdict(verdict);
 }
 
 // A reference the user typed or pasted is never replaced; one this window filled in for an

@@ -2,6 +2,7 @@
 #define VESTIGON_VERDICT_PRESENTER_H
 
 #include "checksums/digest_verdict.h"
+#include "signatures/signature_result.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ struct Sentence
 {
     const wchar_t* key;
     std::vector<std::wstring> names;
+    // [SENTENCES], or [SIGNATURES] whose sentences are longer.
+    bool aboutSignature = false;
 };
 
 struct StripVerdict
@@ -35,6 +38,16 @@ StripVerdict OfSizeDiffers(unsigned long long actual, unsigned long long listed,
 
 // A pasted checksum line that names another file than the one shown.
 StripVerdict OfPastedNameDiffers(const std::wstring& pastedName);
+
+// Adds what the signature says (over the checksum list, or over the file itself) to a verdict
+// on the digest, and lets it change the picture: a signature that does not match makes it red,
+// whatever the digest; a digest that matches and a signature that holds by a known key show the
+// sealed shield. Nothing for no signature.
+void AddSignature(StripVerdict& verdict, const signatures::SignatureResult& result, bool overFile);
+
+// A signature over the file itself, with no reference to compare: it alone tells whether the
+// file is the one that was signed.
+StripVerdict OfSignatureAlone(const signatures::SignatureResult& result, bool overFile);
 
 }
 

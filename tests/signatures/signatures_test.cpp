@@ -1,4 +1,5 @@
 #include "checksums/checksum_text.h"
+#include "hashing/file_hasher.h"
 #include "signatures/key_store.h"
 #include "signatures/packets.h"
 #include "signatures/signature_check.h"
@@ -66,16 +67,20 @@ CKeyring TestKeyring(const std::string& keyFile = Data("keys.gpg"))
     return keyring;
 }
 
-// A signature over a file goes through the digests of one read of it, handed over in pieces.
-SignatureResult CheckOverFile(const std::string& signature, const std::string& file, const CKeyring& keyring)
+// A signature over a file goes through the digests of the program's one read of it.
+SignatureResult CheckOverFile(const std::string& signature, const std::string& fileName, const CKeyring& keyring)
 {
     CFileSignatures signatures;
     signatures.AddSignatureFile(L"signature", signature);
-    CRequestedDigests digests(signatures.Requests());
-    const size_t piece = 4099;
-    for (size_t at = 0; at < file.size(); at += piece)
-        digests.Update(reinterpret_cast<const unsigned char*>(file.data()) + at, std::min(piece, file.size() - at));
-    return signatures.Verify(digests.Finish(), keyring, CurrentTime());
+    struct CToTheEnd : hashing::IHashObserver
+    {
+        bool ShouldStop() override { return false; }
+        void OnProgress(unsigned long long, unsigned long long) override {}
+    } observer;
+    std::vector<std::string> digests;
+    EXPECT_EQ(hashing::Outcome::Digest,
+              hashing::HashFile(L"signatures\\" + Wide(fileName), signatures.Requests(), observer, digests));
+    return signatures.Verify(digests, keyring, CurrentTime());
 }
 
 SignatureResult VerdictOf(const OracleCase& oracleCase, const CKeyring& keyring)
@@ -86,7 +91,7 @@ SignatureResult VerdictOf(const OracleCase& oracleCase, const CKeyring& keyring)
         return CheckClearSigned(signedBytes, keyring, CurrentTime(), text);
     const std::string signature = Data(oracleCase.signatureFile);
     if (oracleCase.kind == "file" || oracleCase.signedFile.find(".iso") != std::string::npos)
-        return CheckOverFile(signature, signedBytes, keyring);
+        return CheckOverFile(signature, oracleCase.signedFile, keyring);
     return CheckSignatureOverBytes(signature, signedBytes, keyring, CurrentTime());
 }
 

@@ -1,6 +1,13 @@
 #include "cli/check_command.h"
 
+#include "checksums/checksum_text.h"
 #include "checksums/hex_digest.h"
+#include "settings/profile_files.h"
+#include "signatures/key_store.h"
+#include "signatures/signature_check.h"
+#include "signatures/signature_lookup.h"
+#include "signatures/signature_sentence.h"
+#include "vrok_data/vrok_string.h"
 #include "checksums/pasted_digest.h"
 #include "cli/check_report.h"
 #include "cli/list_job_runner.h"
@@ -15,6 +22,12 @@ namespace {
 std::wstring FullPathOf(const std::wstring& name)
 {
     return vrok::persistence::file::MakeFullPath(name.c_str());
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    const size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut);
 }
 
 std::wstring FileNameOf(const std::wstring& path)
@@ -57,14 +70,38 @@ bool RunReported(const std::wstring& listName, const std::wstring& listPath, CCh
     return ran && !unreadable;
 }
 
+// The list's signature, told on standard error in the words of the English language file; true
+// when it holds with a shipped or added key.
+bool ListSignatureHolds(const std::wstring& listName, const std::wstring& listPath, CConsoleOutput& output)
+{
+    std::string bytes;
+    if (!checksums::ReadFileBytes(listPath, lists::CListCheckJob::MaxListFileBytes, bytes))
+        return false;
+    const signatures::CKeyStore store(FolderOf(GetPathBesideProgram(L"english.ini")));
+    std::string signedText;
+    const signatures::SignatureResult result =
+        signatures::CheckListSignatures(listPath, bytes, store.Keyring(), signatures::CurrentTime(), signedText);
+    const signatures::SignatureSentence sentence = signatures::SentenceOf(result, false);
+    const std::wstring text = sentence.key == nullptr
+                                  ? std::wstring(L"no signature found")
+                                  : vrok::data::type::string::FillIn(
+                                        ReadProfileString(GetPathBesideProgram(L"english.ini").c_str(),
+                                                          profile::SectionSignatures, sentence.key,
+                                                          profile::ValueBufferLength),
+                                        L"%s", sentence.names);
+    output.Warn(QuoteForMessage(listName) + L": " + text);
+    return result.verdict == signatures::SignatureVerdict::Signed;
+}
+
 bool CheckList(const std::wstring& listName, const CommandRequest& request, CConsoleOutput& output)
 {
     const std::wstring listPath = FullPathOf(listName);
+    const bool signedWell = !request.requireSignature || ListSignatureHolds(listName, listPath, output);
     CCheckReport report(listName, checksums::AlgorithmOfFileName(FileNameOf(listPath)), request, output, true);
     return RunReported(listName, listPath, report, output, [&](CListJobRunner& runner) {
                return runner.Job().Start(listPath, runner.Window(), checksums::AlgorithmSet::All());
            }) &&
-           report.Finish();
+           report.Finish() && signedWell;
 }
 
 // The digest given on the command line, as typed or as copied from a page ("sha256:...").

@@ -7,7 +7,7 @@ namespace cli {
 
 namespace {
 
-enum class OptionId { Check, Verify, Hash, Algorithm, Tag, Quiet, Status, Strict, Warn, IgnoreMissing, Help, Version };
+enum class OptionId { Check, Verify, Hash, Algorithm, Tag, Quiet, Status, Strict, Warn, IgnoreMissing, RequireSignature, Help, Version };
 
 struct LongOption
 {
@@ -20,6 +20,7 @@ const LongOption LongOptions[] = {
     {L"algorithm", OptionId::Algorithm, true},   {L"check", OptionId::Check, false},
     {L"hash", OptionId::Hash, false},            {L"help", OptionId::Help, false},
     {L"ignore-missing", OptionId::IgnoreMissing, false}, {L"quiet", OptionId::Quiet, false},
+    {L"require-signature", OptionId::RequireSignature, false},
     {L"status", OptionId::Status, false},        {L"strict", OptionId::Strict, false},
     {L"tag", OptionId::Tag, false},              {L"verify", OptionId::Verify, false},
     {L"version", OptionId::Version, false},      {L"warn", OptionId::Warn, false},
@@ -159,6 +160,7 @@ private:
         case OptionId::Warn: m_request.verbosity = Verbosity::Warn; SetVerification(L"--warn"); break;
         case OptionId::Strict: m_request.strict = true; SetVerification(L"--strict"); break;
         case OptionId::IgnoreMissing: m_request.ignoreMissing = true; SetVerification(L"--ignore-missing"); break;
+        case OptionId::RequireSignature: m_request.requireSignature = true; SetVerification(L"--require-signature"); break;
         case OptionId::Help: m_request.command = Command::Help; break;
         case OptionId::Version: m_request.command = Command::Version; break;
         }
@@ -177,6 +179,8 @@ private:
             return Fail(L"the --algorithm option is meaningful only with --hash");
         if (command == Command::Hash && !m_verificationOption.empty())
             return Fail(L"the " + m_verificationOption + L" option is meaningful only when verifying checksums");
+        if (command != Command::Check && m_request.requireSignature)
+            return Fail(L"the --require-signature option is meaningful only with --check");
         if (operands == 0 || (command == Command::Verify && operands == 1))
             return Fail(L"missing operand");
         if (command == Command::Verify && operands > 2)

@@ -23,6 +23,8 @@ struct CommandRequest
     Verbosity verbosity = Verbosity::Normal;
     bool strict = false;
     bool ignoreMissing = false;
+    // --check: the list's signature must hold with a shipped or added key.
+    bool requireSignature = false;
     bool tag = false;
     checksums::Algorithm algorithm = checksums::Algorithm::Sha256;
     // For a usage error: what is wrong, as the first line of the message.

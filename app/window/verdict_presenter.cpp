@@ -2,8 +2,7 @@
 
 #include "resource.h"
 #include "settings/profile_files.h"
-
-#include <windows.h>
+#include "signatures/signature_sentence.h"
 
 using checksums::Algorithm;
 using checksums::ReferenceVerdict;
@@ -16,41 +15,6 @@ const int EqualPicture = IDB_VERDICT_EQUAL;
 const int WarningPicture = IDB_VERDICT_WARNING;
 const int DifferentPicture = IDB_VERDICT_DIFFERENT;
 const int SealedPicture = IDB_VERDICT_SIGNED;
-
-std::wstring Widened(const std::string& utf8)
-{
-    if (utf8.empty())
-        return std::wstring();
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
-    return wide;
-}
-
-std::wstring NameOf(const std::wstring& path)
-{
-    return path.substr(path.find_last_of(L"\\/") + 1);
-}
-
-// The sentence of a signature's verdict, with who signed and the key's fingerprint in groups.
-Sentence SignatureSentence(const signatures::SignatureResult& result, bool overFile)
-{
-    using signatures::SignatureVerdict;
-    const std::wstring who = Widened(result.userId);
-    const std::wstring fingerprint = signatures::GroupedFingerprint(result.fingerprint);
-    switch (result.verdict) {
-    case SignatureVerdict::Signed: return Sentence{profile::KeySignedBy, {who, fingerprint}, true};
-    case SignatureVerdict::SignedByKeyBeside: return Sentence{profile::KeySignedByKeyBeside, {who, fingerprint}, true};
-    case SignatureVerdict::UnknownKey: return Sentence{profile::KeySignedByUnknownKey, {fingerprint}, true};
-    case SignatureVerdict::WeakHash: return Sentence{profile::KeySignatureWeak, {who, fingerprint}, true};
-    case SignatureVerdict::Expired: return Sentence{profile::KeySignatureExpired, {who, fingerprint}, true};
-    case SignatureVerdict::Revoked: return Sentence{profile::KeySignatureRevoked, {who, fingerprint}, true};
-    case SignatureVerdict::Bad:
-        return Sentence{overFile ? profile::KeySignatureBadFile : profile::KeySignatureBadList, {}, true};
-    default: return Sentence{profile::KeySignatureNotCheckable, {NameOf(result.signatureFile)}, true};
-    }
-}
 
 // The MD5 sentences are the program's first; the others name their algorithm.
 Sentence Named(const wchar_t* md5Key, const wchar_t* namedKey, Algorithm algorithm)
@@ -112,7 +76,8 @@ void AddSignature(StripVerdict& verdict, const signatures::SignatureResult& resu
     using signatures::SignatureVerdict;
     if (result.verdict == SignatureVerdict::None)
         return;
-    verdict.sentences.push_back(SignatureSentence(result, overFile));
+    const signatures::SignatureSentence sentence = signatures::SentenceOf(result, overFile);
+    verdict.sentences.push_back(Sentence{sentence.key, sentence.names, true});
     if (result.verdict == SignatureVerdict::Bad)
         verdict.pictureId = DifferentPicture;
     else if (result.verdict == SignatureVerdict::Signed && verdict.pictureId == EqualPicture)

@@ -130,5 +130,25 @@ done <<'CASES'
 --hash --check f1.bin
 CASES
 
+# --require-signature: the list's signature told on standard error, exit 0 only when it holds with
+# a key the program knows (here the test's keys, added beside a copy of the program).
+signatures=$(cd "$work/../signatures" && pwd)
+rm -rf "$work/keyed" && cp -r "$program" "$work/keyed" && cp "$signatures/keys.gpg" "$work/keyed/added_keys.gpg"
+mkdir -p signed && cp "$signatures/x.iso" "$signatures/SHA256SUMS.sign" signed/
+printf '@echo off\r\nset PATH=%s;%%PATH%%\r\nvestigon %%*\r\nexit /b %%ERRORLEVEL%%\r\n' "$(win_folder "$work/keyed")" > ../run.bat
+while IFS='|' read -r list rc told; do
+    cp "$signatures/$list" signed/SHA256SUMS
+    run_ours "--check --require-signature signed/SHA256SUMS"
+    { [ "$(cat ../ours.rc)" = "$rc" ] && grep -q "$told" ../ours.err && grep -qi '^x.iso: OK$' ../ours.out; } > ../why 2>&1 &&
+        verdict same || { cat ../ours.rc ../ours.out ../ours.err > ../why; verdict differs "--require-signature with $list"; }
+done <<'CASES'
+SHA256SUMS|0|signed/SHA256SUMS: Signed by Test Ed <ed@example.org> (
+SHA256SUMS.changed|1|The signature does NOT match: the checksum list was changed after it was signed
+CASES
+rm signed/SHA256SUMS.sign && cp "$signatures/SHA256SUMS" signed/SHA256SUMS
+run_ours "--check --require-signature signed/SHA256SUMS"
+{ [ "$(cat ../ours.rc)" = 1 ] && grep -q 'no signature found' ../ours.err; } > ../why 2>&1 && verdict same ||
+    { cat ../ours.rc ../ours.err > ../why; verdict differs "--require-signature without a signature"; }
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -36,14 +36,32 @@ double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& stop)
 
 const UINT WM_BENCH_NEWS = WM_APP + 1;
 
-bool HashThroughJob(HWND window, const wchar_t* path, double& seconds, std::wstring& digest)
+// The digests named in a list such as "md5,sha256" (MD5 alone for none), in one read.
+std::vector<hashing::DigestRequest> RequestsNamed(const wchar_t* names)
+{
+    using vrok::business::digest::Algorithm;
+    const std::pair<const wchar_t*, Algorithm> known[] = {
+        {L"md5", Algorithm::Md5},       {L"sha1", Algorithm::Sha1},     {L"sha224", Algorithm::Sha224},
+        {L"sha256", Algorithm::Sha256}, {L"sha384", Algorithm::Sha384}, {L"sha512", Algorithm::Sha512},
+        {L"blake2b", Algorithm::Blake2b}};
+    std::vector<hashing::DigestRequest> requests;
+    const std::wstring list = names != nullptr ? std::wstring(L",") + names + L"," : std::wstring(L",md5,");
+    for (const auto& name : known) {
+        if (list.find(std::wstring(L",") + name.first + L",") == std::wstring::npos)
+            continue;
+        requests.emplace_back();
+        requests.back().algorithm = name.second;
+    }
+    return requests;
+}
+
+bool HashThroughJob(HWND window, const wchar_t* path, const std::vector<hashing::DigestRequest>& requests,
+                    double& seconds, std::wstring& digest)
 {
     hashing::CHashJob job(WM_BENCH_NEWS);
     LARGE_INTEGER start, stop;
     QueryPerformanceCounter(&start);
-    hashing::DigestRequest md5;
-    md5.algorithm = vrok::business::digest::Algorithm::Md5;
-    const unsigned number = job.Start(window, path, {md5});
+    const unsigned number = requests.empty() ? 0 : job.Start(window, path, requests);
     MSG message;
     hashing::CHashNews news;
     while (number != 0 && GetMessageW(&message, window, 0, 0) > 0) {
@@ -229,7 +247,7 @@ unsigned long long FileSize(const wchar_t* path)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job|mapped] | digest_bench --transform|--engines [RUNS]"
+        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job [md5,sha256,...]|mapped] | digest_bench --transform|--engines [RUNS]"
                               L" | digest_bench --list LIST [RUNS]\n");
         return 2;
     }
@@ -253,7 +271,8 @@ int wmain(int argc, wchar_t** argv)
     for (int run = 0; run < runs; ++run) {
         double seconds = 0;
         const bool hashed = mapped ? HashThroughMapping(argv[1], seconds, digest)
-                                   : HashThroughJob(window, argv[1], seconds, digest);
+                                   : HashThroughJob(window, argv[1], RequestsNamed(argc > 4 ? argv[4] : nullptr),
+                                                    seconds, digest);
         if (!hashed) {
             std::fwprintf(stderr, L"cannot hash %ls\n", argv[1]);
             return 1;

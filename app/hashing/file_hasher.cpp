@@ -24,8 +24,8 @@ namespace {
 // and hashed on this one measured a tenth slower: the hasher then fetched every byte from the
 // other core.
 const DWORD PieceSize = 256u << 10;
-// Several digests are each computed on a thread of their own, from a ring of larger pieces that
-// the reading thread fills once for all of them.
+// Several digests are computed from a ring of larger pieces that the reading thread fills once
+// for all of them: one on the reading thread, each other one on a thread of its own.
 const size_t RingPieces = 8;
 const size_t RingPieceBytes = 1u << 20;
 
@@ -99,8 +99,25 @@ struct CRingReader
     }
 };
 
-// Fills the ring until the end, a failed read or a stop; an empty piece then ends every reader.
-Outcome FillRing(CReading& reading, CPieceRing& ring)
+// The digest that the reading thread computes itself, the others each having a thread of their
+// own: the quickest to compute, so that reading and hashing it together take no longer than the
+// slowest digest alone (on this order the engines' speeds agree on processors with and without
+// the SHA instructions: SHA-1 and SHA-256 first, SHA-512 last).
+size_t QuickestStream(const std::vector<DigestRequest>& requests)
+{
+    using vrok::business::digest::Algorithm;
+    const Algorithm quickestFirst[] = {Algorithm::Sha1,   Algorithm::Sha256, Algorithm::Sha224, Algorithm::Blake2b,
+                                       Algorithm::Md5,    Algorithm::Sha384, Algorithm::Sha512};
+    for (Algorithm algorithm : quickestFirst)
+        for (size_t index = 0; index < requests.size(); ++index)
+            if (requests[index].algorithm == algorithm)
+                return index;
+    return 0;
+}
+
+// Fills the ring until the end, a failed read or a stop, hashing each piece for `own` (reader 0)
+// as soon as it is handed over; an empty piece then ends every reader.
+Outcome FillRing(CReading& reading, CPieceRing& ring, IDigestStream& own)
 {
     for (;;) {
         unsigned char* piece = ring.NextToFill();
@@ -112,6 +129,10 @@ Outcome FillRing(CReading& reading, CPieceRing& ring)
         ring.Publish(got);
         if (got == 0)
             return Outcome::Digest;
+        size_t bytes = 0;
+        const unsigned char* handed = ring.NextToRead(0, bytes);
+        own.Update(handed, bytes);
+        ring.Done(0);
         if (!reading.Advance(got)) {
             ring.NextToFill();
             ring.Publish(0);
@@ -122,16 +143,19 @@ Outcome FillRing(CReading& reading, CPieceRing& ring)
 
 // False when the ring or a thread could not be had: nothing was read then, and the streams are
 // fed on this thread instead.
-bool ReadThroughRing(CReading& reading, CStreams& streams, Outcome& outcome)
+bool ReadThroughRing(CReading& reading, CStreams& streams, size_t own, Outcome& outcome)
 {
     CPieceRing ring(static_cast<unsigned>(streams.size()), RingPieces, RingPieceBytes);
     if (!ring.IsUsable())
         return false;
     std::unique_ptr<CRingReader[]> readers(new (std::nothrow) CRingReader[streams.size()]);
     bool started = readers != nullptr;
-    for (unsigned index = 0; started && index < streams.size(); ++index) {
+    unsigned reader = 1;
+    for (size_t index = 0; started && index < streams.size(); ++index) {
+        if (index == own)
+            continue;
         readers[index].ring = &ring;
-        readers[index].index = index;
+        readers[index].index = reader++;
         readers[index].stream = streams[index].get();
         started = readers[index].thread.Start(&CRingReader::Run, &readers[index]);
     }
@@ -142,7 +166,7 @@ bool ReadThroughRing(CReading& reading, CStreams& streams, Outcome& outcome)
         }
         return false;
     }
-    outcome = FillRing(reading, ring);
+    outcome = FillRing(reading, ring, *streams[own]);
     return true;
 }
 
@@ -172,7 +196,7 @@ void FinishStreams(const std::vector<DigestRequest>& requests, CStreams& streams
 }
 
 Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& requests, IHashObserver& observer,
-                 std::vector<std::string>& digests)
+                 std::vector<std::string>& digests, ReadAhead readAhead)
 {
     CFile file;
     unsigned long long size = 0;
@@ -183,10 +207,11 @@ Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& req
     CStreams streams = MakeStreams(requests);
     if (streams.empty())
         return Outcome::ReadFailed;
-    const std::unique_ptr<CReadAhead> readAhead = CReadAhead::StartFor(path, size);
-    CReading reading = {file.GetHandle(), size, readAhead.get(), observer, 0};
+    const std::unique_ptr<CReadAhead> ahead =
+        readAhead == ReadAhead::ForLargeFiles ? CReadAhead::StartFor(path, size) : std::unique_ptr<CReadAhead>();
+    CReading reading = {file.GetHandle(), size, ahead.get(), observer, 0};
     Outcome outcome = Outcome::ReadFailed;
-    if (streams.size() == 1 || !ReadThroughRing(reading, streams, outcome))
+    if (streams.size() == 1 || !ReadThroughRing(reading, streams, QuickestStream(requests), outcome))
         outcome = ReadIntoStreams(reading, streams);
     if (outcome == Outcome::Digest)
         FinishStreams(requests, streams, digests);

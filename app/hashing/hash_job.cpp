@@ -72,7 +72,18 @@ private:
     std::vector<std::string> m_digests;
 };
 
-CHashJob::CHashJob(UINT newsMessage) : m_job(newsMessage), m_hash(&HashFile) {}
+namespace {
+
+// The window's one file at a time, read ahead when it is large.
+Outcome HashOneFile(const std::wstring& path, const std::vector<DigestRequest>& requests, IHashObserver& observer,
+                    std::vector<std::string>& digests)
+{
+    return HashFile(path, requests, observer, digests);
+}
+
+}
+
+CHashJob::CHashJob(UINT newsMessage) : m_job(newsMessage), m_hash(&HashOneFile) {}
 
 CHashJob::~CHashJob() = default;
 

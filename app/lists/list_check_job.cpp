@@ -248,7 +248,8 @@ CheckedFile CListCheckWork::CheckOne(CJobChannel& channel, unsigned slot, size_t
     if (!listed.path.empty()) {
         CSlotObserver observer(*this, channel, slot);
         std::vector<std::string> digests;
-        file.outcome = hashing::HashFile(listed.path, RequestsFor(listed), observer, digests);
+        file.outcome = hashing::HashFile(listed.path, RequestsFor(listed), observer, digests,
+                                         m_slots.size() > 1 ? hashing::ReadAhead::None : hashing::ReadAhead::ForLargeFiles);
         status = hashing::StatusOf(file.outcome, listed.path);
         digest = DigestFound(digests, listed.expected);
     }

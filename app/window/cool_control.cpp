@@ -1,5 +1,6 @@
 #include "window/cool_control.h"
 
+#include "vrok_user/vrok_devicecontext.h"
 #include "vrok_user/vrok_main.h"
 
 using vrok::main::CApplication;
@@ -100,13 +101,8 @@ int CCoolControl::FitDigestToText()
 
 int CCoolControl::LineHeight() const
 {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, m_fieldFont.GetHandle());
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight > 0 ? metrics.tmHeight : Scaled(FieldFontHeight);
+    const int height = vrok::user::graphics::MeasureLineHeight(m_fieldFont);
+    return height > 0 ? height : Scaled(FieldFontHeight);
 }
 
 // Places a field at the panel's field column.

@@ -14,10 +14,6 @@ namespace checksums {
 const size_t MaxCandidateFiles = 32;
 const unsigned long long MaxListBytes = 4ull << 20;
 
-// The plain files of a folder (no folders), as they are spelled on disk, sorted by name without
-// regard to case.
-std::vector<std::wstring> ListFolderFiles(const std::wstring& folder);
-
 // The checksum files of a folder that may list `name`, in the order they are read, at most
 // MaxCandidateFiles of them, the file itself never. With MD5 alone accepted: those named after
 // the file (NAME.md5, NAME.md5sum, NAME.md5.txt), the usual list names (MD5SUMS, MD5SUMS.txt,

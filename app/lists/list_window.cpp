@@ -2,6 +2,8 @@
 
 #include "resource.h"
 
+#include "checksums/file_names.h"
+
 #include "settings/command_ids.h"
 #include "settings/program_messages.h"
 #include "vrok_user/vrok_dpi.h"
@@ -135,12 +137,6 @@ void AddShield(HIMAGELIST list, int bitmapId, int dpi, int iconSize)
     ImageList_AddMasked(list, small.get(), ShieldGround);
 }
 
-std::wstring NameOf(const std::wstring& path)
-{
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
 // The clipboard holds the text as Unicode; false when another program keeps it open.
 bool PutOnClipboard(HWND owner, const std::wstring& text)
 {
@@ -203,7 +199,7 @@ bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
     windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VESTIGON));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.Register();
-    const std::wstring caption = NameOf(listPath) + L" - " + m_texts.title;
+    const std::wstring caption = checksums::FileNameOf(listPath) + L" - " + m_texts.title;
     m_dpi = DpiOfWindow(owner != nullptr ? owner->GetHandle() : nullptr);
     if (!vrok::user::controls::CControl::Create(owner, ClassName, 0, caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
                                                 Px(InitialWidth), Px(InitialHeight), WS_EX_APPWINDOW,

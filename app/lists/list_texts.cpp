@@ -1,7 +1,7 @@
 #include "lists/list_texts.h"
 
 #include "checksums/algorithm_names.h"
-#include "settings/profile_files.h"
+#include "settings/language_texts.h"
 
 namespace lists {
 
@@ -12,7 +12,7 @@ const int TextBufferLength = 100;
 
 std::wstring Read(const wchar_t* file, const wchar_t* key)
 {
-    return file != nullptr && *file != L'\0' ? ReadProfileString(file, Section, key, TextBufferLength) : std::wstring();
+    return languagetexts::ReadLanguageText(file, Section, key, TextBufferLength);
 }
 
 }

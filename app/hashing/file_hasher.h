@@ -30,13 +30,11 @@ struct DigestRequest
 
 // Reads the file once, to its end (a file that grows meanwhile included), and computes every
 // requested digest: on the reading thread when there is one, each on a thread of its own when
-// there are several. A second thread reads a large file ahead. Memory stays under 32 MiB
-// whatever the file's size. On Outcome::Digest, `digests` holds one raw digest per request.
+// there are several. A second thread reads a file of more than CReadAhead::Distance (64 MiB)
+// ahead. Memory stays under 32 MiB whatever the file's size. On Outcome::Digest, `digests`
+// holds one raw digest per request.
 Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& requests, IHashObserver& observer,
                  std::vector<std::string>& digests);
-
-// The MD5 digest of the file, as 32 lowercase hexadecimal digits.
-Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
 
 // The bytes as lowercase hexadecimal digits, two per byte.
 std::wstring HexOf(const std::string& bytes);

@@ -74,33 +74,4 @@ bool CFile::WriteAll(const std::string& bytes)
     return FlushFileBuffers(m_handle.Get()) != FALSE;
 }
 
-bool CVirtualFile::Open(const wchar_t* path)
-{
-    if (m_mapping.IsValid() || !m_file.IsNull())
-        return false;
-    if (!m_file.OpenForReading(path))
-        return false;
-    m_size = ReadSize();
-    return m_mapping.Reset(CreateFileMappingW(m_file.GetHandle(), nullptr, PAGE_READONLY | SEC_COMMIT,
-                                              static_cast<DWORD>(m_size >> 32), static_cast<DWORD>(m_size),
-                                              nullptr));
-}
-
-bool CVirtualFile::Close()
-{
-    m_size = 0;
-    return m_mapping.Close();
-}
-
-// A failed size query counts as an empty file, so nothing will be mapped.
-unsigned long long CVirtualFile::ReadSize() const
-{
-    DWORD high = 0;
-    SetLastError(NO_ERROR);
-    const DWORD low = GetFileSize(m_file.GetHandle(), &high);
-    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
-        return 0;
-    return (static_cast<unsigned long long>(high) << 32) | low;
-}
-
 }}}

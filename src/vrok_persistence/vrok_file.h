@@ -1,7 +1,7 @@
 #ifndef VROK_PERSISTENCE_FILE_H
 #define VROK_PERSISTENCE_FILE_H
 
-#include "vrok_data/vrok_kernelhandle.h"
+#include "vrok_data/vrok_kernelobject.h"
 
 #include <windows.h>
 
@@ -17,17 +17,7 @@ struct CFileHandleTraits
     static long Release(Handle handle) { return CloseHandle(handle); }
 };
 
-// Mapped views of files.
-struct CMappedViewTraits
-{
-    typedef const void* Handle;
-    static Handle Invalid() { return nullptr; }
-    static long Release(Handle view) { return UnmapViewOfFile(view); }
-};
-
-using data::type::kernelobject::CKernelHandle;
 typedef data::type::kernelobject::CUniqueHandle<CFileHandleTraits> CFileHandle;
-typedef data::type::kernelobject::CUniqueHandle<CMappedViewTraits> CMappedView;
 
 // A file open for reading, or made anew for writing; closed when the object goes, never removed
 // from the disk. Every file this program reads or writes is opened here.
@@ -59,29 +49,6 @@ public:
 
 private:
     CFileHandle m_handle;
-};
-
-// A file opened for reading with a read-only mapping object over its whole length.
-class CVirtualFile
-{
-public:
-    // Opens the file and makes the mapping object. False when the file cannot be opened (missing,
-    // denied, held open for writing elsewhere), when it is empty (nothing can be mapped over zero
-    // bytes) or when the object already holds a file.
-    bool Open(const wchar_t* path);
-
-    // Lets the mapping object go; the recorded size becomes 0, the file stays open.
-    bool Close();
-
-    unsigned long long GetSize() const { return m_size; }
-    HANDLE GetMappingHandle() const { return m_mapping.Get(); }
-
-private:
-    unsigned long long ReadSize() const;
-
-    unsigned long long m_size = 0;
-    CFile m_file;
-    CKernelHandle m_mapping;
 };
 
 }}}

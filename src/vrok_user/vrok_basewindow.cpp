@@ -83,6 +83,21 @@ BOOL CBaseWindow::GetWindowRect(RECT& rect)
     return ::GetWindowRect(m_handle, &rect);
 }
 
+bool CBaseWindow::Move(int x, int y, int width, int height)
+{
+    return MoveWindow(m_handle, x, y, width, height, TRUE) != FALSE;
+}
+
+bool CBaseWindow::SetText(const wchar_t* text)
+{
+    return SetWindowTextW(m_handle, text) != FALSE;
+}
+
+void CBaseWindow::SetFont(HFONT font)
+{
+    SendMessageW(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), font != nullptr);
+}
+
 bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar_t* className,
                                  const wchar_t* windowName, DWORD style, int x, int y, int width,
                                  int height, HMENU identifierOrMenu)

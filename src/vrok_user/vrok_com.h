@@ -1,6 +1,7 @@
 #ifndef VROK_USER_COM_H
 #define VROK_USER_COM_H
 
+#include "vrok_data/vrok_entered.h"
 #include "vrok_data/vrok_kernelobject.h"
 
 #include <windows.h>
@@ -27,22 +28,10 @@ using CInterface = data::type::kernelobject::CUniqueHandle<CInterfaceTraits<Inte
 
 // The calling thread in COM's single-threaded apartment (CoInitialize) for as long as the object
 // lives; left again (CoUninitialize) only when the entry succeeded.
-class CApartment final
+class CApartment final : public data::type::kernelobject::CEntered<void(WINAPI*)()>
 {
 public:
-    CApartment() : m_entered(SUCCEEDED(CoInitialize(nullptr))) {}
-    ~CApartment()
-    {
-        if (m_entered)
-            CoUninitialize();
-    }
-    CApartment(const CApartment&) = delete;
-    CApartment& operator=(const CApartment&) = delete;
-
-    bool IsEntered() const { return m_entered; }
-
-private:
-    bool m_entered;
+    CApartment() : CEntered(SUCCEEDED(CoInitialize(nullptr)), &CoUninitialize) {}
 };
 
 // CoCreateInstance of an in-process object for one of its interfaces; none when the system has

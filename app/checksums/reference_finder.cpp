@@ -187,7 +187,7 @@ ReferenceLookup FindReferenceDigest(const std::wstring& filePath, AlgorithmSet a
             return listed.empty() ? own : SamePathIgnoringCase(ResolveListedName(folder, listed), wanted);
         };
         ChecksumText text;
-        if (!ReadChecksumFile(folder + L"\\" + candidate, MaxListBytes, own, text, accepted))
+        if (!ReadChecksumFile(folder + L"\\" + candidate, MaxBesideFileBytes, own, text, accepted))
             continue;
         for (const ChecksumLine& line : text.lines)
             if (namesFile(line.name))

@@ -29,10 +29,8 @@ const int Margin = 6;
 const int BarHeight = 22;
 const int ButtonWidth = 120;
 const int LabelHeight = 18;
-const int InitialWidth = 720;
-const int InitialHeight = 480;
-const int MinimumWidth = 360;
-const int MinimumHeight = 240;
+const SIZE InitialSize = {720, 480};
+const SIZE MinimumSize = {360, 240};
 
 }
 
@@ -73,7 +71,7 @@ bool CListWindow::CreateFrame(CBaseWindow* owner, const std::wstring& listPath)
     const std::wstring caption = checksums::FileNameOf(listPath) + L" - " + m_texts.title;
     m_dpi = DpiOfWindow(owner != nullptr ? owner->GetHandle() : nullptr);
     return vrok::user::controls::CControl::Create(owner, ClassName, 0, caption.c_str(), CW_USEDEFAULT, CW_USEDEFAULT,
-                                                  Px(InitialWidth), Px(InitialHeight), WS_EX_APPWINDOW,
+                                                  Px(InitialSize.cx), Px(InitialSize.cy), WS_EX_APPWINDOW,
                                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
 }
 
@@ -165,7 +163,7 @@ bool CListWindow::OnSize(int, int)
 
 bool CListWindow::OnMinMaxInfo(MINMAXINFO& limits)
 {
-    limits.ptMinTrackSize = {Px(MinimumWidth), Px(MinimumHeight)};
+    limits.ptMinTrackSize = {Px(MinimumSize.cx), Px(MinimumSize.cy)};
     return true;
 }
 

@@ -115,19 +115,20 @@ void CCoolControl::PlaceChild(CBaseWindow* child, int top, int height)
 void CCoolControl::CreateInputField()
 {
     m_inputField.reset(new CReferenceField());
-    m_inputField->Create(this, L"", Scaled(FieldLeft), Scaled(InputFieldTop), Scaled(FieldWidth),
-                         Scaled(FieldHeight), 0, InputFieldStyle);
-    AttachFieldFont(m_inputField->GetHandle());
-    m_inputField->Show(true);
+    CreateField(*m_inputField, InputFieldTop, InputFieldStyle);
 }
 
 void CCoolControl::CreateDigestField()
 {
     m_digestField.reset(new CStaticText());
-    m_digestField->Create(this, L"", Scaled(FieldLeft), Scaled(DigestFieldTop), Scaled(FieldWidth),
-                          Scaled(FieldHeight), 0, DigestFieldStyle);
-    AttachFieldFont(m_digestField->GetHandle());
-    m_digestField->Show(true);
+    CreateField(*m_digestField, DigestFieldTop, DigestFieldStyle);
+}
+
+void CCoolControl::CreateField(vrok::user::controls::text::CTextField& field, int top, DWORD style)
+{
+    field.Create(this, L"", Scaled(FieldLeft), Scaled(top), Scaled(FieldWidth), Scaled(FieldHeight), 0, style);
+    AttachFieldFont(field.GetHandle());
+    field.Show(true);
 }
 
 void CCoolControl::CreateCompareButton()

@@ -1,15 +1,12 @@
 // Throughput of the program's file hashing on one file: a hashing job as the main window starts
 // it, timed from its start to its digest (posted to a window of this program), the best of
-// several runs. "mapped" times the other way this program can read a file, through mapped
-// windows on one thread, for comparison. "--transform" and "--engines" time the compressions and
-// every digest engine alone, in memory.
+// several runs. "--transform" and "--engines" time the compressions and every digest engine
+// alone, in memory; "--list" times a checksum list's job.
 #include "hashing/hash_job.h"
 #include "lists/list_check_job.h"
 #include "vrok_business/vrok_digest.h"
-#include "vrok_business/vrok_md5.h"
 #include "vrok_business/vrok_md5block.h"
 #include "vrok_business/vrok_md5ternary.h"
-#include "vrok_persistence/vrok_file.h"
 
 #include <windows.h>
 #include <intrin.h>
@@ -19,11 +16,9 @@
 #include <string>
 #include <vector>
 
-using vrok::business::md5::CMd5;
 using vrok::business::digest::Algorithm;
 using vrok::business::md5::CMd5State;
 using CompressionFunction = void (*)(const unsigned char*, size_t, CMd5State&);
-using vrok::persistence::file::CVirtualFile;
 
 namespace {
 
@@ -120,23 +115,6 @@ int MeasureListCheck(const wchar_t* list, int runs)
     std::wprintf(L"best_seconds=%.3f\n", best);
     DestroyWindow(window);
     return 0;
-}
-
-bool HashThroughMapping(const wchar_t* path, double& seconds, std::wstring& digest)
-{
-    CVirtualFile file;
-    CMd5 md5;
-    LARGE_INTEGER start, stop;
-    QueryPerformanceCounter(&start);
-    if (!file.Open(path) || !md5.Compute(file))
-        return false;
-    QueryPerformanceCounter(&stop);
-    seconds = Seconds(start, stop);
-    wchar_t text[33] = {};
-    for (int i = 0; i < 16; ++i)
-        swprintf(text + 2 * i, 3, L"%02x", md5.GetDigest()[i]);
-    digest = text;
-    return true;
 }
 
 const size_t InMemoryBytes = 64u << 20;
@@ -247,7 +225,7 @@ unsigned long long FileSize(const wchar_t* path)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS] [job [md5,sha256,...]|mapped] | digest_bench --transform|--engines [RUNS]"
+        std::fwprintf(stderr, L"usage: digest_bench FILE [RUNS [md5,sha256,...]] | digest_bench --transform|--engines [RUNS]"
                               L" | digest_bench --list LIST [RUNS]\n");
         return 2;
     }
@@ -263,17 +241,13 @@ int wmain(int argc, wchar_t** argv)
         MeasureEngines(runs);
         return 0;
     }
-    const bool mapped = argc > 3 && std::wcscmp(argv[3], L"mapped") == 0;
     HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     const unsigned long long size = FileSize(argv[1]);
     double best = 0;
     std::wstring digest;
     for (int run = 0; run < runs; ++run) {
         double seconds = 0;
-        const bool hashed = mapped ? HashThroughMapping(argv[1], seconds, digest)
-                                   : HashThroughJob(window, argv[1], RequestsNamed(argc > 4 ? argv[4] : nullptr),
-                                                    seconds, digest);
-        if (!hashed) {
+        if (!HashThroughJob(window, argv[1], RequestsNamed(argc > 3 ? argv[3] : nullptr), seconds, digest)) {
             std::fwprintf(stderr, L"cannot hash %ls\n", argv[1]);
             return 1;
         }

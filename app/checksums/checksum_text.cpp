@@ -1,8 +1,7 @@
 #include "checksums/checksum_text.h"
 
 #include "checksums/checksum_forms.h"
-
-#include "vrok_persistence/vrok_file.h"
+#include "checksums/file_names.h"
 
 #include <windows.h>
 
@@ -10,13 +9,10 @@
 #include <cstring>
 #include <cwchar>
 
-using vrok::persistence::file::CFile;
-
 namespace checksums {
 
 namespace {
 
-const DWORD ReadChunk = 1 << 20;
 const wchar_t SignedMessageStart[] = L"-----BEGIN PGP SIGNED MESSAGE-----";
 const wchar_t SignatureStart[] = L"-----BEGIN PGP SIGNATURE-----";
 const wchar_t SignatureEnd[] = L"-----END PGP SIGNATURE-----";
@@ -114,58 +110,6 @@ std::vector<forms::TextLine> SplitLines(const std::wstring& text, bool readSigne
     return lines;
 }
 
-std::wstring FileNameOf(const std::wstring& path)
-{
-    const size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? path : path.substr(cut + 1);
-}
-
-bool ReadWholeFile(CFile& file, unsigned long long maxBytes, std::string& bytes)
-{
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.GetHandle(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > maxBytes)
-        return false;
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    size_t filled = 0;
-    while (filled < bytes.size()) {
-        const DWORD wanted = static_cast<DWORD>(bytes.size() - filled < ReadChunk ? bytes.size() - filled : ReadChunk);
-        DWORD read = 0;
-        if (!ReadFile(file.GetHandle(), &bytes[filled], wanted, &read, nullptr))
-            return false;
-        if (read == 0)
-            break;  // the file shrank meanwhile: what was there is what it holds
-        filled += read;
-    }
-    bytes.resize(filled);
-    return true;
-}
-
-bool IsSeparator(wchar_t character)
-{
-    return character == L'\\' || character == L'/';
-}
-
-// The length of a path's root that `..` may not climb over: a drive (`C:`), a share
-// (`\\server\share`), and both in the long form (`\\?\C:`, `\\?\UNC\server\share`).
-size_t RootLength(const std::wstring& path)
-{
-    size_t start = 0;
-    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0)
-        start = 8;
-    else if (path.compare(0, 4, L"\\\\?\\") == 0)
-        return path.size() >= 6 ? 6 : path.size();
-    else if (path.compare(0, 2, L"\\\\") == 0)
-        start = 2;
-    else
-        return path.size() >= 2 && path[1] == L':' ? 2 : 0;
-    // The server and the share.
-    size_t end = path.find(L'\\', start);
-    if (end != std::wstring::npos)
-        end = path.find(L'\\', end + 1);
-    return end == std::wstring::npos ? path.size() : end;
-}
-
 }
 
 ChecksumText ParseChecksumText(const std::wstring& text, bool acceptBareDigest, const ChecksumReading& reading)
@@ -210,12 +154,6 @@ ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest,
     return ParseChecksumText(DecodeText(bytes), acceptBareDigest, reading);
 }
 
-bool ReadFileBytes(const std::wstring& path, unsigned long long maxBytes, std::string& bytes)
-{
-    CFile file;
-    return file.OpenForReading(path.c_str()) && ReadWholeFile(file, maxBytes, bytes);
-}
-
 bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, bool acceptBareDigest,
                       ChecksumText& out, AlgorithmSet accepted)
 {
@@ -229,47 +167,5 @@ bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, boo
     return true;
 }
 
-std::wstring ResolveListedName(const std::wstring& listFolder, const std::wstring& listedName)
-{
-    if (listedName.empty() || IsSeparator(listedName[0]) || (listedName.size() >= 2 && listedName[1] == L':'))
-        return std::wstring();
-    std::wstring path(listFolder);
-    while (path.size() > RootLength(path) && IsSeparator(path.back()))
-        path.pop_back();
-    const size_t root = RootLength(path);
-    size_t start = 0;
-    while (start <= listedName.size()) {
-        size_t end = start;
-        while (end < listedName.size() && !IsSeparator(listedName[end]))
-            ++end;
-        const std::wstring part = listedName.substr(start, end - start);
-        start = end + 1;
-        if (part.empty() || part == L".")
-            continue;
-        if (part == L"..") {
-            const size_t cut = path.find_last_of(L"\\/");
-            if (cut == std::wstring::npos || cut < root)
-                return std::wstring();
-            path.erase(cut);
-            continue;
-        }
-        path += L'\\';
-        path += part;
-    }
-    return path;
-}
-
-bool SamePathIgnoringCase(const std::wstring& first, const std::wstring& second)
-{
-    if (first.size() != second.size())
-        return false;
-    if (first.empty())
-        return true;
-    std::wstring upperFirst(first);
-    std::wstring upperSecond(second);
-    CharUpperBuffW(&upperFirst[0], static_cast<DWORD>(upperFirst.size()));
-    CharUpperBuffW(&upperSecond[0], static_cast<DWORD>(upperSecond.size()));
-    return upperFirst == upperSecond;
-}
 
 }

@@ -79,18 +79,6 @@ ChecksumText ParseChecksumBytes(const std::string& bytes, bool acceptBareDigest,
 bool ReadChecksumFile(const std::wstring& path, unsigned long long maxBytes, bool acceptBareDigest,
                       ChecksumText& out, AlgorithmSet accepted = Md5Only);
 
-// Reads a whole file of at most maxBytes into `bytes`; false when it cannot be opened or read,
-// or is larger.
-bool ReadFileBytes(const std::wstring& path, unsigned long long maxBytes, std::string& bytes);
-
-// The full path a listed name stands for: the name's folder parts (separated by `/` or `\`,
-// `.` and `..` included) taken relative to the list's folder. Empty when the name is empty,
-// rooted (`/x`, `\x`, `C:x`) or climbs above the folder's root.
-std::wstring ResolveListedName(const std::wstring& listFolder, const std::wstring& listedName);
-
-// True when two paths name the same file on a file system that ignores case.
-bool SamePathIgnoringCase(const std::wstring& first, const std::wstring& second);
-
 }
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "checksums/name_escaping.h"
 
+#include "vrok_persistence/vrok_file.h"
 #include "vrok_persistence/vrok_longpath.h"
 
 #include <windows.h>
@@ -10,6 +11,7 @@ namespace checksums {
 
 namespace {
 
+using vrok::persistence::file::CFile;
 using vrok::persistence::file::ToLongPathForm;
 
 const int TemporaryNameTries = 100;
@@ -27,48 +29,13 @@ std::string ToUtf8(const std::wstring& text)
     return bytes;
 }
 
-// A handle that CreateFileW gave, closed when the object goes.
-class CWrittenFile
-{
-public:
-    CWrittenFile() : m_handle(INVALID_HANDLE_VALUE) {}
-    ~CWrittenFile() { Close(); }
-    CWrittenFile(const CWrittenFile&) = delete;
-    CWrittenFile& operator=(const CWrittenFile&) = delete;
-
-    // CreateFileW for writing a file that must not exist yet; nobody else may open it meanwhile.
-    bool CreateNew(const std::wstring& path)
-    {
-        Close();
-        m_handle = CreateFileW(ToLongPathForm(path.c_str()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        return IsOpen();
-    }
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    bool Write(const std::string& bytes)
-    {
-        DWORD written = 0;
-        return bytes.empty() ||
-               (WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                written == bytes.size() && FlushFileBuffers(m_handle));
-    }
-    bool Close()
-    {
-        const bool closed = IsOpen() && CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
-
 // A name beside `path` that no file has yet, made into an empty file; empty when none could be.
-std::wstring CreateTemporaryBeside(const std::wstring& path, CWrittenFile& file)
+std::wstring CreateTemporaryBeside(const std::wstring& path, CFile& file)
 {
     for (int attempt = 1; attempt <= TemporaryNameTries; ++attempt) {
         const std::wstring candidate = path + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
                                        std::to_wstring(attempt) + L".tmp";
-        if (file.CreateNew(candidate))
+        if (file.CreateNew(candidate.c_str()))
             return candidate;
         if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
             break;
@@ -110,11 +77,11 @@ bool ReplaceFileContent(const std::wstring& path, const std::string& bytes)
     const DWORD attributes = GetFileAttributesW(ToLongPathForm(path.c_str()).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
-    CWrittenFile file;
+    CFile file;
     const std::wstring temporary = CreateTemporaryBeside(path, file);
     if (temporary.empty())
         return false;
-    const bool written = file.Write(bytes) && file.Close();
+    const bool written = file.WriteAll(bytes) && file.Close();
     file.Close();
     const std::wstring from = ToLongPathForm(temporary.c_str());
     if (written && MoveFileExW(from.c_str(), ToLongPathForm(path.c_str()).c_str(),

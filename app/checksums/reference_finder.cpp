@@ -1,7 +1,7 @@
 #include "checksums/reference_finder.h"
 
 #include "checksums/checksum_text.h"
-#include "vrok_persistence/vrok_longpath.h"
+#include "checksums/file_names.h"
 
 #include <windows.h>
 
@@ -41,22 +41,11 @@ struct CFolderFile
     std::wstring upper;
 };
 
-// The plain files of a folder (no folders).
 std::vector<CFolderFile> ListFolderFilesWithUpperNames(const std::wstring& folder)
 {
     std::vector<CFolderFile> files;
-    WIN32_FIND_DATAW entry;
-    const std::wstring pattern = vrok::persistence::file::ToLongPathForm((folder + L"\\*").c_str());
-    HANDLE search = FindFirstFileW(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return files;
-    do
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files.push_back({entry.cFileName, Upper(entry.cFileName)});
-    while (FindNextFileW(search, &entry));
-    FindClose(search);
-    std::sort(files.begin(), files.end(),
-              [](const CFolderFile& a, const CFolderFile& b) { return lstrcmpiW(a.name.c_str(), b.name.c_str()) < 0; });
+    for (const std::wstring& name : ListFolderFiles(folder))
+        files.push_back({name, Upper(name)});
     return files;
 }
 
@@ -166,14 +155,6 @@ void Consider(ReferenceLookup& lookup, const ChecksumLine& line, const std::wstr
 
 }
 
-std::vector<std::wstring> ListFolderFiles(const std::wstring& folder)
-{
-    std::vector<std::wstring> names;
-    for (const CFolderFile& file : ListFolderFilesWithUpperNames(folder))
-        names.push_back(file.name);
-    return names;
-}
-
 std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const std::wstring& name, AlgorithmSet accepted)
 {
     std::vector<CFolderFile> files = ListFolderFilesWithUpperNames(folder);
@@ -190,11 +171,11 @@ std::vector<std::wstring> FindCandidateFiles(const std::wstring& folder, const s
 ReferenceLookup FindReferenceDigest(const std::wstring& filePath, AlgorithmSet accepted, const StopQuestion& stopRequested)
 {
     ReferenceLookup lookup;
-    const size_t cut = filePath.find_last_of(L"\\/");
-    if (cut == std::wstring::npos || cut + 1 == filePath.size())
+    const std::wstring folder = FolderOf(filePath);
+    const std::wstring name = FileNameOf(filePath);
+    // A bare name, or a path that ends in a separator, names no file in a folder.
+    if (name.empty() || name.size() == filePath.size())
         return lookup;
-    const std::wstring folder = filePath.substr(0, cut);
-    const std::wstring name = filePath.substr(cut + 1);
     const std::wstring wanted = ResolveListedName(folder, name);
     if (wanted.empty())
         return lookup;
@@ -206,7 +187,7 @@ ReferenceLookup FindReferenceDigest(const std::wstring& filePath, AlgorithmSet a
             return listed.empty() ? own : SamePathIgnoringCase(ResolveListedName(folder, listed), wanted);
         };
         ChecksumText text;
-        if (!ReadChecksumFile(folder + L"\\" + candidate, MaxListBytes, own, text, accepted))
+        if (!ReadChecksumFile(folder + L"\\" + candidate, MaxBesideFileBytes, own, text, accepted))
             continue;
         for (const ChecksumLine& line : text.lines)
             if (namesFile(line.name))

@@ -10,13 +10,10 @@
 // The reference digest of a file, looked up in the checksum files that sit beside it.
 namespace checksums {
 
-// At most this many candidate files are read, each only when it is at most MaxListBytes long.
+// At most this many checksum files beside a hashed file are read, each only when it is at most
+// MaxBesideFileBytes long (a checksum list the user checks may be larger: lists::CListCheckJob).
 const size_t MaxCandidateFiles = 32;
-const unsigned long long MaxListBytes = 4ull << 20;
-
-// The plain files of a folder (no folders), as they are spelled on disk, sorted by name without
-// regard to case.
-std::vector<std::wstring> ListFolderFiles(const std::wstring& folder);
+const unsigned long long MaxBesideFileBytes = 4ull << 20;
 
 // The checksum files of a folder that may list `name`, in the order they are read, at most
 // MaxCandidateFiles of them, the file itself never. With MD5 alone accepted: those named after

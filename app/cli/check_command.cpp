@@ -1,6 +1,7 @@
 #include "cli/check_command.h"
 
 #include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 #include "checksums/hex_digest.h"
 #include "settings/profile_files.h"
 #include "signatures/key_store.h"

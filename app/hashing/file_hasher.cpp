@@ -20,9 +20,7 @@ namespace hashing {
 namespace {
 
 // One digest alone is computed on the reading thread, in pieces small enough to be hashed while
-// the read has just left them in the processor's cache. Large buffers filled by a reader thread
-// and hashed on this one measured a tenth slower: the hasher then fetched every byte from the
-// other core.
+// the read has just left them in the processor's cache, rather than fetched from another core's.
 const DWORD PieceSize = 256u << 10;
 // Several digests are computed from a ring of larger pieces that the reading thread fills once
 // for all of them: one on the reading thread, each other one on a thread of its own.
@@ -30,15 +28,6 @@ const size_t RingPieces = 8;
 const size_t RingPieceBytes = 1u << 20;
 
 typedef std::vector<std::unique_ptr<IDigestStream>> CStreams;
-
-bool ReadFileSize(HANDLE file, unsigned long long& size)
-{
-    LARGE_INTEGER value;
-    if (!GetFileSizeEx(file, &value))
-        return false;
-    size = static_cast<unsigned long long>(value.QuadPart);
-    return true;
-}
 
 // What the reading loops share: the file, its size, the read-ahead and the observer.
 struct CReading
@@ -200,7 +189,7 @@ Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& req
 {
     CFile file;
     unsigned long long size = 0;
-    if (!file.OpenForReading(path.c_str(), true) || !ReadFileSize(file.GetHandle(), size))
+    if (!file.OpenForReading(path.c_str(), true) || !file.ReadSize(size))
         return Outcome::OpenFailed;
     if (observer.ShouldStop())
         return Outcome::Stopped;
@@ -215,17 +204,6 @@ Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& req
         outcome = ReadIntoStreams(reading, streams);
     if (outcome == Outcome::Digest)
         FinishStreams(requests, streams, digests);
-    return outcome;
-}
-
-Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest)
-{
-    DigestRequest md5;
-    md5.algorithm = vrok::business::digest::Algorithm::Md5;
-    std::vector<std::string> digests;
-    const Outcome outcome = HashFile(path, {md5}, observer, digests);
-    if (outcome == Outcome::Digest)
-        digest = HexOf(digests[0]);
     return outcome;
 }
 

@@ -31,15 +31,13 @@ struct DigestRequest
 // Reads the file once, to its end (a file that grows meanwhile included), and computes every
 // requested digest: on the reading thread when there is one; when there are several, the
 // quickest on the reading thread and each other one on a thread of its own. A second thread
-// reads a large file ahead. Memory stays under 32 MiB whatever the file's size. On Outcome::Digest, `digests` holds one raw digest per request.
+// reads a file of more than CReadAhead::Distance (64 MiB) ahead. Memory stays under 32 MiB
+// whatever the file's size. On Outcome::Digest, `digests` holds one raw digest per request.
 // A caller that reads several files at once keeps the disk busy already: the read-ahead would
 // only copy each file a second time.
 enum class ReadAhead { ForLargeFiles, None };
 Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& requests, IHashObserver& observer,
                  std::vector<std::string>& digests, ReadAhead readAhead = ReadAhead::ForLargeFiles);
-
-// The MD5 digest of the file, as 32 lowercase hexadecimal digits.
-Outcome HashFile(const std::wstring& path, IHashObserver& observer, std::wstring& digest);
 
 // The bytes as lowercase hexadecimal digits, two per byte.
 std::wstring HexOf(const std::string& bytes);

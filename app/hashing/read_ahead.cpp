@@ -8,8 +8,8 @@ namespace hashing {
 
 namespace {
 
-// How long the read-ahead naps once it is far enough ahead. Napping costs the hasher nothing;
-// a semaphore it had to release for every few MiB hashed cost it 3 % under Wine.
+// How long the read-ahead naps once it is far enough ahead: napping asks nothing of the hasher,
+// which a semaphore released for every few MiB hashed would.
 const DWORD NapMs = 1;
 
 }

@@ -10,10 +10,10 @@
 
 namespace hashing {
 
-// A second thread that reads a large file ahead of its hasher, at most Distance ahead, with large
-// reads through a handle of its own: a file not yet in memory then comes from the disk while the
-// hasher works, and the hasher's own reads find it in the system's cache. Reads of 8 MiB kept a
-// cold file coming faster than reads of 1 MiB did. Destroying it stops and joins the thread.
+// A second thread that reads a file of more than Distance ahead of its hasher, at most Distance
+// ahead, in large reads through a handle of its own: a file not yet in memory then comes from
+// the disk while the hasher works, and the hasher's own reads find it in the system's cache.
+// Destroying it stops and joins the thread.
 class CReadAhead
 {
 public:

@@ -1,6 +1,7 @@
 #include "lists/list_check_job.h"
 
 #include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 #include "hashing/file_hasher.h"
 #include "hashing/file_status.h"
 #include "vrok_persistence/vrok_longpath.h"
@@ -14,10 +15,11 @@ namespace lists {
 
 namespace {
 
-std::wstring FolderOf(const std::wstring& path)
+// The folder a list's names are relative to: the working folder for a list named bare.
+std::wstring ListFolderOf(const std::wstring& listPath)
 {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+    const std::wstring folder = checksums::FolderOf(listPath);
+    return folder.empty() && checksums::FileNameOf(listPath) == listPath ? std::wstring(L".") : folder;
 }
 
 bool SizeOf(const std::wstring& path, unsigned long long& size)
@@ -173,7 +175,7 @@ bool CListCheckWork::ReadList(CJobChannel& channel)
     }
     if (!checksums::ReadChecksumFile(m_listPath, CListCheckJob::MaxListFileBytes, false, text, m_accepted))
         return false;
-    const std::wstring folder = FolderOf(m_listPath);
+    const std::wstring folder = ListFolderOf(m_listPath);
     std::vector<ListEntry> entries(text.lines.size());
     for (size_t index = 0; index < entries.size(); ++index) {
         checksums::ChecksumLine& line = text.lines[index];

@@ -1,7 +1,7 @@
 #include "lists/list_texts.h"
 
 #include "checksums/algorithm_names.h"
-#include "settings/profile_files.h"
+#include "settings/language_texts.h"
 
 namespace lists {
 
@@ -10,9 +10,32 @@ namespace {
 const wchar_t Section[] = L"LIST_WINDOW";
 const int TextBufferLength = 100;
 
+// Where each text is kept, under its key in the section.
+template <typename Texts>
+struct CTextKey
+{
+    std::wstring Texts::*field;
+    const wchar_t* key;
+};
+const CTextKey<ListTexts> WindowTexts[] = {
+    {&ListTexts::title, L"title"}, {&ListTexts::columnName, L"column_name"},
+    {&ListTexts::columnResult, L"column_result"}, {&ListTexts::columnDigest, L"column_digest"},
+    {&ListTexts::columnSize, L"column_size"}, {&ListTexts::resultOk, L"result_ok"},
+    {&ListTexts::resultDiffers, L"result_differs"}, {&ListTexts::resultMissing, L"result_missing"},
+    {&ListTexts::resultUnreadable, L"result_unreadable"}, {&ListTexts::copyButton, L"copy_results"},
+    {&ListTexts::filterLists, L"filter_lists"}, {&ListTexts::filterAll, L"filter_all"},
+    {&ListTexts::cannotRead, L"cannot_read"},
+};
+const CTextKey<SummaryWords> SummaryTexts[] = {
+    {&SummaryWords::ok, L"count_ok"}, {&SummaryWords::differs, L"count_differs"},
+    {&SummaryWords::missing, L"count_missing"}, {&SummaryWords::unreadable, L"count_unreadable"},
+    {&SummaryWords::pending, L"count_pending"}, {&SummaryWords::otherLines, L"count_other_lines"},
+    {&SummaryWords::noLines, L"no_lines"}, {&SummaryWords::stopped, L"stopped"},
+};
+
 std::wstring Read(const wchar_t* file, const wchar_t* key)
 {
-    return file != nullptr && *file != L'\0' ? ReadProfileString(file, Section, key, TextBufferLength) : std::wstring();
+    return languagetexts::ReadLanguageText(file, Section, key, TextBufferLength);
 }
 
 }
@@ -32,27 +55,10 @@ const std::wstring& ListTexts::ResultText(Result result) const
 ListTexts ReadListTexts(const wchar_t* file)
 {
     ListTexts texts;
-    texts.title = Read(file, L"title");
-    texts.columnName = Read(file, L"column_name");
-    texts.columnResult = Read(file, L"column_result");
-    texts.columnDigest = Read(file, L"column_digest");
-    texts.columnSize = Read(file, L"column_size");
-    texts.resultOk = Read(file, L"result_ok");
-    texts.resultDiffers = Read(file, L"result_differs");
-    texts.resultMissing = Read(file, L"result_missing");
-    texts.resultUnreadable = Read(file, L"result_unreadable");
-    texts.copyButton = Read(file, L"copy_results");
-    texts.filterLists = Read(file, L"filter_lists");
-    texts.filterAll = Read(file, L"filter_all");
-    texts.cannotRead = Read(file, L"cannot_read");
-    texts.summary.ok = Read(file, L"count_ok");
-    texts.summary.differs = Read(file, L"count_differs");
-    texts.summary.missing = Read(file, L"count_missing");
-    texts.summary.unreadable = Read(file, L"count_unreadable");
-    texts.summary.pending = Read(file, L"count_pending");
-    texts.summary.otherLines = Read(file, L"count_other_lines");
-    texts.summary.noLines = Read(file, L"no_lines");
-    texts.summary.stopped = Read(file, L"stopped");
+    for (const auto& text : WindowTexts)
+        texts.*text.field = Read(file, text.key);
+    for (const auto& word : SummaryTexts)
+        texts.summary.*word.field = Read(file, word.key);
     return texts;
 }
 

@@ -3,24 +3,28 @@
 
 #include "lists/list_check_job.h"
 #include "lists/list_results.h"
+#include "lists/list_table.h"
 #include "lists/list_texts.h"
+#include "vrok_user/vrok_button.h"
 #include "vrok_user/vrok_control.h"
 #include "vrok_user/vrok_gdiobject.h"
+#include "vrok_user/vrok_imagelist.h"
+#include "vrok_user/vrok_label.h"
+#include "vrok_user/vrok_progressbar.h"
+#include "vrok_user/vrok_statusbar.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-// The window of one checksum list: a report list with one row per checksum line (the name as
-// listed, the result with its shield, the computed digest, the size), a progress bar for the
-// whole list with the file being hashed, a "Copy results" button, and a status bar whose text is
-// the summary. It is a resizable top-level window owned by the main window; a background job
+// The window of one checksum list: its table (list_table.h), a progress bar for the whole list
+// with the file being hashed, a "Copy results" button, and a status bar whose text is the
+// summary. It is a resizable top-level window owned by the main window; a background job
 // reads the list, then hashes its files, several at a time. A click on a column's header sorts
 // the rows by it (again: the other way); at the end the first row that is not OK is selected.
-// Esc stops; closing stops the job.
+// Esc stops; closing stops the job. A line of text above the rows, hidden while empty, tells
+// what concerns the list as a whole.
 class CListWindow : public vrok::user::controls::CControl
 {
 public:
@@ -45,11 +49,16 @@ public:
     // Waits at most `timeoutMs` for the job's threads to end, whether or not the window has heard.
     bool WaitForWorker(DWORD timeoutMs) const { return m_job.WaitForEnd(timeoutMs); }
 
-    const std::vector<lists::ListEntry>& Entries() const { return m_entries; }
-    HWND ListView() const { return m_listView; }
-    HWND StatusBar() const { return m_statusBar; }
-    HWND ProgressBar() const { return m_progressBar; }
-    HWND CurrentFileLabel() const { return m_currentFile; }
+    // Shows the line above the rows with the text; an empty text hides it and gives its room back
+    // to the rows.
+    void ShowNote(const std::wstring& text);
+
+    const std::vector<lists::ListEntry>& Entries() const { return m_table.Entries(); }
+    HWND ListView() const { return m_table.View().GetHandle(); }
+    HWND StatusBar() const { return m_statusBar.GetHandle(); }
+    HWND ProgressBar() const { return m_progressBar.GetHandle(); }
+    HWND CurrentFileLabel() const { return m_currentFile.GetHandle(); }
+    HWND NoteLabel() const { return m_note.GetHandle(); }
 
 protected:
     bool OnSize(int width, int height) override;
@@ -66,44 +75,27 @@ protected:
     bool OnDestroy() override;
 
 private:
-    struct CImageListDeleter { void operator()(HIMAGELIST list) const { ImageList_Destroy(list); } };
-    struct CIconDeleter { void operator()(HICON icon) const { DestroyIcon(icon); } };
-    typedef std::unique_ptr<std::remove_pointer<HIMAGELIST>::type, CImageListDeleter> CImageListOwner;
-    typedef std::unique_ptr<std::remove_pointer<HICON>::type, CIconDeleter> CIconOwner;
-
     bool CreateFrame(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath);
     void OnCreate() override;
     void CreateChildren();
-    void AddColumns();
-    int ColumnWidth(int column) const;
-    void FitColumns();
     void Layout();
     void ApplyFont();
     int Px(int value) const;
     bool StartChecking();
-    void ShowListedRows();
     void OnListUnreadable();
 
     void OnNews(WPARAM jobNumber);
+    void TakeList(lists::ListNews& news);
     void ApplyNews(lists::ListNews& news);
     void ShowProgress(const lists::CheckProgress& progress);
     void OnListViewKey(UINT key);
-    std::wstring CellText(const lists::ListEntry& entry, int column) const;
-    void ApplyResults(const std::vector<lists::CheckedFile>& files);
-    void SortBy(int column);
-    void SortRows();
-    void SelectFirstFailure();
     void ShowSummary(bool stopped);
     void ShowCurrentFile(size_t index);
 
     lists::ListTexts m_texts;
-    std::vector<lists::ListEntry> m_entries;
-    // The entry each row shows, in the order of the sort column (the list's order at first).
-    std::vector<size_t> m_rows;
-    int m_sortColumn;
-    bool m_sortAscending;
     size_t m_otherLines;
     std::wstring m_listPath;
+    std::wstring m_noteText;
     lists::CListCheckJob m_job;
     bool m_listTaken;
     bool m_ended;
@@ -111,14 +103,15 @@ private:
     size_t m_shownFile;
     int m_dpi;
 
-    HWND m_listView;
-    HWND m_progressBar;
-    HWND m_currentFile;
-    HWND m_copyButton;
-    HWND m_statusBar;
-    CImageListOwner m_shields;
-    CIconOwner m_summaryIcon;
-    std::unique_ptr<vrok::user::graphics::CFont> m_font;
+    // The font and the summary's icon outlive the controls that use them.
+    vrok::user::graphics::CFont m_font;
+    vrok::user::graphics::CIcon m_summaryIcon;
+    vrok::user::controls::progressbar::CProgressBar m_progressBar;
+    vrok::user::controls::button::CButton m_copyButton;
+    vrok::user::controls::label::CLabel m_currentFile;
+    vrok::user::controls::label::CLabel m_note;
+    CListTable m_table;
+    vrok::user::controls::statusbar::CStdStatusBar m_statusBar;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "settings/profile_files.h"
 
+#include "checksums/file_names.h"
 #include "vrok_persistence/vrok_longpath.h"
 
 #include <windows.h>
@@ -76,11 +77,9 @@ bool WriteValue(const wchar_t* key, const std::wstring& value, const wchar_t* pa
 
 std::wstring FolderOfPath(const std::wstring& path)
 {
-    const size_t cut = path.find_last_of(L'\\');
-    if (cut == std::wstring::npos)
-        return std::wstring();
+    const std::wstring folder = checksums::FolderOf(path);
     // A drive's root keeps its backslash ("C:\\"), as PathRemoveFileSpecW leaves it.
-    return path.substr(0, cut == 2 && path[1] == L':' ? cut + 1 : cut);
+    return folder.size() == 2 && folder[1] == L':' ? folder + L'\\' : folder;
 }
 
 std::wstring GetGlobalIniPath(const wchar_t* programFolder)

@@ -15,6 +15,7 @@ const ACCEL MainWindow[] = {
     { FVIRTKEY | FCONTROL | FSHIFT, 'C', commands::CopyChecksumLine },
     { FVIRTKEY, VK_F1, commands::Help },
     { FVIRTKEY | FCONTROL, 'L', commands::CheckList },
+    { FVIRTKEY | FCONTROL, 'V', commands::Paste },
 };
 
 const int MainWindowCount = sizeof(MainWindow) / sizeof(MainWindow[0]);

@@ -1,6 +1,6 @@
 #include "signatures/key_store.h"
 
-#include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 #include "checksums/checksum_writer.h"
 #include "signatures/signature_result.h"
 

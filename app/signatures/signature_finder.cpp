@@ -1,7 +1,7 @@
 #include "signatures/signature_finder.h"
 
 #include "checksums/checksum_text.h"
-#include "checksums/reference_finder.h"
+#include "checksums/file_names.h"
 
 namespace signatures {
 

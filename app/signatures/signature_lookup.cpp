@@ -1,6 +1,6 @@
 #include "signatures/signature_lookup.h"
 
-#include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 #include "signatures/signature_finder.h"
 
 #include <vector>

@@ -1,5 +1,6 @@
 #include "window/about_window.h"
 
+#include "vrok_user/vrok_devicecontext.h"
 #include "vrok_user/vrok_gdiobject.h"
 #include "vrok_user/vrok_graphic.h"
 
@@ -59,13 +60,9 @@ void MakeFont(CFont& font, int height)
     font.Create();
 }
 
-int TextWidth(HDC context, const CFont& font, const wchar_t* text)
+int TextWidth(const CFont& font, const wchar_t* text)
 {
-    HGDIOBJ previous = SelectObject(context, font.GetHandle());
-    SIZE size = {};
-    GetTextExtentPoint32W(context, text, lstrlenW(text), &size);
-    SelectObject(context, previous);
-    return size.cx;
+    return vrok::user::graphics::MeasureText(font, text).cx;
 }
 
 }
@@ -82,12 +79,10 @@ int CAboutWindow::WidthFor(int dpi)
     MakeFont(titleFont, Scale(TitleFontHeight, dpi));
     CFont textFont;
     MakeFont(textFont, Scale(TextFontHeight, dpi));
-    HDC screen = GetDC(nullptr);
-    int needed = Scale(NoticeLeft, dpi) + TextWidth(screen, textFont, NoticeText);
+    int needed = Scale(NoticeLeft, dpi) + TextWidth(textFont, NoticeText);
     for (const CPlacedText& placed : PlacedTexts)
         needed = std::max(needed, Scale(placed.left, dpi) +
-                                      TextWidth(screen, placed.inTitleFont ? titleFont : textFont, placed.text));
-    ReleaseDC(nullptr, screen);
+                                      TextWidth(placed.inTitleFont ? titleFont : textFont, placed.text));
     return std::max(width, needed + Scale(NoticeLeft, dpi));
 }
 

@@ -1,5 +1,6 @@
 #include "window/cool_control.h"
 
+#include "vrok_user/vrok_devicecontext.h"
 #include "vrok_user/vrok_main.h"
 
 using vrok::main::CApplication;
@@ -100,13 +101,8 @@ int CCoolControl::FitDigestToText()
 
 int CCoolControl::LineHeight() const
 {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, m_fieldFont.GetHandle());
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight > 0 ? metrics.tmHeight : Scaled(FieldFontHeight);
+    const int height = vrok::user::graphics::MeasureLineHeight(m_fieldFont);
+    return height > 0 ? height : Scaled(FieldFontHeight);
 }
 
 // Places a field at the panel's field column.
@@ -119,19 +115,20 @@ void CCoolControl::PlaceChild(CBaseWindow* child, int top, int height)
 void CCoolControl::CreateInputField()
 {
     m_inputField.reset(new CReferenceField());
-    m_inputField->Create(this, L"", Scaled(FieldLeft), Scaled(InputFieldTop), Scaled(FieldWidth),
-                         Scaled(FieldHeight), 0, InputFieldStyle);
-    AttachFieldFont(m_inputField->GetHandle());
-    m_inputField->Show(true);
+    CreateField(*m_inputField, InputFieldTop, InputFieldStyle);
 }
 
 void CCoolControl::CreateDigestField()
 {
     m_digestField.reset(new CStaticText());
-    m_digestField->Create(this, L"", Scaled(FieldLeft), Scaled(DigestFieldTop), Scaled(FieldWidth),
-                          Scaled(FieldHeight), 0, DigestFieldStyle);
-    AttachFieldFont(m_digestField->GetHandle());
-    m_digestField->Show(true);
+    CreateField(*m_digestField, DigestFieldTop, DigestFieldStyle);
+}
+
+void CCoolControl::CreateField(vrok::user::controls::text::CTextField& field, int top, DWORD style)
+{
+    field.Create(this, L"", Scaled(FieldLeft), Scaled(top), Scaled(FieldWidth), Scaled(FieldHeight), 0, style);
+    AttachFieldFont(field.GetHandle());
+    field.Show(true);
 }
 
 void CCoolControl::CreateCompareButton()

@@ -54,6 +54,8 @@ protected:
 private:
     void CreateInputField();
     void CreateDigestField();
+    // A field of the field column, its top and height those of 96 DPI, in the fields' font.
+    void CreateField(vrok::user::controls::text::CTextField& field, int top, DWORD style);
     void CreateCompareButton();
     void AttachFieldFont(HWND field);
     void MakeFieldFont();

@@ -1,6 +1,7 @@
 #include "window/file_findings.h"
 
 #include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 #include "lists/list_detection.h"
 #include "signatures/signature_lookup.h"
 #include "vrok_persistence/vrok_longpath.h"
@@ -16,12 +17,6 @@ bool ReadSize(const std::wstring& path, unsigned long long& size)
         return false;
     size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return true;
-}
-
-std::wstring FolderOf(const std::wstring& path)
-{
-    const size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? std::wstring(L".") : path.substr(0, cut);
 }
 
 // Whether the part of a clear-signed list that its signature covers gives the file that digest:
@@ -91,13 +86,13 @@ void CFileFindings::CheckListSignature(const std::wstring& path)
 {
     if (m_reference.outcome != checksums::ReferenceLookup::Found)
         return;
-    const std::wstring listPath = FolderOf(path) + L"\\" + m_reference.sourceName;
+    const std::wstring listPath = checksums::FolderOf(path) + L"\\" + m_reference.sourceName;
     std::string bytes;
-    if (!checksums::ReadFileBytes(listPath, checksums::MaxListBytes, bytes))
+    if (!checksums::ReadFileBytes(listPath, checksums::MaxBesideFileBytes, bytes))
         return;
     std::string signedText;
     m_signature = signatures::CheckListSignatures(listPath, bytes, *m_keys, signatures::CurrentTime(), signedText);
-    const std::wstring fileName = path.substr(path.find_last_of(L"\\/") + 1);
+    const std::wstring fileName = checksums::FileNameOf(path);
     if (m_signature.verdict != signatures::SignatureVerdict::None && signedText != bytes &&
         !SignedTextGives(signedText, m_reference.sourceName, fileName, m_reference.digest))
         m_signature.verdict = signatures::SignatureVerdict::Bad;
@@ -120,7 +115,7 @@ void CFileFindings::AfterDigests(const std::wstring& path, const std::vector<has
         if (m_keys && !m_fileSignatures.IsEmpty() && digests.size() >= m_firstSignatureDigest) {
             const std::vector<std::string> ours(digests.begin() + static_cast<std::ptrdiff_t>(m_firstSignatureDigest),
                                                 digests.end());
-            const signatures::CKeyring keyring = signatures::WithKeysBeside(*m_keys, FolderOf(path));
+            const signatures::CKeyring keyring = signatures::WithKeysBeside(*m_keys, checksums::FolderOf(path));
             m_signature = signatures::StrongestResult(
                 {m_signature, m_fileSignatures.Verify(ours, keyring, signatures::CurrentTime())});
         }

@@ -4,7 +4,6 @@
 #include "vrok_user/vrok_dpi.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 #include <shobjidl.h>
 
 #include <cwchar>
@@ -29,37 +28,27 @@ std::wstring FormatDuration(unsigned seconds)
 
 }
 
-CTaskbarProgress::CTaskbarProgress() : m_comStarted(false), m_taskbar(nullptr) {}
+CTaskbarProgress::CTaskbarProgress() = default;
 
-CTaskbarProgress::~CTaskbarProgress()
-{
-    if (m_taskbar != nullptr)
-        m_taskbar->Release();
-    if (m_comStarted)
-        CoUninitialize();
-}
+CTaskbarProgress::~CTaskbarProgress() = default;
 
 // The object is made at the first use, on the window's thread.
 void CTaskbarProgress::Set(HWND window, unsigned long long done, unsigned long long total)
 {
-    if (m_taskbar == nullptr && !m_comStarted) {
-        m_comStarted = SUCCEEDED(CoInitialize(nullptr));
-        void* taskbar = nullptr;
-        if (SUCCEEDED(CoCreateInstance(TaskbarListClass, nullptr, CLSCTX_INPROC_SERVER, TaskbarList3Interface, &taskbar)))
-            m_taskbar = static_cast<ITaskbarList3*>(taskbar);
-        if (m_taskbar != nullptr && FAILED(m_taskbar->HrInit())) {
-            m_taskbar->Release();
-            m_taskbar = nullptr;
-        }
+    if (!m_apartment) {
+        m_apartment.emplace();
+        m_taskbar = vrok::user::com::CreateInProcess<ITaskbarList3>(TaskbarListClass, TaskbarList3Interface);
+        if (m_taskbar.IsValid() && FAILED(m_taskbar.Get()->HrInit()))
+            m_taskbar.Close();
     }
-    if (m_taskbar != nullptr)
-        m_taskbar->SetProgressValue(window, done, total);
+    if (m_taskbar.IsValid())
+        m_taskbar.Get()->SetProgressValue(window, done, total);
 }
 
 void CTaskbarProgress::Clear(HWND window)
 {
-    if (m_taskbar != nullptr)
-        m_taskbar->SetProgressState(window, TBPF_NOPROGRESS);
+    if (m_taskbar.IsValid())
+        m_taskbar.Get()->SetProgressState(window, TBPF_NOPROGRESS);
 }
 
 CHashingDisplay::CHashingDisplay() : m_mainWindow(nullptr), m_statusBar(nullptr), m_progressBar(nullptr), m_part(0) {}

@@ -2,9 +2,11 @@
 #define VESTIGON_HASHING_DISPLAY_H
 
 #include "hashing/hash_job.h"
+#include "vrok_user/vrok_com.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 struct ITaskbarList3;
@@ -23,8 +25,9 @@ public:
     void Clear(HWND window);
 
 private:
-    bool m_comStarted;
-    ITaskbarList3* m_taskbar;
+    // Entered and made at the first use; released before the apartment is left.
+    std::optional<vrok::user::com::CApartment> m_apartment;
+    vrok::user::com::CInterface<ITaskbarList3> m_taskbar;
 };
 
 // What the main window shows of a hashing job: a standard progress bar over the status bar's

@@ -2,6 +2,7 @@
 
 #include "settings/menu_builder.h"
 #include "settings/menu_entries.h"
+#include "settings/language_texts.h"
 #include "settings/profile_files.h"
 #include "vrok_user/vrok_dll.h"
 #include "vrok_user/vrok_messagebox.h"
@@ -37,11 +38,6 @@ unsigned char LanguagePopupPosition(const wchar_t* globalIniPath)
     return ReadProfileByte(globalIniPath, SectionLanguageList, KeyMenuPosition);
 }
 
-std::wstring FolderOf(const wchar_t* globalIniPath)
-{
-    return FolderOfPath(globalIniPath != nullptr ? globalIniPath : L"");
-}
-
 bool IsExistingFile(const std::wstring& path)
 {
     return !path.empty() && PathFileExistsW(path.c_str()) && !PathIsDirectoryW(path.c_str());
@@ -54,7 +50,7 @@ std::wstring ListedLanguageFile(unsigned short index, const wchar_t* globalIniPa
     wchar_t key[KeyBufferLength];
     FormatNumberedKey(key, StemIniFile, index);
     const std::wstring value = ReadProfileString(globalIniPath, SectionLanguageList, key);
-    const std::wstring path = GetPathBesideProgram(value.c_str(), FolderOf(globalIniPath).c_str());
+    const std::wstring path = GetPathBesideProgram(value.c_str(), FolderOfPath(globalIniPath).c_str());
     return IsExistingFile(path) ? path : std::wstring();
 }
 
@@ -106,7 +102,8 @@ void ApplyControlTexts(CCoolControl* dropPanel, const wchar_t* languageFilePath)
 
 void TellNotRemembered(const wchar_t* languageFilePath)
 {
-    const std::wstring text = ReadProfileString(languageFilePath, SectionMessages, KeyLanguageNotRemembered);
+    const std::wstring text =
+        languagetexts::ReadLanguageText(languageFilePath, SectionMessages, KeyLanguageNotRemembered);
     ShowInfoMessage(L"%s", text.empty() ? NotRememberedMessage : text.c_str());
 }
 

@@ -17,6 +17,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <new>
 
 using vrok::data::type::string::CString;
@@ -86,6 +87,7 @@ void OMyWindow::OnCreate()
         ShowInfoMessage(CannotOpenIniMessage);
 
     m_dpi = vrok::user::dpi::DpiOfWindow(GetHandle());
+    m_dpiOfExtras = m_dpi;
     LoadKeys();
     m_chosen = digestmenu::ChosenAlgorithm(ProgramFolder());
     m_inUse = m_chosen;
@@ -118,7 +120,7 @@ void OMyWindow::CreateNotifyWindow()
     m_notifyWindow->SetDpi(m_dpi);
     if (!m_notifyWindow->Create(this, 0, 0, width, Scaled(StripHeight), 0, WS_BORDER))
         m_notifyWindow.reset();
-    m_strip.Attach(m_notifyWindow.get());
+    m_strip.Attach(m_notifyWindow.get(), [this] { FitLayoutToContent(); });
 }
 
 // A panel that cannot be created is dropped: the window goes on without it.
@@ -177,23 +179,34 @@ int OMyWindow::Scaled(int value) const
     return vrok::user::dpi::Scale(value, m_dpi);
 }
 
-// The digest field takes as many lines as its digits need; the panel and the window grow (or
-// shrink back) by the same height, so that no digit is hidden.
-void OMyWindow::FitPanelToDigest()
+// The strip takes as many lines as its sentences need, the digest field as many as its digits
+// need; what lies below moves down and the window grows (or shrinks back) by the same height, so
+// that no word of a verdict and no digit is hidden.
+void OMyWindow::FitLayoutToContent()
 {
-    if (m_dropPanel == nullptr || m_dropPanel->IsNull())
+    const bool strip = m_notifyWindow != nullptr && !m_notifyWindow->IsNull();
+    const bool panel = m_dropPanel != nullptr && !m_dropPanel->IsNull();
+    const int stripExtra = strip ? (std::max)(0, m_notifyWindow->NeededHeight() - Scaled(StripHeight)) : 0;
+    const int panelExtra = panel ? m_dropPanel->FitDigestToText() : 0;
+    const int grown = stripExtra - m_stripExtra + panelExtra - m_panelExtra;
+    if (stripExtra == m_stripExtra && panelExtra == m_panelExtra)
         return;
-    RECT panel = {};
-    ::GetWindowRect(m_dropPanel->GetHandle(), &panel);
-    const int grown = Scaled(DropPanelHeight) + m_dropPanel->FitDigestToText() - (panel.bottom - panel.top);
-    if (grown == 0)
-        return;
-    MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
-               panel.bottom - panel.top + grown, TRUE);
+    m_stripExtra = stripExtra;
+    m_panelExtra = panelExtra;
     RECT window = {};
     GetWindowRect(window);
-    SetWindowPos(GetHandle(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top + grown,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (grown != 0)
+        SetWindowPos(GetHandle(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top + grown,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int width = 0;
+    int height = 0;
+    GetClientSize(width, height);
+    if (strip)
+        SetWindowPos(m_notifyWindow->GetHandle(), nullptr, 0, 0, width, Scaled(StripHeight) + stripExtra,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (panel)
+        MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop) + stripExtra,
+                   Scaled(DropPanelWidth), Scaled(DropPanelHeight) + panelExtra, TRUE);
 }
 
 bool OMyWindow::OnSize(int, int)
@@ -209,11 +222,16 @@ bool OMyWindow::OnSize(int, int)
     return true;
 }
 
+// The suggested rectangle holds the grown height at the old density: the window takes its own
+// height at the new one, and grows again for what it shows.
 bool OMyWindow::OnDpiChanged(int dpi, const RECT& suggested)
 {
     m_dpi = dpi;
-    SetWindowPos(GetHandle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int ownHeight = suggested.bottom - suggested.top - MulDiv(m_stripExtra + m_panelExtra, dpi, m_dpiOfExtras);
+    m_stripExtra = 0;
+    m_panelExtra = 0;
+    SetWindowPos(GetHandle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left, ownHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutForDpi();
     return true;
 }
@@ -233,9 +251,10 @@ void OMyWindow::LayOutForDpi()
         m_dropPanel->SetDpi(m_dpi);
         MoveWindow(m_dropPanel->GetHandle(), Scaled(DropPanelLeft), Scaled(DropPanelTop), Scaled(DropPanelWidth),
                    Scaled(DropPanelHeight), TRUE);
-        FitPanelToDigest();
     }
     m_strip.FitAgain();
+    m_dpiOfExtras = m_dpi;
+    FitLayoutToContent();
     m_children.RedoAboutForDpi(this, m_dpi);
 }
 

@@ -115,7 +115,7 @@ private:
     void CreateDropPanel(const wchar_t* languageFilePath);
     void ShowStartFile();
     void LayOutForDpi();
-    void FitPanelToDigest();
+    void FitLayoutToContent();
     int Scaled(int value) const;
 
     // Commands (my_window_commands.cpp).
@@ -166,6 +166,11 @@ private:
     vrok::data::type::string::CString m_filePath;
     std::wstring m_programFolder;
     int m_dpi = vrok::user::dpi::StandardDpi;
+    // How much taller than their own height the strip and the panel are made for what they show,
+    // in pixels at m_dpiOfExtras.
+    int m_stripExtra = 0;
+    int m_panelExtra = 0;
+    int m_dpiOfExtras = vrok::user::dpi::StandardDpi;
 
     // The file whose digests the window holds, and those digests.
     std::wstring m_shownFile;

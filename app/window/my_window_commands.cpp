@@ -1,6 +1,10 @@
 // The main window's commands: menus, shortcuts and the context menu.
 #include "window/my_window.h"
 
+#include "settings/language_texts.h"
+
+#include "checksums/file_names.h"
+
 #include "checksums/checksum_text.h"
 #include "checksums/checksum_writer.h"
 #include "checksums/pasted_digest.h"
@@ -154,7 +158,7 @@ void OMyWindow::OnPaste()
     m_pastedAlgorithm = pasted.extracted ? pasted.algorithm : std::nullopt;
     SetInputText(pasted.text);
     if (!pasted.name.empty() && !m_shownFile.empty() &&
-        !checksums::SamePathIgnoringCase(pasted.name, checksumcommands::FileNameOf(m_shownFile)))
+        !checksums::SamePathIgnoringCase(pasted.name, checksums::FileNameOf(m_shownFile)))
         ShowVerdict(verdicts::OfPastedNameDiffers(pasted.name));
     if (!IsHashing() && !m_shownFile.empty())
         HashAgainFor(m_pastedAlgorithm ? checksums::JudgeReference(pasted.text, m_digests, *m_pastedAlgorithm)
@@ -206,7 +210,7 @@ void OMyWindow::OnChooseDigest(Algorithm algorithm)
     digestmenu::CheckChosen(::GetMenu(GetHandle()), algorithm);
     if (!digestmenu::StoreChosenAlgorithm(algorithm, ProgramFolder()))
     {
-        const std::wstring told = checksumcommands::ReadMessage(profile::KeyDigestNotRemembered, ProgramFolder());
+        const std::wstring told = languagetexts::ReadMessage(profile::KeyDigestNotRemembered, ProgramFolder());
         ShowInfoMessage(L"%s", told.empty() ? DigestNotRememberedMessage : told.c_str());
     }
     if (m_shownFile.empty())
@@ -225,7 +229,7 @@ void OMyWindow::CopyChecksumLine()
     const std::wstring digest = ShownDigest();
     if (!digest.empty())
         vrok::user::clipboard::PutText(GetHandle(),
-                                       checksums::FormatChecksumLine(digest, checksumcommands::FileNameOf(m_shownFile)));
+                                       checksums::FormatChecksumLine(digest, checksums::FileNameOf(m_shownFile)));
 }
 
 void OMyWindow::SaveChecksumFile()

@@ -2,6 +2,10 @@
 // in the reference field, and what the strip says of them.
 #include "window/my_window.h"
 
+#include "settings/language_texts.h"
+
+#include "checksums/file_names.h"
+
 #include "settings/profile_files.h"
 #include "window/checksum_commands.h"
 #include "window/cool_control.h"
@@ -53,7 +57,7 @@ void OMyWindow::SetDigestText(const std::wstring& text)
 {
     if (m_dropPanel != nullptr && m_dropPanel->GetDigestField() != nullptr)
         SetWindowTextW(m_dropPanel->GetDigestField()->GetHandle(), text.c_str());
-    FitPanelToDigest();
+    FitLayoutToContent();
 }
 
 std::wstring OMyWindow::ShownDigest() const
@@ -97,7 +101,7 @@ void OMyWindow::ShowAlgorithmTexts()
 
 std::wstring OMyWindow::ReadSentence(const wchar_t* key) const
 {
-    return checksumcommands::ReadSentence(key, ProgramFolder());
+    return languagetexts::ReadSentence(key, ProgramFolder());
 }
 
 std::wstring OMyWindow::SentenceText(const verdicts::Sentence& sentence) const
@@ -123,8 +127,8 @@ void OMyWindow::LoadKeys()
 void OMyWindow::KeepSignature(const CFileFindings& findings, const std::wstring& path)
 {
     m_signature = findings.GetSignature();
-    const std::wstring fileName = checksumcommands::FileNameOf(path) + L".";
-    m_signatureOverFile = checksumcommands::FileNameOf(m_signature.signatureFile).compare(0, fileName.size(), fileName) == 0;
+    const std::wstring fileName = checksums::FileNameOf(path) + L".";
+    m_signatureOverFile = checksums::FileNameOf(m_signature.signatureFile).compare(0, fileName.size(), fileName) == 0;
 }
 
 void OMyWindow::ShowVerdict(const verdicts::StripVerdict& verdict)

@@ -10,6 +10,12 @@ bool CStripPresenter::HasStrip() const
     return m_strip != nullptr && !m_strip->IsNull();
 }
 
+void CStripPresenter::TextChanged() const
+{
+    if (m_textChanged)
+        m_textChanged();
+}
+
 void CStripPresenter::SetFile(const std::wstring& path)
 {
     m_path = path;
@@ -25,8 +31,10 @@ void CStripPresenter::SetFile(const std::wstring& path)
 
 void CStripPresenter::ShowAsItIs()
 {
-    if (m_strip != nullptr)
-        m_strip->SetMessage(Text(), 0);
+    if (m_strip == nullptr)
+        return;
+    m_strip->SetMessage(Text(), 0);
+    TextChanged();
 }
 
 void CStripPresenter::SlideIn()
@@ -34,6 +42,7 @@ void CStripPresenter::SlideIn()
     if (m_strip == nullptr)
         return;
     m_strip->SetMessage(Text(), 0);
+    TextChanged();
     m_strip->Show(true);
 }
 
@@ -43,6 +52,7 @@ void CStripPresenter::ShowVerdict(const std::wstring& sentence, int pictureId)
     if (m_strip == nullptr)
         return;
     m_strip->SetMessage(Text(), pictureId);
+    TextChanged();
     m_strip->Show(true);
 }
 
@@ -52,6 +62,7 @@ void CStripPresenter::ShowInPlace(const std::wstring& sentence)
     if (!HasStrip())
         return;
     m_strip->SetMessage(Text(), 0);
+    TextChanged();
     InvalidateRect(m_strip->GetHandle(), nullptr, TRUE);
 }
 
@@ -69,5 +80,6 @@ void CStripPresenter::FitAgain()
     SetFile(std::wstring(m_path));
     m_caption.AppendSentence(sentence.c_str());
     m_strip->SetMessage(Text(), m_strip->GetIconId());
+    TextChanged();
     InvalidateRect(m_strip->GetHandle(), nullptr, TRUE);
 }

@@ -3,6 +3,7 @@
 
 #include "window/window_caption.h"
 
+#include <functional>
 #include <string>
 
 namespace vrok { namespace user { namespace controls { namespace panel { class CNotifyWindow; } } } }
@@ -13,9 +14,14 @@ namespace vrok { namespace user { namespace controls { namespace panel { class C
 class CStripPresenter
 {
 public:
-    explicit CStripPresenter(vrok::user::controls::panel::CNotifyWindow* strip = nullptr) : m_strip(strip) {}
+    CStripPresenter() : m_strip(nullptr) {}
 
-    void Attach(vrok::user::controls::panel::CNotifyWindow* strip) { m_strip = strip; }
+    // `textChanged` runs after each change of the text, when the strip may need another height.
+    void Attach(vrok::user::controls::panel::CNotifyWindow* strip, std::function<void()> textChanged)
+    {
+        m_strip = strip;
+        m_textChanged = std::move(textChanged);
+    }
 
     // The path line of a newly chosen file, measured in the strip's font in the width of its
     // line less the prefix; the sentence goes.
@@ -37,8 +43,10 @@ public:
 
 private:
     bool HasStrip() const;
+    void TextChanged() const;
 
     vrok::user::controls::panel::CNotifyWindow* m_strip;
+    std::function<void()> m_textChanged;
     CWindowCaption m_caption;
     std::wstring m_path;
 };

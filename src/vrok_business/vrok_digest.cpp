@@ -57,48 +57,30 @@ std::unique_ptr<IDigestStream> MakeStream(Algorithm, size_t digestBytes, blake2b
     return std::unique_ptr<IDigestStream>(new blake2b::CBlake2bStream(digestBytes, compress));
 }
 
-// Calls `use` with the table of the algorithm's compressions.
+// One choice per table of compressions: MD5, SHA-1, SHA-224 and SHA-256, SHA-384 and SHA-512,
+// BLAKE2b.
+CChoiceOnce choices[5];
+
+// Calls `use` with the table of the algorithm's compressions and the choice made among them.
 template <typename Use>
 auto WithCompressions(Algorithm algorithm, Use use)
 {
     switch (algorithm) {
     case Algorithm::Md5:
-        return use(md5::Compressions);
+        return use(md5::Compressions, choices[0]);
     case Algorithm::Sha1:
-        return use(sha1::Compressions);
+        return use(sha1::Compressions, choices[1]);
     case Algorithm::Sha224:
     case Algorithm::Sha256:
-        return use(sha256::Compressions);
+        return use(sha256::Compressions, choices[2]);
     case Algorithm::Sha384:
     case Algorithm::Sha512:
-        return use(sha512::Compressions);
+        return use(sha512::Compressions, choices[3]);
     case Algorithm::Blake2b:
         break;
     }
-    return use(blake2b::Compressions);
+    return use(blake2b::Compressions, choices[4]);
 }
-
-// One choice per table of compressions.
-size_t ChoiceIndexOf(Algorithm algorithm)
-{
-    switch (algorithm) {
-    case Algorithm::Md5:
-        return 0;
-    case Algorithm::Sha1:
-        return 1;
-    case Algorithm::Sha224:
-    case Algorithm::Sha256:
-        return 2;
-    case Algorithm::Sha384:
-    case Algorithm::Sha512:
-        return 3;
-    case Algorithm::Blake2b:
-        break;
-    }
-    return 4;
-}
-
-CChoiceOnce choices[5];
 
 // The length asked for, 0 meaning the algorithm's own; 0 for a length it does not have.
 size_t ValidDigestBytes(Algorithm algorithm, size_t digestBytes)
@@ -135,7 +117,7 @@ size_t DigestBytesOf(Algorithm algorithm)
 
 std::vector<const char*> ImplementationsOf(Algorithm algorithm)
 {
-    return WithCompressions(algorithm, [](const auto& table) {
+    return WithCompressions(algorithm, [](const auto& table, CChoiceOnce&) {
         std::vector<const char*> names;
         for (const auto& entry : table)
             if (entry.runsHere())
@@ -147,7 +129,7 @@ std::vector<const char*> ImplementationsOf(Algorithm algorithm)
 std::unique_ptr<IDigestStream> CreateDigestStreamOn(Algorithm algorithm, size_t implementation, size_t digestBytes)
 {
     const size_t length = ValidDigestBytes(algorithm, digestBytes);
-    return WithCompressions(algorithm, [&](const auto& table) {
+    return WithCompressions(algorithm, [&](const auto& table, CChoiceOnce&) {
         const auto* entry = NthRunnable(table, implementation);
         if (entry == nullptr || length == 0)
             return std::unique_ptr<IDigestStream>();
@@ -162,7 +144,9 @@ std::unique_ptr<IDigestStream> CreateDigestStream(Algorithm algorithm, size_t di
 
 size_t ChosenImplementationOf(Algorithm algorithm)
 {
-    return choices[ChoiceIndexOf(algorithm)].Get([algorithm] { return FastestImplementationOf(algorithm); });
+    return WithCompressions(algorithm, [algorithm](const auto&, CChoiceOnce& choice) {
+        return choice.Get([algorithm] { return FastestImplementationOf(algorithm); });
+    });
 }
 
 }}}

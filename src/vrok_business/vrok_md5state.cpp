@@ -4,9 +4,4 @@ namespace vrok { namespace business { namespace md5 {
 
 CMd5State::CMd5State() : a(0x67452301u), b(0xefcdab89u), c(0x98badcfeu), d(0x10325476u) {}
 
-void CMd5State::Fill(unsigned int value)
-{
-    a = b = c = d = value;
-}
-
 }}}

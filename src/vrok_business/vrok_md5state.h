@@ -9,9 +9,6 @@ class CMd5State
 public:
     CMd5State();
 
-    // Sets all four words to one value; 0 wipes the state once the digest is taken.
-    void Fill(unsigned int value);
-
     unsigned int a;
     unsigned int b;
     unsigned int c;

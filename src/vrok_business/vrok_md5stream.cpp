@@ -4,8 +4,17 @@ namespace vrok { namespace business { namespace md5 {
 
 namespace {
 
+// The largest tail that leaves room for the 0x80 byte and the 8 length bytes in its block.
 const unsigned LargestTailWithLength = 55;
 
+}
+
+void CDigest::Assign(const CMd5State& state)
+{
+    const unsigned int words[4] = { state.a, state.b, state.c, state.d };
+    for (unsigned word = 0; word < 4; ++word)
+        for (unsigned byte = 0; byte < 4; ++byte)
+            m_items[word * 4 + byte] = static_cast<unsigned char>(words[word] >> (8 * byte));
 }
 
 void CMd5Stream::Update(const unsigned char* data, size_t length)

@@ -4,6 +4,13 @@
 
 namespace vrok { namespace persistence { namespace file {
 
+namespace {
+
+// Reads and writes go in pieces of at most this many bytes.
+const DWORD PieceBytes = 1u << 20;
+
+}
+
 bool CFile::OpenForReading(const wchar_t* path, bool sequential)
 {
     if (!IsNull() || path == nullptr)
@@ -15,33 +22,56 @@ bool CFile::OpenForReading(const wchar_t* path, bool sequential)
                                       flags, nullptr));
 }
 
-bool CVirtualFile::Open(const wchar_t* path)
+bool CFile::CreateNew(const wchar_t* path)
 {
-    if (m_mapping.IsValid() || !m_file.IsNull())
+    if (!IsNull() || path == nullptr)
         return false;
-    if (!m_file.OpenForReading(path))
-        return false;
-    m_size = ReadSize();
-    return m_mapping.Reset(CreateFileMappingW(m_file.GetHandle(), nullptr, PAGE_READONLY | SEC_COMMIT,
-                                              static_cast<DWORD>(m_size >> 32), static_cast<DWORD>(m_size),
-                                              nullptr));
+    return m_handle.Reset(CreateFileW(ToLongPathForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-bool CVirtualFile::Close()
+bool CFile::ReadSize(unsigned long long& size) const
 {
-    m_size = 0;
-    return m_mapping.Close();
+    LARGE_INTEGER value = {};
+    if (!GetFileSizeEx(m_handle.Get(), &value) || value.QuadPart < 0)
+        return false;
+    size = static_cast<unsigned long long>(value.QuadPart);
+    return true;
 }
 
-// A failed size query counts as an empty file, so nothing will be mapped.
-unsigned long long CVirtualFile::ReadSize() const
+bool CFile::ReadAll(unsigned long long maxBytes, std::string& bytes)
 {
-    DWORD high = 0;
-    SetLastError(NO_ERROR);
-    const DWORD low = GetFileSize(m_file.GetHandle(), &high);
-    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
-        return 0;
-    return (static_cast<unsigned long long>(high) << 32) | low;
+    unsigned long long size = 0;
+    if (!ReadSize(size) || size > maxBytes || size > bytes.max_size())
+        return false;
+    bytes.resize(static_cast<size_t>(size));
+    size_t filled = 0;
+    while (filled < bytes.size()) {
+        const size_t left = bytes.size() - filled;
+        const DWORD wanted = static_cast<DWORD>(left < PieceBytes ? left : PieceBytes);
+        DWORD read = 0;
+        if (!ReadFile(m_handle.Get(), &bytes[filled], wanted, &read, nullptr))
+            return false;
+        if (read == 0)
+            break;  // the file shrank meanwhile: what was there is what it holds
+        filled += read;
+    }
+    bytes.resize(filled);
+    return true;
+}
+
+bool CFile::WriteAll(const std::string& bytes)
+{
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const size_t left = bytes.size() - written;
+        DWORD done = 0;
+        if (!WriteFile(m_handle.Get(), bytes.data() + written, static_cast<DWORD>(left < PieceBytes ? left : PieceBytes),
+                       &done, nullptr) || done == 0)
+            return false;
+        written += done;
+    }
+    return FlushFileBuffers(m_handle.Get()) != FALSE;
 }
 
 }}}

@@ -1,9 +1,11 @@
 #ifndef VROK_PERSISTENCE_FILE_H
 #define VROK_PERSISTENCE_FILE_H
 
-#include "vrok_data/vrok_kernelhandle.h"
+#include "vrok_data/vrok_kernelobject.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace vrok { namespace persistence { namespace file {
 
@@ -15,29 +17,31 @@ struct CFileHandleTraits
     static long Release(Handle handle) { return CloseHandle(handle); }
 };
 
-// Mapped views of files.
-struct CMappedViewTraits
-{
-    typedef const void* Handle;
-    static Handle Invalid() { return nullptr; }
-    static long Release(Handle view) { return UnmapViewOfFile(view); }
-};
-
-using data::type::kernelobject::CKernelHandle;
 typedef data::type::kernelobject::CUniqueHandle<CFileHandleTraits> CFileHandle;
-typedef data::type::kernelobject::CUniqueHandle<CMappedViewTraits> CMappedView;
 
-// A file open for reading; closed when the object goes, never removed from the disk.
+// A file open for reading, or made anew for writing; closed when the object goes, never removed
+// from the disk. Every file this program reads or writes is opened here.
 class CFile
 {
 public:
     // CreateFileW for reading, others allowed to read only; false when the file cannot be
-    // opened or the object holds one already. Every file this program reads is opened here.
-    // `sequential` tells the system that the file will be read once from start to end, so it
-    // reads ahead further.
+    // opened or the object holds one already. `sequential` tells the system that the file will
+    // be read once from start to end, so it reads ahead further.
     bool OpenForReading(const wchar_t* path, bool sequential = false);
+    // CreateFileW of a file that must not exist yet, for writing; nobody else may open it
+    // meanwhile. False when it exists, cannot be made, or the object holds a file already.
+    bool CreateNew(const wchar_t* path);
     // False when no file was open.
     bool Close() { return m_handle.Close(); }
+
+    // The file's size in bytes; false when the system cannot tell it.
+    bool ReadSize(unsigned long long& size) const;
+    // Reads the whole file, when it holds at most maxBytes, from where the reading stands (its
+    // start, once opened); a file that shrinks meanwhile gives what it still holds. False when
+    // it is larger or a read fails.
+    bool ReadAll(unsigned long long maxBytes, std::string& bytes);
+    // Writes every byte and then has the system put them on the disk; false when any step fails.
+    bool WriteAll(const std::string& bytes);
 
     // INVALID_HANDLE_VALUE while no file is open.
     HANDLE GetHandle() const { return m_handle.Get(); }
@@ -45,29 +49,6 @@ public:
 
 private:
     CFileHandle m_handle;
-};
-
-// A file opened for reading with a read-only mapping object over its whole length.
-class CVirtualFile
-{
-public:
-    // Opens the file and makes the mapping object. False when the file cannot be opened (missing,
-    // denied, held open for writing elsewhere), when it is empty (nothing can be mapped over zero
-    // bytes) or when the object already holds a file.
-    bool Open(const wchar_t* path);
-
-    // Lets the mapping object go; the recorded size becomes 0, the file stays open.
-    bool Close();
-
-    unsigned long long GetSize() const { return m_size; }
-    HANDLE GetMappingHandle() const { return m_mapping.Get(); }
-
-private:
-    unsigned long long ReadSize() const;
-
-    unsigned long long m_size = 0;
-    CFile m_file;
-    CKernelHandle m_mapping;
 };
 
 }}}

@@ -15,8 +15,6 @@ const wchar_t WindowPropertyName[] = L"VYMP_WINDOW_PROPERTY";
 
 namespace {
 
-const char SourcePath[] = "..\\src\\vrok_user\\vrok_basewindow";
-
 std::wstring Widen(const char* text)
 {
     const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
@@ -85,12 +83,27 @@ BOOL CBaseWindow::GetWindowRect(RECT& rect)
     return ::GetWindowRect(m_handle, &rect);
 }
 
+bool CBaseWindow::Move(int x, int y, int width, int height)
+{
+    return MoveWindow(m_handle, x, y, width, height, TRUE) != FALSE;
+}
+
+bool CBaseWindow::SetText(const wchar_t* text)
+{
+    return SetWindowTextW(m_handle, text) != FALSE;
+}
+
+void CBaseWindow::SetFont(HFONT font)
+{
+    SendMessageW(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), font != nullptr);
+}
+
 bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar_t* className,
                                  const wchar_t* windowName, DWORD style, int x, int y, int width,
                                  int height, HMENU identifierOrMenu)
 {
     if (m_handle != nullptr)
-        throw CWindowsException(SourcePath, "The window has been created before !", 211);
+        throw CWindowsException("The window has been created before !");
 
     m_parent = parent;
     HWND parentHandle = parent != nullptr ? parent->GetHandle() : nullptr;
@@ -118,9 +131,7 @@ bool CBaseWindow::CreateWindowEx(CBaseWindow* parent, DWORD exStyle, const wchar
     {
         m_handle = window;  // held only to be destroyed: nothing of the object may hear of it
         DestroyUnheard();
-        throw CWindowsException(SourcePath,
-                                "CBaseWindow::CreateWindowEx : Registering the window message handler failed !",
-                                259);
+        throw CWindowsException("CBaseWindow::CreateWindowEx : Registering the window message handler failed !");
     }
     // Shown once it is whole: nobody sees, or clicks, a window whose children are not there yet.
     RunGuarded([this] { OnCreate(); });

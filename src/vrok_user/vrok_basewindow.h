@@ -79,6 +79,13 @@ public:
     virtual int Show(bool show);
     virtual BOOL GetClientRect(RECT& rect);
     virtual BOOL GetWindowRect(RECT& rect);
+    // MoveWindow to the rectangle (the parent's client coordinates for a child), repainted.
+    bool Move(int x, int y, int width, int height);
+    // SetWindowTextW: the caption, or a control's text.
+    bool SetText(const wchar_t* text);
+    // WM_SETFONT: the window draws its text in the font, which its owner keeps alive for as long
+    // as the window uses it; null goes back to the system's font.
+    void SetFont(HFONT font);
     // Runs once the window exists and is bound to the object, under the same protection as a
     // handler: what it throws is told in the error box and ends the message loop.
     virtual void OnCreate() {}

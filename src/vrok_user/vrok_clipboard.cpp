@@ -1,5 +1,8 @@
 #include "vrok_user/vrok_clipboard.h"
 
+#include "vrok_data/vrok_entered.h"
+#include "vrok_data/vrok_kernelobject.h"
+
 #include <cstring>
 #include <new>
 
@@ -8,22 +11,21 @@ namespace vrok { namespace user { namespace clipboard {
 namespace {
 
 // Holds the clipboard open for as long as it lives.
-class CClipboardOpen
+class CClipboardOpen final : public data::type::kernelobject::CEntered<BOOL(WINAPI*)()>
 {
 public:
-    explicit CClipboardOpen(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
-    ~CClipboardOpen()
-    {
-        if (m_open)
-            CloseClipboard();
-    }
-    CClipboardOpen(const CClipboardOpen&) = delete;
-    CClipboardOpen& operator=(const CClipboardOpen&) = delete;
-    bool IsOpen() const { return m_open; }
-
-private:
-    bool m_open;
+    explicit CClipboardOpen(HWND owner) : CEntered(OpenClipboard(owner) != FALSE, &CloseClipboard) {}
 };
+
+struct CGlobalMemoryTraits
+{
+    typedef HGLOBAL Handle;
+    static Handle Invalid() { return nullptr; }
+    static long Release(Handle memory) { return GlobalFree(memory) == nullptr ? 1 : 0; }
+};
+
+// A global memory block, freed when the owner goes unless handed over.
+typedef data::type::kernelobject::CUniqueHandle<CGlobalMemoryTraits> CGlobalMemory;
 
 // A locked global memory block, unlocked when it goes.
 class CLockedMemory
@@ -49,27 +51,20 @@ private:
 bool PutText(HWND owner, const std::wstring& text)
 {
     const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr)
+    CGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory.IsValid())
         return false;
-    bool filled = false;
     {
-        const CLockedMemory locked(memory);
-        if (locked.Bytes() != nullptr) {
-            std::memcpy(locked.Bytes(), text.c_str(), bytes);
-            filled = true;
-        }
-    }
-    if (!filled) {
-        GlobalFree(memory);
-        return false;
+        const CLockedMemory locked(memory.Get());
+        if (locked.Bytes() == nullptr)
+            return false;
+        std::memcpy(locked.Bytes(), text.c_str(), bytes);
     }
     const CClipboardOpen clipboard(owner);
-    // Once the clipboard takes the memory it is the clipboard's to free.
-    const bool taken = clipboard.IsOpen() && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    if (!taken)
-        GlobalFree(memory);
-    return taken;
+    if (!clipboard.IsEntered() || !EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr)
+        return false;
+    memory.Detach();  // the clipboard's to free from now on
+    return true;
 }
 
 Reading ReadText(HWND owner, std::wstring& text)
@@ -77,7 +72,7 @@ Reading ReadText(HWND owner, std::wstring& text)
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT))
         return Reading::NoText;
     const CClipboardOpen clipboard(owner);
-    if (!clipboard.IsOpen())
+    if (!clipboard.IsEntered())
         return Reading::Busy;
     HGLOBAL data = GetClipboardData(CF_UNICODETEXT);
     if (data == nullptr)

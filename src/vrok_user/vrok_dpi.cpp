@@ -1,5 +1,7 @@
 #include "vrok_user/vrok_dpi.h"
 
+#include "vrok_user/vrok_devicecontext.h"
+
 namespace vrok { namespace user { namespace dpi {
 
 namespace {
@@ -61,10 +63,8 @@ int DpiOfWindow(HWND window)
         if (dpi != 0)
             return static_cast<int>(dpi);
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : StandardDpi;
-    if (screen != nullptr)
-        ReleaseDC(nullptr, screen);
+    const graphics::CScreenContext screen;
+    const int dpi = screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : StandardDpi;
     return dpi > 0 ? dpi : StandardDpi;
 }
 

@@ -1,5 +1,6 @@
 #include "vrok_user/vrok_gdiobject.h"
 
+#include "vrok_user/vrok_devicecontext.h"
 #include "vrok_user/vrok_dpi.h"
 
 #include <cstring>
@@ -16,25 +17,19 @@ HBITMAP StretchedCopy(HBITMAP source, int width, int height)
     BITMAP record = {};
     if (GetObjectW(source, sizeof(record), &record) == 0)
         return nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    HBITMAP result = CreateCompatibleBitmap(screen, width, height);
-    if (from != nullptr && to != nullptr && result != nullptr)
-    {
-        HGDIOBJ previousSource = SelectObject(from, source);
-        HGDIOBJ previousTarget = SelectObject(to, result);
-        SetStretchBltMode(to, HALFTONE);
-        SetBrushOrgEx(to, 0, 0, nullptr);
-        StretchBlt(to, 0, 0, width, height, from, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
-        SelectObject(to, previousTarget);
-        SelectObject(from, previousSource);
-    }
-    if (to != nullptr)
-        DeleteDC(to);
-    if (from != nullptr)
-        DeleteDC(from);
-    ReleaseDC(nullptr, screen);
+    const CScreenContext screen;
+    const CMemoryContext from(screen.Get());
+    const CMemoryContext to(screen.Get());
+    if (from.IsNull() || to.IsNull())
+        return nullptr;
+    HBITMAP result = CreateCompatibleBitmap(screen.Get(), width, height);
+    if (result == nullptr)
+        return nullptr;
+    const CSelection sourceSelected(from.Get(), source);
+    const CSelection targetSelected(to.Get(), result);
+    SetStretchBltMode(to.Get(), HALFTONE);
+    SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+    StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
     return result;
 }
 
@@ -82,22 +77,34 @@ bool CBitmap::LoadFromResource(const wchar_t* name, UINT flags)
     return Adopt(static_cast<HBITMAP>(image));
 }
 
-bool CBitmap::LoadForDpi(int id, int dpi)
+int CBitmap::LoadDrawingForDpi(int id, int dpi)
 {
     const int percent = dpi::Scale(100, dpi);
     const int drawnPercent = percent <= 100 ? 100 : percent <= 150 ? 150 : 200;
     const int drawnId = id + (drawnPercent == 150 ? Drawn150Offset : drawnPercent == 200 ? Drawn200Offset : 0);
-    if (!LoadFromResource(MAKEINTRESOURCEW(drawnId), 0))
+    return LoadFromResource(MAKEINTRESOURCEW(drawnId), 0) ? drawnPercent : 0;
+}
+
+bool CBitmap::LoadForDpi(int id, int dpi)
+{
+    const int drawnPercent = LoadDrawingForDpi(id, dpi);
+    if (drawnPercent == 0)
         return false;
-    if (percent == drawnPercent)
+    if (dpi::Scale(100, dpi) == drawnPercent)
         return true;
     BITMAP record = {};
     GetObjectW(GetHandle(), sizeof(record), &record);
     const int width = dpi::Scale(MulDiv(record.bmWidth, 100, drawnPercent), dpi);
     const int height = dpi::Scale(MulDiv(record.bmHeight, 100, drawnPercent), dpi);
     // Without a stretched copy the drawing is shown at its own size.
-    HBITMAP stretched = StretchedCopy(GetHandle(), width, height);
-    return stretched == nullptr || Adopt(stretched);
+    StretchTo(width, height);
+    return true;
+}
+
+bool CBitmap::StretchTo(int width, int height)
+{
+    HBITMAP stretched = IsNull() ? nullptr : StretchedCopy(GetHandle(), width, height);
+    return stretched != nullptr && Adopt(stretched);
 }
 
 }}}

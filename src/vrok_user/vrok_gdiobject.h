@@ -87,6 +87,14 @@ public:
     // stretched to the size the density asks. At 96 exactly what LoadFromResource(id, 0) loads.
     bool LoadForDpi(int id, int dpi);
 
+    // The drawing LoadForDpi starts from, at its own size: the percentage it was drawn at (100,
+    // 150 or 200), 0 when the resource was not found.
+    int LoadDrawingForDpi(int id, int dpi);
+
+    // Replaces the bitmap held by a copy stretched to the size, averaging its pixels (HALFTONE);
+    // false, the bitmap unchanged, when none is held or the system cannot make the copy.
+    bool StretchTo(int width, int height);
+
     static const int Drawn150Offset = 1000;
     static const int Drawn200Offset = 2000;
 };

@@ -1,6 +1,5 @@
 #include "vrok_user/vrok_graphic.h"
 
-#include <cstring>
 
 namespace vrok { namespace user { namespace graphics {
 
@@ -9,10 +8,10 @@ const COLORREF White = RGB(255, 255, 255);
 }
 
 CGraphic::CGraphic(HWND window)
-    : m_window(window), m_context(window != nullptr ? GetDC(window) : nullptr), m_fontSlot(nullptr),
+    : m_window(window), m_context(window), m_fontSlot(nullptr),
       m_penSlot(nullptr), m_brushSlot(nullptr), m_paint(), m_gradientFill(nullptr), m_painting(false)
 {
-    ::SetBkColor(m_context, White);
+    ::SetBkColor(m_context.Get(), White);
     if (m_msimg32.Load(L"Msimg32.dll"))
         m_gradientFill = reinterpret_cast<GradientFillEntry>(
             reinterpret_cast<void*>(m_msimg32.FindEntryPoint("GradientFill")));
@@ -23,9 +22,7 @@ CGraphic::~CGraphic()
     RestoreSlot(m_penSlot);
     RestoreSlot(m_fontSlot);
     RestoreSlot(m_brushSlot);
-    ::SetBkColor(m_context, White);
-    if (m_context != nullptr)
-        ReleaseDC(m_window, m_context);
+    ::SetBkColor(m_context.Get(), White);
 }
 
 void CGraphic::BeginPaint()
@@ -70,66 +67,58 @@ void CGraphic::SelectIntoSlot(HGDIOBJ object, HGDIOBJ& slot)
 {
     if (object == nullptr)
         throw CExceptionBadObject();
-    if (m_context == nullptr)
+    if (m_context.Get() == nullptr)
         return;
     RestoreSlot(slot);
-    slot = SelectObject(m_context, object);
+    slot = SelectObject(m_context.Get(), object);
 }
 
 void CGraphic::RestoreSlot(HGDIOBJ& slot)
 {
     if (slot == nullptr)
         return;
-    SelectObject(m_context, slot);
+    SelectObject(m_context.Get(), slot);
     slot = nullptr;
 }
 
 void CGraphic::SetBkColor(COLORREF colour)
 {
-    ::SetBkColor(m_context, colour);
+    ::SetBkColor(m_context.Get(), colour);
 }
 
 void CGraphic::SetTextColor(COLORREF colour)
 {
-    ::SetTextColor(m_context, colour);
+    ::SetTextColor(m_context.Get(), colour);
 }
 
 void CGraphic::SetBkMode(int mode)
 {
-    ::SetBkMode(m_context, mode);
+    ::SetBkMode(m_context.Get(), mode);
 }
 
 void CGraphic::TextOut(int x, int y, const wchar_t* text)
 {
     if (text == nullptr)
         return;
-    ::TextOutW(m_context, x, y, text, lstrlenW(text));
+    ::TextOutW(m_context.Get(), x, y, text, lstrlenW(text));
 }
 
 bool CGraphic::DrawBitmap(const CBitmap& bitmap, int x, int y)
 {
-    if (m_context == nullptr)
+    BITMAP record = {};
+    if (m_context.Get() == nullptr || GetObjectW(bitmap.GetHandle(), sizeof(record), &record) == 0)
         return false;
-    HDC memory = CreateCompatibleDC(m_context);
-    BITMAP record;
-    std::memset(&record, 0, sizeof(record));
-    if (GetObjectW(bitmap.GetHandle(), sizeof(record), &record) == 0)
-    {
-        DeleteDC(memory);
-        return false;
-    }
-    HGDIOBJ previous = SelectObject(memory, bitmap.GetHandle());
-    const BOOL copied = BitBlt(m_context, x, y, record.bmWidth, record.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    return copied != 0;
+    const CMemoryContext memory(m_context.Get());
+    const CSelection selected(memory.Get(), bitmap.GetHandle());
+    return !memory.IsNull() &&
+           BitBlt(m_context.Get(), x, y, record.bmWidth, record.bmHeight, memory.Get(), 0, 0, SRCCOPY) != 0;
 }
 
 BOOL CGraphic::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode)
 {
     if (m_gradientFill == nullptr)
         return FALSE;
-    return m_gradientFill(m_context, vertices, vertexCount, mesh, meshCount, mode);
+    return m_gradientFill(m_context.Get(), vertices, vertexCount, mesh, meshCount, mode);
 }
 
 }}}

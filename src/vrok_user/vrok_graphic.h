@@ -1,6 +1,7 @@
 #ifndef VROK_USER_GRAPHIC_H
 #define VROK_USER_GRAPHIC_H
 
+#include "vrok_user/vrok_devicecontext.h"
 #include "vrok_user/vrok_dll.h"
 #include "vrok_user/vrok_gdiobject.h"
 
@@ -27,7 +28,7 @@ public:
     CGraphic& operator=(const CGraphic&) = delete;
 
     // The device context; null when the graphic was made for no window.
-    HDC GetHandle() const { return m_context; }
+    HDC GetHandle() const { return m_context.Get(); }
 
     // Validates the update region (when there is one); drawing still goes to the GetDC context.
     void BeginPaint();
@@ -54,7 +55,7 @@ private:
     void RestoreSlot(HGDIOBJ& slot);
 
     HWND m_window;
-    HDC m_context;
+    CWindowContext m_context;
     HGDIOBJ m_fontSlot;
     HGDIOBJ m_penSlot;
     HGDIOBJ m_brushSlot;

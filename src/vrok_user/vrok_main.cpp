@@ -71,8 +71,7 @@ int CApplication::Run()
     if (s_mainWindow == nullptr)
     {
         ShowErrorMessage(L"\nPointer to the main window is not saved.");
-        throw user::windowsexception::CWindowsException("..\\src\\vrok_user\\vrok_main",
-                                                        "Pointer to the main window is not saved.", 146);
+        throw user::windowsexception::CWindowsException("Pointer to the main window is not saved.");
     }
     MSG message = {};
     MSG fetched = {};

@@ -24,7 +24,7 @@ bool CPopupEntries::InsertTextEntry(UINT id, const wchar_t* label)
     item.fState = 0;
     item.wID = id;
     item.dwTypeData = const_cast<wchar_t*>(label);
-    return m_menu != nullptr && InsertMenuItemW(m_menu, id, FALSE, &item) != FALSE;
+    return !IsNull() && InsertMenuItemW(GetHandle(), id, FALSE, &item) != FALSE;
 }
 
 bool CPopupEntries::InsertCheckableEntry(UINT id, const wchar_t* label, UINT type, UINT state)
@@ -34,34 +34,26 @@ bool CPopupEntries::InsertCheckableEntry(UINT id, const wchar_t* label, UINT typ
     item.fState = state;
     item.wID = id;
     item.dwTypeData = const_cast<wchar_t*>(label);
-    return m_menu != nullptr && InsertMenuItemW(m_menu, id, FALSE, &item) != FALSE;
+    return !IsNull() && InsertMenuItemW(GetHandle(), id, FALSE, &item) != FALSE;
 }
 
 bool CPopupEntries::InsertSeparator()
 {
     MENUITEMINFOW item = NewItemInfo(MIIM_FTYPE);
     item.fType = MFT_SEPARATOR;
-    return m_menu != nullptr && InsertMenuItemW(m_menu, EndOfMenu, FALSE, &item) != FALSE;
+    return !IsNull() && InsertMenuItemW(GetHandle(), EndOfMenu, FALSE, &item) != FALSE;
 }
 
 bool CPopupEntries::SetEntryState(UINT id, UINT state)
 {
     MENUITEMINFOW item = NewItemInfo(MIIM_STATE);
     item.fState = state;
-    return m_menu != nullptr && SetMenuItemInfoW(m_menu, id, FALSE, &item) != FALSE;
+    return !IsNull() && SetMenuItemInfoW(GetHandle(), id, FALSE, &item) != FALSE;
 }
 
 bool CPopupMenu::Create()
 {
-    m_owned.Reset(CreatePopupMenu());
-    m_menu = m_owned.Get();
-    return m_menu != nullptr;
-}
-
-HMENU CPopupMenu::HandOver()
-{
-    m_menu = nullptr;
-    return m_owned.Detach();
+    return m_owned.Reset(CreatePopupMenu());
 }
 
 CMenu::CMenu(basewindow::CBaseWindow* owner) : m_owner(owner), m_bar(CreateMenu()), m_attached(false)

@@ -19,15 +19,15 @@ struct CMenuTraits
 
 typedef data::type::kernelobject::CUniqueHandle<CMenuTraits> CMenuHandle;
 
-// The entries of a popup menu, reached through a handle that something else owns (the menu bar
-// for its popups, CPopupMenu for a popup of its own).
+// The entries of a popup menu, whose handle a derived class holds: CBarPopup borrows it from
+// the menu bar, CPopupMenu owns it.
 class CPopupEntries
 {
 public:
-    explicit CPopupEntries(HMENU menu = nullptr) : m_menu(menu) {}
+    virtual ~CPopupEntries() = default;
 
-    HMENU GetHandle() const { return m_menu; }
-    bool IsNull() const { return m_menu == nullptr; }
+    virtual HMENU GetHandle() const = 0;
+    bool IsNull() const { return GetHandle() == nullptr; }
 
     // Entries named by command id, so that with distinct ids each lands at the end.
     // mask 0x13: an unchecked text entry.
@@ -40,8 +40,17 @@ public:
 
     // Sets the state (MFS_CHECKED or 0) of the entry with that command id.
     bool SetEntryState(UINT id, UINT state);
+};
 
-protected:
+// A popup of a menu bar, which owns and destroys it.
+class CBarPopup final : public CPopupEntries
+{
+public:
+    explicit CBarPopup(HMENU menu) : m_menu(menu) {}
+
+    HMENU GetHandle() const override { return m_menu; }
+
+private:
     HMENU m_menu;
 };
 
@@ -57,10 +66,12 @@ public:
     // CreatePopupMenu; a popup held before is destroyed. False when no menu was made.
     bool Create();
 
+    HMENU GetHandle() const override { return m_owned.Get(); }
+
 private:
     friend class CMenu;
     // The bar takes the handle over; the object is left empty.
-    HMENU HandOver();
+    HMENU HandOver() { return m_owned.Detach(); }
 
     CMenuHandle m_owned;
 };
@@ -106,7 +117,7 @@ public:
 private:
     basewindow::CBaseWindow* m_owner;
     CMenuHandle m_bar;
-    std::vector<CPopupEntries> m_popups;
+    std::vector<CBarPopup> m_popups;
     bool m_attached;
 };
 

@@ -1,6 +1,7 @@
 #include "vrok_user/vrok_notifywindow.h"
 
 #include "vrok_user/vrok_classbrush.h"
+#include "vrok_user/vrok_devicecontext.h"
 #include "vrok_user/vrok_dpi.h"
 
 #include <algorithm>
@@ -81,7 +82,7 @@ void CNotifyWindow::SetDpi(int dpi)
     LoadStatusIcon();
     if (m_handle == nullptr)
         return;
-    ResizeToParentWidth(Scaled(StripHeight));
+    ResizeToParentWidth(NeededHeight());
     InvalidateRect(m_handle, nullptr, TRUE);
 }
 
@@ -108,7 +109,7 @@ int CNotifyWindow::Show(bool show)
     }
     else
     {
-        ResizeToParentWidth(Scaled(StripHeight));
+        ResizeToParentWidth(NeededHeight());
         UpdateWindow(m_handle);
     }
     if (!show)
@@ -121,6 +122,22 @@ int CNotifyWindow::Show(bool show)
     CGraphic graphic(m_handle);
     DrawContent(graphic);
     return updated;
+}
+
+// Measured as DrawContent draws: word-broken in the text area's width, in the strip's font.
+int CNotifyWindow::NeededHeight()
+{
+    CBaseWindow* parent = GetParentWindow();
+    if (parent == nullptr || m_message[0] == L'\0')
+        return Scaled(StripHeight);
+    int parentWidth = 0;
+    int parentHeight = 0;
+    parent->GetClientSize(parentWidth, parentHeight);
+    RECT area = {0, 0, parentWidth - Scaled(TextLeft) - Scaled(TextRightMargin), 0};
+    graphics::CScreenContext screen;
+    graphics::CSelection font(screen.Get(), m_font.GetHandle());
+    const int textHeight = DrawTextW(screen.Get(), m_message, -1, &area, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    return (std::max)(Scaled(StripHeight), Scaled(TextTop) + textHeight + Scaled(TextBottomMargin));
 }
 
 void CNotifyWindow::FitToParent()

@@ -52,6 +52,9 @@ public:
     // window text too, where other programs (screen readers) read what the strip says.
     void SetMessage(const wchar_t* text, int bitmapId);
     const wchar_t* GetMessageText() const { return m_message; }
+    // The height the strip takes for its text: StripHeight, or more when the text needs more lines
+    // at the parent's width.
+    int NeededHeight();
     bool HasIcon() const { return !m_icon.IsNull(); }
     int GetIconId() const { return m_iconId; }
 

@@ -61,4 +61,22 @@ void CStdStatusBar::Display()
     UpdateWindow(m_handle);
 }
 
+void CStdStatusBar::SetPartText(int part, const wchar_t* text)
+{
+    SendMessageW(m_handle, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+}
+
+void CStdStatusBar::SetPartIcon(int part, HICON icon)
+{
+    SendMessageW(m_handle, SB_SETICON, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(icon));
+}
+
+int CStdStatusBar::FollowParent()
+{
+    SendMessageW(m_handle, WM_SIZE, 0, 0);
+    RECT bar = {};
+    ::GetWindowRect(m_handle, &bar);
+    return bar.bottom - bar.top;
+}
+
 }}}}

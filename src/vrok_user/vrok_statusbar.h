@@ -40,6 +40,12 @@ public:
     // Applies the parts the first time, then shows the bar.
     void Display();
 
+    // The text and the icon (null: none) of a part; the bar only borrows the icon.
+    void SetPartText(int part, const wchar_t* text);
+    void SetPartIcon(int part, HICON icon);
+    // Places the bar along its parent's bottom edge again; its height afterwards.
+    int FollowParent();
+
 private:
     data::structure::linkedlist::CSimplyLinkedList<CStatusBarPart> m_parts;
     bool m_applied;

@@ -26,26 +26,17 @@ private:
     wchar_t m_text[TextLength];
 };
 
-// The framework's exception for platform failures that leave the program unable to go on:
-// a message, the source file and line that raised it, and the last error at that moment.
+// The framework's exception for platform failures that leave the program unable to go on: a
+// message and the last error at that moment.
 class CWindowsException : public std::exception, public CWindowsError
 {
 public:
-    CWindowsException(const char* sourcePath, const char* message, int line);
-    CWindowsException(const CWindowsException& other);
-    CWindowsException& operator=(const CWindowsException&) = delete;
-    ~CWindowsException() override;
+    explicit CWindowsException(const char* message);
 
     const char* what() const noexcept override { return m_message.c_str(); }
-    const char* GetSourcePath() const { return m_sourcePath; }
-    int GetLine() const { return m_line; }
 
 private:
-    static char* CopySourcePath(const char* sourcePath);
-
     std::string m_message;
-    char* m_sourcePath;
-    int m_line;
 };
 
 }}}

@@ -1,4 +1,5 @@
 #include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 
 #include "digit_patterns.h"
 #include "test_files.h"

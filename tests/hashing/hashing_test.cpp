@@ -30,20 +30,77 @@ struct CRecordingObserver : hashing::IHashObserver
     std::vector<unsigned long long> totals;
 };
 
+hashing::DigestRequest Request(vrok::business::digest::Algorithm algorithm, size_t bytes = 0, const char* trailer = "")
+{
+    hashing::DigestRequest request;
+    request.algorithm = algorithm;
+    request.digestBytes = bytes;
+    request.trailer = trailer;
+    return request;
+}
+
+// The file's MD5 digest in hexadecimal digits, or what kept it from one.
+std::wstring Md5Of(const std::wstring& path, hashing::IHashObserver& observer)
+{
+    std::vector<std::string> digests;
+    switch (hashing::HashFile(path, {Request(vrok::business::digest::Algorithm::Md5)}, observer, digests)) {
+    case Outcome::Digest: return hashing::HexOf(digests[0]);
+    case Outcome::Stopped: return L"stopped";
+    case Outcome::OpenFailed: return L"open failed";
+    default: return L"read failed";
+    }
+}
+
 }
 
 TEST(Hashing, MultiBufferFileGetsMd5sumsDigestWithGrowingProgress)
 {
     CRecordingObserver observer;
-    std::wstring digest;
-    ASSERT_EQ(Outcome::Digest, hashing::HashFile(MultiBufferFile, observer, digest));
-    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_9437187.bin"), digest);
+    EXPECT_EQ(testsupport::ReferenceDigestOf(L"digest\\md5sums.txt", L"len_9437187.bin"), Md5Of(MultiBufferFile, observer));
     ASSERT_GE(observer.reports.size(), 3u);
     for (size_t i = 1; i < observer.reports.size(); ++i)
         EXPECT_LT(observer.reports[i - 1], observer.reports[i]);
     EXPECT_EQ(9437187u, observer.reports.back());
     for (unsigned long long total : observer.totals)
         EXPECT_EQ(9437187u, total);
+}
+
+// Every tail length around MD5's padding boundaries and the hasher's pieces.
+TEST(Hashing, EveryTailLengthGetsTheDigestMd5sumPrints)
+{
+    for (const auto& entry : testsupport::ReadReferenceDigests(L"digest\\md5sums.txt")) {
+        SCOPED_TRACE(testsupport::Narrow(entry.path));
+        CRecordingObserver observer;
+        EXPECT_EQ(entry.digest, Md5Of(entry.path, observer));
+    }
+}
+
+// A non-Latin name and a name deep past MAX_PATH, each held open by a reader that shares it,
+// are hashed; files that cannot be read say so.
+TEST(Hashing, LongAndNonLatinPathsAreHashedAndUnreadableFilesSaySo)
+{
+    testsupport::CTemporaryFolder folder;
+    ASSERT_TRUE(CreateDirectoryW(folder.PathOf(L"\x0434\x0430\x043D\x043D\x044B\x0435").c_str(), nullptr));
+    const std::wstring deep = folder.MakeDeepFolder(592);
+    const std::wstring written = folder.WriteFile(L"busy.bin", "being written");
+    const struct { std::wstring path; DWORD access, share; const wchar_t* md5; } rows[] = {
+        {folder.WriteFile(L"\x0434\x0430\x043D\x043D\x044B\x0435\\\x6587\x4EF6 \x03B1\x03C1\x03C7.txt", "message digest"),
+         GENERIC_READ, FILE_SHARE_READ, L"f96b697d7cb7938d525a2f31aaf161d0"},
+        {folder.WriteFile(deep + L"\\message.txt", "message digest"), GENERIC_READ, FILE_SHARE_READ,
+         L"f96b697d7cb7938d525a2f31aaf161d0"},
+        {folder.PathOf(L"\x0444\x0430\x0439\x043B-\x6587\x4EF6.bin"), 0, 0, L"open failed"},
+        {folder.Path(), 0, 0, L"open failed"},
+        {written, GENERIC_WRITE, 0, L"open failed"},
+        {written, GENERIC_WRITE, FILE_SHARE_READ, L"open failed"},  // a writer letting others read still keeps it
+    };
+    ASSERT_EQ(604u, rows[1].path.size());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testsupport::Narrow(row.path));
+        testsupport::CHeldFile held(row.path, row.access, row.share);
+        ASSERT_EQ(row.access != 0, held.IsHeld());
+        CRecordingObserver observer;
+        EXPECT_EQ(row.md5, Md5Of(row.path, observer));
+    }
 }
 
 namespace {
@@ -53,15 +110,6 @@ struct CStopAfterFirstPiece : CRecordingObserver
 {
     bool ShouldStop() override { return !reports.empty(); }
 };
-
-hashing::DigestRequest Request(vrok::business::digest::Algorithm algorithm, size_t bytes = 0, const char* trailer = "")
-{
-    hashing::DigestRequest request;
-    request.algorithm = algorithm;
-    request.digestBytes = bytes;
-    request.trailer = trailer;
-    return request;
-}
 
 }
 

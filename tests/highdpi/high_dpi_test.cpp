@@ -3,6 +3,7 @@
 #include "reference_digests.h"
 #include "opened_window.h"
 
+#include "lists/list_window.h"
 #include "window/about_window.h"
 #include "window/hashing_display.h"
 #include "vrok_user/vrok_dpi.h"
@@ -142,4 +143,23 @@ TEST(HighDpi, TheProgressBarsMarginInItsStatusBarPartIsInProportion)
     SendMessageW(statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
     ExpectRect({part.left + 3, part.top + 3, part.right - 3, part.bottom - 3}, ChildRect(display.GetProgressBar()), 0);
     DestroyWindow(frame);
+}
+
+// The list window's lines of text (the current file, the note above the rows) are 18 pixels high
+// at 96 DPI and their margins 6: 27 and 9 at 144.
+TEST(HighDpi, TheListWindowsLinesOfTextAreInProportion)
+{
+    vrok::user::dpi::DeclareAwareness();
+    CTemporaryFolder folder;
+    vrok::user::basewindow::CBaseWindow owner;
+    owner.CreateWindowEx(nullptr, 0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr);
+    CListWindow window;
+    ASSERT_TRUE(window.Open(&owner, folder.WriteFile(L"MD5SUMS", ""), L""));
+    window.ShowNote(L"A sentence about the whole list.");
+    const RECT label = ChildRect(window.CurrentFileLabel());
+    const RECT note = ChildRect(window.NoteLabel());
+    EXPECT_EQ(27, label.bottom - label.top);
+    EXPECT_EQ(27, note.bottom - note.top);
+    EXPECT_EQ(label.bottom + 9, note.top);
+    EXPECT_EQ(note.bottom + 9, ChildRect(window.ListView()).top);
 }

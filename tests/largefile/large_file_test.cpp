@@ -1,7 +1,6 @@
-#include "hashing/file_digest.h"
+#include "hashing/file_hasher.h"
 #include "vrok_business/vrok_digest.h"
 
-#include "modal_watcher.h"
 #include "reference_digests.h"
 #include "test_files.h"
 
@@ -9,21 +8,31 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
+namespace {
+
+struct CToTheEnd : hashing::IHashObserver
+{
+    bool ShouldStop() override { return false; }
+    void OnProgress(unsigned long long, unsigned long long) override {}
+};
+
+}
+
 // A sparse file of 4.5 GiB made on the host: larger than a 32-bit process can map at once, with
-// a bit length above 32 bits. It is read to the end and gets md5sum's digest.
+// a bit length above 32 bits. The program's hasher reads it to the end and gets md5sum's digest.
 TEST(LargeFile, MultiGigabyteFileGetsTheDigestMd5sumPrints)
 {
     const std::wstring expected = testsupport::ReferenceDigestOf(L"large\\md5sums.txt", L"sparse.bin");
     ASSERT_EQ(32u, expected.size());
-    testsupport::CModalWatcher watcher;
-    std::unique_ptr<wchar_t[]> text(ComputeFileDigest(L"large\\sparse.bin"));
-    ASSERT_TRUE(text);
-    EXPECT_EQ(expected, std::wstring(text.get()));
-    EXPECT_TRUE(watcher.Boxes().empty());
+    hashing::DigestRequest md5;
+    md5.algorithm = vrok::business::digest::Algorithm::Md5;
+    CToTheEnd observer;
+    std::vector<std::string> digests;
+    ASSERT_EQ(hashing::Outcome::Digest, hashing::HashFile(L"large\\sparse.bin", {md5}, observer, digests));
+    EXPECT_EQ(expected, hashing::HexOf(digests[0]));
 }
 
 // The same file through the engines of the SHA family, whose padding ends with the bit length

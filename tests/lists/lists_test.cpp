@@ -132,6 +132,33 @@ TEST(ListWindow, EachListGivesTheResultsMd5sumPrintsAndTheSummaryCountsThem)
     }
 }
 
+// The line above the rows shows only while it has a text: between the current file and the
+// rows, which make room for it and take that room back when it goes.
+TEST(ListWindow, TheNoteLineShowsBetweenTheCurrentFileAndTheRowsOnlyWhileItHasAText)
+{
+    CTemporaryFolder folder;
+    folder.WriteFile(L"a.txt", "abc");
+    CCheckedList checked;
+    ASSERT_TRUE(checked.Open(folder.WriteFile(L"MD5SUMS", AbcDigest + "  a.txt\n")));
+    ASSERT_TRUE(checked.WaitForEnd());
+    const HWND note = checked.window->NoteLabel();
+    const RECT rowsAlone = ChildRect(checked.window->ListView());
+    EXPECT_FALSE(IsWindowVisible(note));
+    checked.window->ShowNote(L"A sentence about the whole list.");
+    EXPECT_TRUE(IsWindowVisible(note));
+    EXPECT_EQ(L"A sentence about the whole list.", WindowText(note));
+    const RECT label = ChildRect(checked.window->CurrentFileLabel());
+    const RECT line = ChildRect(note);
+    const RECT rows = ChildRect(checked.window->ListView());
+    EXPECT_EQ(label.bottom - label.top, line.bottom - line.top);
+    EXPECT_EQ(line.top - label.bottom, rows.top - line.bottom) << "the same margin above and below";
+    EXPECT_EQ(rowsAlone.top + (line.bottom - label.bottom), rows.top);
+    EXPECT_EQ(rowsAlone.bottom, rows.bottom);
+    checked.window->ShowNote(L"");
+    EXPECT_FALSE(IsWindowVisible(note));
+    EXPECT_EQ(rowsAlone.top, ChildRect(checked.window->ListView()).top);
+}
+
 TEST(ListWindow, AReleaseFolderGivesWhatCoreutilsPrintsLineForLine)
 {
     for (const wchar_t* list : {L"SHA256SUMS", L"MD5SUMS"}) {

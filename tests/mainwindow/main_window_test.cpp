@@ -188,6 +188,44 @@ TEST(MainWindow, AChosenOrDroppedFileIsShownOrTheBoxTellsWhyItCannotBeRead)
     EXPECT_EQ(L"\\\u03c4\u03ad\u03bb\u03bf\u03c2.txt\n", caption.substr(caption.size() - 11));
 }
 
+// What keeps a dropped file from being read is told in the error box with its path; a path too
+// long for the box (511 characters) keeps its start and its file name, its middle left out.
+TEST(MainWindow, AFileThatCannotBeReadIsToldInTheOpenFailedBoxWithItsPath)
+{
+    CProgramFolder folder;
+    const std::wstring busy = folder.WriteFile(L"busy.bin", "being written");
+    const struct { std::wstring path; DWORD heldAccess, heldShare; } rows[] = {
+        { folder.Path(), 0, 0 },
+        { busy, GENERIC_WRITE, 0 },
+        { busy, GENERIC_WRITE, FILE_SHARE_READ },  // a writer letting others read still keeps it
+        { folder.PathOf(L"\x0444\x0430\x0439\x043B-\x6587\x4EF6.bin"), 0, 0 },
+        { L"C:\\" + std::wstring(489, L'p'), 0, 0 },  // 11 + 492 + 9: the longest text a box shows
+    };
+    COpenedWindow opened(folder);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Narrow(row.path));
+        CHeldFile held(row.path, row.heldAccess, row.heldShare);
+        ASSERT_EQ(row.heldAccess != 0, held.IsHeld());
+        CModalWatcher watcher;
+        DropFiles(opened.Handle(), {row.path});
+        ASSERT_EQ(1u, watcher.Boxes().size());
+        EXPECT_EQ(L"Erreur", watcher.Boxes()[0].caption);
+        EXPECT_EQ(L"Open file " + row.path + L" failed !", watcher.Boxes()[0].text);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), watcher.Boxes()[0].icon);
+    }
+    for (size_t length : { 493u, 600u, 2000u, 32000u }) {
+        SCOPED_TRACE(length);
+        CModalWatcher watcher;
+        DropFiles(opened.Handle(), {L"C:\\" + std::wstring(length - 12, L'q') + L"\\name.bin"});
+        ASSERT_EQ(1u, watcher.Boxes().size());
+        const std::wstring& text = watcher.Boxes()[0].text;
+        EXPECT_EQ(511u, text.size());
+        EXPECT_EQ(L"Open file C:\\qqq", text.substr(0, 16));
+        EXPECT_EQ(L"q\\name.bin failed !", text.substr(text.size() - 19));
+        EXPECT_NE(std::wstring::npos, text.find(L"q...q"));
+    }
+}
+
 TEST(MainWindow, InertCommandsDoNothingAClickReplaysTheStripAndAboutOpensOnce)
 {
     CProgramFolder folder;

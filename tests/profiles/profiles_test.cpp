@@ -117,7 +117,8 @@ TEST(ProfileFiles, StoringALanguageRewritesOnlyTheCurrentLanguage)
 TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
 {
     const struct { const wchar_t* section; int position; std::vector<unsigned short> commands; } popups[] = {
-        { SectionMenuFile, 0, { commands::Open, commands::CheckList, commands::StopHashing, commands::SaveChecksumFile, commands::Close } },
+        { SectionMenuFile, 0, { commands::Open, commands::CheckList, commands::StopHashing, commands::SaveChecksumFile,
+                                commands::AddPublisherKey, commands::PublisherKeys, commands::Close } },
         { SectionMenuEdit, 1, { commands::Paste, commands::CopyChecksumLine, commands::LookForChecksumFiles } },
         { SectionMenuHelp, 4, { commands::Help, commands::About } },
         { SectionContextMenu, -1, { commands::Open, commands::Paste, commands::Help, commands::About } },
@@ -135,6 +136,13 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionSentences, KeyReferenceFrom, 1 }, { SectionSentences, KeyReferenceConflict, 2 },
         { SectionMessages, KeyLanguageNotRemembered, 0 }, { SectionMessages, KeyDigestNotRemembered, 0 },
         { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
+        { SectionMessages, KeyKeyAddQuestion, 2 }, { SectionMessages, KeyKeyNoneFound, 1 },
+        { SectionMessages, KeyKeyNotStored, 0 }, { SectionMessages, KeyKeyNotRemoved, 0 },
+        { SectionSignatures, KeySignedBy, 2 }, { SectionSignatures, KeySignedByKeyBeside, 2 },
+        { SectionSignatures, KeySignedByUnknownKey, 1 }, { SectionSignatures, KeySignatureWeak, 2 },
+        { SectionSignatures, KeySignatureExpired, 2 }, { SectionSignatures, KeySignatureRevoked, 2 },
+        { SectionSignatures, KeySignatureBadList, 0 }, { SectionSignatures, KeySignatureBadFile, 0 },
+        { SectionSignatures, KeySignatureNotCheckable, 1 },
     };
     wchar_t folder[MAX_PATH] = {};
     GetFullPathNameW(L"..\\vestigon", MAX_PATH, folder, nullptr);
@@ -161,7 +169,7 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
             const std::wstring value = Read(language, section.c_str(), key.c_str());
             SCOPED_TRACE(Narrow(section + L" " + key + L"=" + value));
             EXPECT_FALSE(value.empty());
-            EXPECT_LE(value.size(), section == SectionMessages ? ValueBufferLength - 1u
+            EXPECT_LE(value.size(), section == SectionMessages || section == SectionSignatures ? ValueBufferLength - 1u
                                     : section == SectionSentences ? SentenceBufferLength - 1u
                                     : key == KeyMenuTitle ? LabelBufferLength - 1u
                                                           : ControlTextBufferLength - 1u);

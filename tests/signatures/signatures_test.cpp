@@ -1,4 +1,4 @@
-#include "checksums/checksum_text.h"
+#include "checksums/file_names.h"
 #include "hashing/file_hasher.h"
 #include "signatures/key_store.h"
 #include "signatures/packets.h"

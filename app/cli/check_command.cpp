@@ -3,10 +3,9 @@
 #include "checksums/checksum_text.h"
 #include "checksums/file_names.h"
 #include "checksums/hex_digest.h"
+#include "settings/language_texts.h"
 #include "settings/profile_files.h"
 #include "signatures/key_store.h"
-#include "signatures/signature_check.h"
-#include "signatures/signature_lookup.h"
 #include "signatures/signature_sentence.h"
 #include "vrok_data/vrok_string.h"
 #include "checksums/pasted_digest.h"
@@ -25,18 +24,6 @@ std::wstring FullPathOf(const std::wstring& name)
     return vrok::persistence::file::MakeFullPath(name.c_str());
 }
 
-std::wstring FolderOf(const std::wstring& path)
-{
-    const size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut);
-}
-
-std::wstring FileNameOf(const std::wstring& path)
-{
-    const size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? path : path.substr(cut + 1);
-}
-
 // Why a list could not be read, as coreutils tells it.
 std::wstring ReasonListUnread(const std::wstring& path)
 {
@@ -53,11 +40,13 @@ std::wstring ReasonListUnread(const std::wstring& path)
 // the list could not be read (the reason is then told) or no job could be started.
 template <typename Start>
 bool RunReported(const std::wstring& listName, const std::wstring& listPath, CCheckReport& report,
-                 CConsoleOutput& output, Start start)
+                 CConsoleOutput& output, Start start, signatures::SignatureResult* signature = nullptr)
 {
     CListJobRunner runner;
     bool unreadable = false;
     const bool ran = runner.Run(start(runner), output, [&](lists::ListNews& news) {
+        if (news.listHanded && signature != nullptr)
+            *signature = news.signature;
         if (news.listHanded)
             report.TakeList(std::move(news.entries), std::move(news.otherLineNumbers));
         for (const lists::CheckedFile& file : news.results)
@@ -73,36 +62,38 @@ bool RunReported(const std::wstring& listName, const std::wstring& listPath, CCh
 
 // The list's signature, told on standard error in the words of the English language file; true
 // when it holds with a shipped or added key.
-bool ListSignatureHolds(const std::wstring& listName, const std::wstring& listPath, CConsoleOutput& output)
+bool TellSignature(const std::wstring& listName, const signatures::SignatureResult& result, CConsoleOutput& output)
 {
-    std::string bytes;
-    if (!checksums::ReadFileBytes(listPath, lists::CListCheckJob::MaxListFileBytes, bytes))
-        return false;
-    const signatures::CKeyStore store(FolderOf(GetPathBesideProgram(L"english.ini")));
-    std::string signedText;
-    const signatures::SignatureResult result =
-        signatures::CheckListSignatures(listPath, bytes, store.Keyring(), signatures::CurrentTime(), signedText);
     const signatures::SignatureSentence sentence = signatures::SentenceOf(result, false);
     const std::wstring text = sentence.key == nullptr
                                   ? std::wstring(L"no signature found")
                                   : vrok::data::type::string::FillIn(
-                                        ReadProfileString(GetPathBesideProgram(L"english.ini").c_str(),
-                                                          profile::SectionSignatures, sentence.key,
-                                                          profile::ValueBufferLength),
+                                        languagetexts::ReadLanguageText(GetPathBesideProgram(L"english.ini").c_str(),
+                                                                        profile::SectionSignatures, sentence.key,
+                                                                        profile::ValueBufferLength),
                                         L"%s", sentence.names);
     output.Warn(QuoteForMessage(listName) + L": " + text);
     return result.verdict == signatures::SignatureVerdict::Signed;
 }
 
+// The keys beside the program: those it ships and those the user added.
+std::shared_ptr<const signatures::CKeyring> KnownKeys()
+{
+    const signatures::CKeyStore store(checksums::FolderOf(GetPathBesideProgram(L"english.ini")));
+    return std::make_shared<const signatures::CKeyring>(store.Keyring());
+}
+
 bool CheckList(const std::wstring& listName, const CommandRequest& request, CConsoleOutput& output)
 {
     const std::wstring listPath = FullPathOf(listName);
-    const bool signedWell = !request.requireSignature || ListSignatureHolds(listName, listPath, output);
-    CCheckReport report(listName, checksums::AlgorithmOfFileName(FileNameOf(listPath)), request, output, true);
-    return RunReported(listName, listPath, report, output, [&](CListJobRunner& runner) {
-               return runner.Job().Start(listPath, runner.Window(), checksums::AlgorithmSet::All());
-           }) &&
-           report.Finish() && signedWell;
+    // With a signature required, a clear-signed list is checked from its signed text alone.
+    const std::shared_ptr<const signatures::CKeyring> keys = request.requireSignature ? KnownKeys() : nullptr;
+    signatures::SignatureResult signature;
+    CCheckReport report(listName, checksums::AlgorithmOfFileName(checksums::FileNameOf(listPath)), request, output, true);
+    const bool checked = RunReported(listName, listPath, report, output, [&](CListJobRunner& runner) {
+        return runner.Job().Start(listPath, runner.Window(), checksums::AlgorithmSet::All(), keys);
+    }, &signature) && report.Finish();
+    return (!request.requireSignature || TellSignature(listName, signature, output)) && checked;
 }
 
 // The digest given on the command line, as typed or as copied from a page ("sha256:...").

@@ -1,5 +1,8 @@
 #include "lists/list_check_job.h"
 
+#include "signatures/signature_check.h"
+#include "signatures/signature_lookup.h"
+
 #include "checksums/checksum_text.h"
 #include "checksums/file_names.h"
 #include "hashing/file_hasher.h"
@@ -85,8 +88,9 @@ struct WorkerSlot
 class CListCheckWork : public vrok::system::job::IJobWork
 {
 public:
-    CListCheckWork(const std::wstring& listPath, checksums::AlgorithmSet accepted)
-        : m_listPath(listPath), m_accepted(accepted)
+    CListCheckWork(const std::wstring& listPath, checksums::AlgorithmSet accepted,
+                   std::shared_ptr<const signatures::CKeyring> keys)
+        : m_listPath(listPath), m_accepted(accepted), m_keys(std::move(keys))
     {
     }
     explicit CListCheckWork(std::vector<ListEntry>&& entries) : m_given(std::move(entries)), m_entriesGiven(true) {}
@@ -99,6 +103,7 @@ private:
     class CSlotObserver;
 
     bool ReadList(CJobChannel& channel);
+    bool ReadText(checksums::ChecksumText& text);
     void TakeEntries(CJobChannel& channel, std::vector<ListEntry>&& entries, checksums::ChecksumText&& text);
     void MeasureSizes(CJobChannel& channel);
     void CheckFiles(CJobChannel& channel, unsigned slot);
@@ -109,6 +114,8 @@ private:
     // The worker's own: set before the files are hashed, read-only afterwards.
     const std::wstring m_listPath;
     const checksums::AlgorithmSet m_accepted = checksums::Md5Only;
+    const std::shared_ptr<const signatures::CKeyring> m_keys;
+    signatures::SignatureResult m_signature;
     std::vector<ListEntry> m_given;
     const bool m_entriesGiven = false;
     std::vector<FileToCheck> m_files;
@@ -173,7 +180,7 @@ bool CListCheckWork::ReadList(CJobChannel& channel)
         TakeEntries(channel, std::move(m_given), std::move(text));
         return true;
     }
-    if (!checksums::ReadChecksumFile(m_listPath, CListCheckJob::MaxListFileBytes, false, text, m_accepted))
+    if (!ReadText(text))
         return false;
     const std::wstring folder = ListFolderOf(m_listPath);
     std::vector<ListEntry> entries(text.lines.size());
@@ -188,6 +195,24 @@ bool CListCheckWork::ReadList(CJobChannel& channel)
         entry.lineNumber = line.lineNumber;
     }
     TakeEntries(channel, std::move(entries), std::move(text));
+    return true;
+}
+
+// Without keys the list is read as it is; with them, its signature is checked first and a
+// clear-signed list is read from the signed text alone: a line written around it is not vouched for.
+bool CListCheckWork::ReadText(checksums::ChecksumText& text)
+{
+    if (!m_keys)
+        return checksums::ReadChecksumFile(m_listPath, CListCheckJob::MaxListFileBytes, false, text, m_accepted);
+    std::string bytes;
+    if (!checksums::ReadFileBytes(m_listPath, CListCheckJob::MaxListFileBytes, bytes))
+        return false;
+    std::string signedText;
+    m_signature = signatures::CheckListSignatures(m_listPath, bytes, *m_keys, signatures::CurrentTime(), signedText);
+    checksums::ChecksumReading reading;
+    reading.accepted = m_accepted;
+    reading.named = checksums::AlgorithmOfFileName(checksums::FileNameOf(m_listPath));
+    text = checksums::ParseChecksumBytes(signedText, false, reading);
     return true;
 }
 
@@ -301,6 +326,7 @@ void CListCheckWork::Take(ListNews& news, bool ended)
         news.entries.swap(m_listed);
         news.otherLines = m_otherLines;
         news.otherLineNumbers.swap(m_otherLineNumbers);
+        news.signature = m_signature;
     }
     news.results.swap(m_waiting);
     news.progress = Progress();
@@ -310,9 +336,10 @@ CListCheckJob::CListCheckJob(UINT newsMessage) : m_job(newsMessage) {}
 
 CListCheckJob::~CListCheckJob() = default;
 
-unsigned CListCheckJob::Start(const std::wstring& listPath, HWND window, checksums::AlgorithmSet accepted)
+unsigned CListCheckJob::Start(const std::wstring& listPath, HWND window, checksums::AlgorithmSet accepted,
+                              std::shared_ptr<const signatures::CKeyring> keys)
 {
-    m_work = std::make_shared<CListCheckWork>(listPath, accepted);
+    m_work = std::make_shared<CListCheckWork>(listPath, accepted, std::move(keys));
     return m_job.Start(window, m_work);
 }
 

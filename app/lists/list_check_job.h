@@ -3,6 +3,8 @@
 
 #include "checksums/algorithm_names.h"
 #include "lists/list_results.h"
+#include "signatures/keyring.h"
+#include "signatures/signature_result.h"
 #include "vrok_system/vrok_backgroundjob.h"
 
 #include <windows.h>
@@ -44,6 +46,8 @@ struct ListNews
     std::vector<ListEntry> entries;
     size_t otherLines = 0;
     std::vector<size_t> otherLineNumbers;
+    // With the list: what its signature says (a job given keys only).
+    signatures::SignatureResult signature;
     std::vector<CheckedFile> results;
     CheckProgress progress;
     bool ended = false;
@@ -68,7 +72,10 @@ public:
 
     // Starts reading the list and checking the files it names, the lines of the accepted
     // algorithms each by its own; the job's number, or 0 when no thread could be started.
-    unsigned Start(const std::wstring& listPath, HWND window, checksums::AlgorithmSet accepted = checksums::Md5Only);
+    // Given the keys the program knows, the list's signature is checked too, and a clear-signed
+    // list is read only from the text its signature covers.
+    unsigned Start(const std::wstring& listPath, HWND window, checksums::AlgorithmSet accepted = checksums::Md5Only,
+                   std::shared_ptr<const signatures::CKeyring> keys = nullptr);
     // The same for entries given at once (path, algorithm, expected digest, possibly empty):
     // the news hands them back as the list, and each result carries the computed digest.
     unsigned StartOnEntries(std::vector<ListEntry> entries, HWND window);

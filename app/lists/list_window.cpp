@@ -1,4 +1,8 @@
 #include "lists/list_window.h"
+#include "vrok_data/vrok_string.h"
+#include "settings/profile_files.h"
+#include "settings/language_texts.h"
+#include "signatures/signature_sentence.h"
 
 #include "resource.h"
 
@@ -47,9 +51,12 @@ CListWindow::~CListWindow()
     DestroyUnheard();
 }
 
-bool CListWindow::Open(CBaseWindow* owner, const std::wstring& listPath, const wchar_t* languageFilePath)
+bool CListWindow::Open(CBaseWindow* owner, const std::wstring& listPath, const wchar_t* languageFilePath,
+                       std::shared_ptr<const signatures::CKeyring> keys)
 {
     m_texts = ReadListTexts(languageFilePath);
+    m_languageFile = languageFilePath != nullptr ? languageFilePath : L"";
+    m_keys = std::move(keys);
     m_listPath = listPath;
     if (!CreateFrame(owner, listPath))
         return false;
@@ -206,7 +213,19 @@ void CListWindow::ShowNote(const std::wstring& text)
 
 bool CListWindow::StartChecking()
 {
-    return m_job.Start(m_listPath, m_handle, checksums::AlgorithmSet::All()) != 0;
+    return m_job.Start(m_listPath, m_handle, checksums::AlgorithmSet::All(), m_keys) != 0;
+}
+
+// The sentence the main window would say of the list's signature, in the same words.
+void CListWindow::ShowSignature(const signatures::SignatureResult& signature)
+{
+    const signatures::SignatureSentence sentence = signatures::SentenceOf(signature, false);
+    if (sentence.key == nullptr)
+        return;
+    ShowNote(vrok::data::type::string::FillIn(
+        languagetexts::ReadLanguageText(m_languageFile.c_str(), profile::SectionSignatures, sentence.key,
+                                        profile::ValueBufferLength),
+        L"%s", sentence.names));
 }
 
 // The window goes before the box shows: the box's message loop may see the owner let go of
@@ -229,6 +248,8 @@ void CListWindow::StopChecking()
     m_job.Stop();
     ListNews news;
     m_job.TakeRest(news);
+    if (news.listHanded)
+        ShowSignature(news.signature);
     TakeList(news);
     m_table.ApplyResults(news.results);
     ShowSummary(!news.ended);
@@ -270,6 +291,8 @@ void CListWindow::ApplyNews(ListNews& news)
         OnListUnreadable();
         return;
     }
+    if (news.listHanded)
+        ShowSignature(news.signature);
     TakeList(news);
     m_table.ApplyResults(news.results);
     if (news.ended)

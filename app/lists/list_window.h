@@ -37,8 +37,9 @@ public:
     // Opens the window over the owner and has the worker read the list and check it; false when
     // the window or the worker cannot be made. A list found unreadable closes the window, then
     // is told in an error box.
+    // Given the keys the program knows, the list's signature is told above its rows.
     bool Open(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath,
-              const wchar_t* languageFilePath);
+              const wchar_t* languageFilePath, std::shared_ptr<const signatures::CKeyring> keys = nullptr);
 
     // Posts WM_CONTROL_CLOSED to the owner, then destroys the window.
     bool Close() override;
@@ -83,6 +84,7 @@ private:
     int Px(int value) const;
     bool StartChecking();
     void OnListUnreadable();
+    void ShowSignature(const signatures::SignatureResult& signature);
 
     void OnNews(WPARAM jobNumber);
     void TakeList(lists::ListNews& news);
@@ -93,6 +95,8 @@ private:
     void ShowCurrentFile(size_t index);
 
     lists::ListTexts m_texts;
+    std::wstring m_languageFile;
+    std::shared_ptr<const signatures::CKeyring> m_keys;
     size_t m_otherLines;
     std::wstring m_listPath;
     std::wstring m_noteText;

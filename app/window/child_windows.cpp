@@ -31,10 +31,10 @@ void CChildWindows::RedoAboutForDpi(vrok::user::basewindow::CBaseWindow* owner, 
 }
 
 bool CChildWindows::OpenList(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath,
-                             const std::wstring& languageFilePath)
+                             const std::wstring& languageFilePath, std::shared_ptr<const signatures::CKeyring> keys)
 {
     std::unique_ptr<CListWindow> listWindow(new CListWindow());
-    if (!listWindow->Open(owner, listPath, languageFilePath.c_str()))
+    if (!listWindow->Open(owner, listPath, languageFilePath.c_str(), std::move(keys)))
         return false;
     m_lists.push_back(std::move(listWindow));
     return true;

@@ -9,7 +9,7 @@ class CAboutWindow;
 class CKeysWindow;
 class CListWindow;
 
-namespace signatures { class CKeyStore; }
+namespace signatures { class CKeyStore; class CKeyring; }
 
 namespace vrok { namespace user { namespace basewindow { class CBaseWindow; } } }
 
@@ -32,7 +32,7 @@ public:
 
     // Opens a list window that reads and checks the list; false (after a box) when it cannot.
     bool OpenList(vrok::user::basewindow::CBaseWindow* owner, const std::wstring& listPath,
-                  const std::wstring& languageFilePath);
+                  const std::wstring& languageFilePath, std::shared_ptr<const signatures::CKeyring> keys);
     const std::vector<std::unique_ptr<CListWindow>>& GetListWindows() const { return m_lists; }
 
     // One window of the known keys at a time: while it is open, it is brought forward and shows

@@ -171,7 +171,7 @@ void OMyWindow::ShowChosenFile(const wchar_t* path)
 
 bool OMyWindow::OpenListWindow(const wchar_t* listPath)
 {
-    return m_children.OpenList(this, listPath, LanguageFilePath());
+    return m_children.OpenList(this, listPath, LanguageFilePath(), m_keys);
 }
 
 int OMyWindow::Scaled(int value) const

@@ -145,6 +145,11 @@ done <<'CASES'
 SHA256SUMS|0|signed/SHA256SUMS: Signed by Test Ed <ed@example.org> (
 SHA256SUMS.changed|1|The signature does NOT match: the checksum list was changed after it was signed
 CASES
+# A clear-signed list with a line written after its signature: only the signed lines are checked.
+echo "$(sha f1.bin)  ../f1.bin" | cat "$signatures/CHECKSUM" - > signed/CHECKSUM
+run_ours "--check --require-signature signed/CHECKSUM"
+{ [ "$(cat ../ours.rc)" = 0 ] && ! grep -q 'f1.bin' ../ours.out && grep -q 'Signed by Test RSA' ../ours.err; } > ../why 2>&1 &&
+    verdict same || { cat ../ours.rc ../ours.out ../ours.err > ../why; verdict differs "--require-signature, a line outside the signed text"; }
 rm signed/SHA256SUMS.sign && cp "$signatures/SHA256SUMS" signed/SHA256SUMS
 run_ours "--check --require-signature signed/SHA256SUMS"
 { [ "$(cat ../ours.rc)" = 1 ] && grep -q 'no signature found' ../ours.err; } > ../why 2>&1 && verdict same ||

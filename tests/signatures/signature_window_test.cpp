@@ -3,6 +3,12 @@
 #include "modal_watcher.h"
 #include "opened_window.h"
 
+#include "lists/list_window.h"
+#include "signatures/key_store.h"
+
+#include <commctrl.h>
+#include <memory>
+
 #include <utility>
 
 namespace {
@@ -84,5 +90,36 @@ TEST(SignatureWindow, TheStripTellsWhoSignedTheListOrTheFile)
         for (const std::wstring& told : row.told)
             EXPECT_NE(std::wstring::npos, run.StripText().find(told)) << Narrow(run.StripText());
         EXPECT_TRUE(watcher.Boxes().empty());
+    }
+}
+
+// The list window tells the list's signature above its rows in the main window's words; a
+// clear-signed list is checked from its signed text alone.
+TEST(SignatureWindow, TheListWindowTellsWhoSignedTheList)
+{
+    CProgramFolder program;
+    CopyFileW(L"..\\vestigon\\english.ini", program.PathOf(L"english.ini").c_str(), FALSE);
+    program.WriteFile(L"added_keys.gpg", SignatureData(L"keys.gpg"));
+    const auto keys = std::make_shared<const signatures::CKeyring>(signatures::CKeyStore(program.Path()).Keyring());
+    CTemporaryFolder download;
+    download.WriteFile(L"x.iso", SignatureData(L"x.iso"));
+    download.WriteFile(L"z.iso", "not vouched for");
+    const std::string outside = "\nd4f0bc5a29de06b510f9aa428f1eedba926012b591fef7a518e776a7c9bd1824  z.iso\n";
+    const struct { const char* what; std::wstring list; std::string bytes; std::wstring told; int rows; } rows[] = {
+        {"a detached signature", L"SHA256SUMS", SignatureData(L"SHA256SUMS"), L"Signed by Test Ed <ed@example.org> (", 1},
+        {"a clear-signed list, a line added around it", L"CHECKSUM", SignatureData(L"CHECKSUM") + outside,
+         L"Signed by Test RSA <rsa@example.org> (", 1},
+    };
+    download.WriteFile(L"SHA256SUMS.sign", SignatureData(L"SHA256SUMS.sign"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        vrok::user::basewindow::CBaseWindow owner;
+        owner.CreateWindowEx(nullptr, 0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr);
+        CListWindow window;
+        ASSERT_TRUE(window.Open(&owner, download.WriteFile(row.list, row.bytes), program.PathOf(L"english.ini").c_str(), keys));
+        ASSERT_TRUE(PumpUntil([&] { return window.HasEnded(); }, 20000));
+        EXPECT_EQ(0u, WindowText(window.NoteLabel()).find(row.told)) << Narrow(WindowText(window.NoteLabel()));
+        EXPECT_TRUE(IsWindowVisible(window.NoteLabel()));
+        EXPECT_EQ(row.rows, SendMessageW(window.ListView(), LVM_GETITEMCOUNT, 0, 0));
     }
 }

@@ -18,9 +18,7 @@ bool LooksForChecksumFiles(const wchar_t* programFolder)
 bool StoreLooksForChecksumFiles(bool on, const wchar_t* programFolder)
 {
     const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
-    return !globalIniPath.empty() && WritePrivateProfileStringW(profile::SectionOptions,
-                                                                profile::KeyLookForChecksumFiles, on ? L"1" : L"0",
-                                                                globalIniPath.c_str());
+    return WriteSetting(globalIniPath.c_str(), profile::SectionOptions, profile::KeyLookForChecksumFiles, on ? L"1" : L"0");
 }
 
 std::wstring ChosenDigestName(const wchar_t* programFolder)
@@ -34,8 +32,7 @@ std::wstring ChosenDigestName(const wchar_t* programFolder)
 bool StoreChosenDigestName(const std::wstring& name, const wchar_t* programFolder)
 {
     const std::wstring globalIniPath = GetGlobalIniPath(programFolder);
-    return !globalIniPath.empty() &&
-           WritePrivateProfileStringW(profile::SectionOptions, profile::KeyDigest, name.c_str(), globalIniPath.c_str());
+    return WriteSetting(globalIniPath.c_str(), profile::SectionOptions, profile::KeyDigest, name);
 }
 
 }

@@ -75,6 +75,12 @@ bool WriteValue(const wchar_t* key, const std::wstring& value, const wchar_t* pa
 
 }
 
+bool WriteSetting(const wchar_t* globalIniPath, const wchar_t* section, const wchar_t* key, const std::wstring& value)
+{
+    return globalIniPath != nullptr && *globalIniPath != L'\0' && !IsMarkedReadOnly(globalIniPath) &&
+           WritePrivateProfileStringW(section, key, value.c_str(), globalIniPath) != FALSE;
+}
+
 std::wstring FolderOfPath(const std::wstring& path)
 {
     const std::wstring folder = checksums::FolderOf(path);

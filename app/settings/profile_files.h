@@ -88,6 +88,7 @@ const wchar_t* const KeyReferenceConflict = L"reference_conflict";
 const wchar_t* const SectionMessages = L"MESSAGES";
 const wchar_t* const KeyLanguageNotRemembered = L"language_not_remembered";
 const wchar_t* const KeyDigestNotRemembered = L"digest_not_remembered";
+const wchar_t* const KeyLookupNotRemembered = L"lookup_not_remembered";
 const wchar_t* const KeyKeyAddQuestion = L"key_add_question";
 const wchar_t* const KeyKeyNoneFound = L"key_none_found";
 const wchar_t* const KeyKeyNotStored = L"key_not_stored";
@@ -129,6 +130,10 @@ std::wstring GetLanguageFilePath(const wchar_t* programFolder = nullptr);
 
 // The value of a key, at most `length` - 1 characters (259 unless told); empty when the file,
 // section or key is missing.
+// Writes one value of md5_global.ini; false when the file is marked read-only (the system would
+// write it all the same for an administrator) or cannot be written.
+bool WriteSetting(const wchar_t* globalIniPath, const wchar_t* section, const wchar_t* key, const std::wstring& value);
+
 std::wstring ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key,
                                int length = profile::ValueBufferLength);
 

@@ -90,6 +90,7 @@ void OMyWindow::OnCreate()
     m_dpiOfExtras = m_dpi;
     LoadKeys();
     m_chosen = digestmenu::ChosenAlgorithm(ProgramFolder());
+    m_lookForChecksumFiles = options::LooksForChecksumFiles(ProgramFolder());
     m_inUse = m_chosen;
     CreateStatusBar();
     CreateNotifyWindow();

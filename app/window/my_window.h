@@ -179,6 +179,8 @@ private:
     checksums::Algorithm m_inUse = checksums::Algorithm::Md5;
     size_t m_inUseDigits = 0;
     checksums::Algorithm m_chosen = checksums::Algorithm::Md5;
+    // Edit > Look for checksum files, as stored or as chosen for this run.
+    bool m_lookForChecksumFiles = true;
     // The reference this window filled in from a checksum file, that file's name and the
     // algorithm it says (none for 128 digits that may be SHA-512's or BLAKE2b's); all empty
     // when the reference is the user's.

@@ -40,6 +40,8 @@ namespace {
 
 // One pair of display name and pattern, ended by an empty pair.
 const wchar_t OpenDialogFilter[] = L"Tous les fichiers\0*.*\0";
+const wchar_t LookupNotRememberedMessage[] =
+    L"The choice cannot be remembered: md5_global.ini cannot be written. It applies until Vestigon is closed.";
 const wchar_t DigestNotRememberedMessage[] =
     L"The digest cannot be remembered: md5_global.ini cannot be written. It applies until Vestigon is closed.";
 
@@ -239,9 +241,15 @@ void OMyWindow::SaveChecksumFile()
         checksumcommands::SaveChecksumFileBeside(GetHandle(), m_shownFile, digest, m_inUse, ProgramFolder());
 }
 
+// The choice holds for the run even where it cannot be stored.
 void OMyWindow::ToggleChecksumFileLookup()
 {
-    options::StoreLooksForChecksumFiles(!options::LooksForChecksumFiles(ProgramFolder()), ProgramFolder());
+    m_lookForChecksumFiles = !m_lookForChecksumFiles;
+    if (!options::StoreLooksForChecksumFiles(m_lookForChecksumFiles, ProgramFolder()))
+    {
+        const std::wstring told = languagetexts::ReadMessage(profile::KeyLookupNotRemembered, ProgramFolder());
+        ShowInfoMessage(L"%s", told.empty() ? LookupNotRememberedMessage : told.c_str());
+    }
     UpdateMenuItems(::GetMenu(GetHandle()));
 }
 
@@ -254,5 +262,5 @@ void OMyWindow::UpdateMenuItems(HMENU menu) const
     EnableMenuItem(menu, commands::CopyChecksumLine, MF_BYCOMMAND | shown);
     EnableMenuItem(menu, commands::SaveChecksumFile, MF_BYCOMMAND | shown);
     CheckMenuItem(menu, commands::LookForChecksumFiles,
-                  MF_BYCOMMAND | (options::LooksForChecksumFiles(ProgramFolder()) ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (m_lookForChecksumFiles ? MF_CHECKED : MF_UNCHECKED));
 }

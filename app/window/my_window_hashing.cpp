@@ -28,7 +28,7 @@ void OMyWindow::StartHashing(const std::wstring& path, checksums::AlgorithmSet a
     for (Algorithm algorithm : checksums::StrongestFirst)
         if (algorithms.Has(algorithm))
             AddDigestRequest(requests, algorithm, algorithm == Algorithm::Blake2b ? blake2bBytes : 0);
-    m_findings = std::make_shared<CFileFindings>(lookAround && options::LooksForChecksumFiles(ProgramFolder()), m_keys);
+    m_findings = std::make_shared<CFileFindings>(lookAround && m_lookForChecksumFiles, m_keys);
     if (m_hashJob.Start(GetHandle(), path, requests, m_findings) == 0)
         ShowPathErrorMessage(OpenFailedMessage, path.c_str());
     UpdateStopCommand();

@@ -111,6 +111,22 @@ TEST(ChecksumWindow, TheLookUpSwitchIsRememberedAndTheLookUpReplacesOnlyWhatItFi
         EXPECT_EQ(L"", WindowText(restarted.Input())) << "switched off: nothing is looked up";
         restarted.Command(210);
     }
+    {
+        // A switch that cannot be stored is told, and holds for the run: the file stays as it was.
+        const std::wstring settings = folders.PathOf(L"md5_global.ini");
+        const std::string bytes = ReadWholeFile(settings);
+        ASSERT_TRUE(SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_READONLY));
+        COpenedWindow readOnly(folders);
+        CModalWatcher watcher;
+        readOnly.Command(210);
+        EXPECT_EQ(1u, watcher.Boxes().size());
+        EXPECT_FALSE(MenuState(readOnly, 210) & MF_CHECKED);
+        readOnly.My().ShowChosenFile(folders.file.c_str());
+        WaitWhileHashing();
+        EXPECT_EQ(L"", WindowText(readOnly.Input())) << "switched off for the run";
+        SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(bytes, ReadWholeFile(settings));
+    }
     COpenedWindow again(folders, &folders.file);
     EXPECT_TRUE(MenuState(again, 210) & MF_CHECKED);
     EXPECT_EQ(AbcDigest, WindowText(again.Input()));
@@ -247,4 +263,25 @@ TEST(ChecksumWindow, TheChecksumLineIsCopiedAndSavedOnlyWhenADigestIsShown)
     SetKeyboardState(released);
     EXPECT_EQ(AbcDigest + L"  x.iso", ClipboardText());
     EXPECT_EQ(Narrow(AbcDigest) + "  x.iso\r\n", ReadWholeFile(folders.downloads.PathOf(L"x.iso.md5")));
+}
+
+// The Digest menu's choice: the digest field, the panel's title and the status bar name it at
+// once (the file is hashed again for it), and it is kept for the next start.
+TEST(ChecksumWindow, TheDigestChosenInTheMenuIsShownAndKept)
+{
+    const std::wstring sha256 = L"ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+    CFolders folders;
+    {
+        COpenedWindow run(folders, &folders.file);
+        EXPECT_TRUE(GetMenuState(GetMenu(run.Handle()), 215, MF_BYCOMMAND) & MF_CHECKED) << "MD5 at first";
+        run.Command(218);
+        EXPECT_EQ(sha256, WindowText(run.Digest()));
+        EXPECT_EQ(L"Published SHA-256 digest (paste it below)", WindowText(run.My().GetDropPanel()->GetHandle()));
+        EXPECT_EQ(L"sha256", WindowText(run.My().GetStatusBar()->GetHandle()));
+        EXPECT_TRUE(GetMenuState(GetMenu(run.Handle()), 218, MF_BYCOMMAND) & MF_CHECKED);
+        EXPECT_FALSE(GetMenuState(GetMenu(run.Handle()), 215, MF_BYCOMMAND) & MF_CHECKED);
+    }
+    COpenedWindow restarted(folders, &folders.file);
+    EXPECT_EQ(sha256, WindowText(restarted.Digest()));
+    EXPECT_TRUE(GetMenuState(GetMenu(restarted.Handle()), 218, MF_BYCOMMAND) & MF_CHECKED);
 }

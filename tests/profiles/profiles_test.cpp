@@ -135,6 +135,7 @@ TEST(ShippedData, EveryLanguageHoldsWhatTheProgramReads)
         { SectionSentences, KeySizeDiffers, 3 }, { SectionSentences, KeyPastedNameDiffers, 1 },
         { SectionSentences, KeyReferenceFrom, 1 }, { SectionSentences, KeyReferenceConflict, 2 },
         { SectionMessages, KeyLanguageNotRemembered, 0 }, { SectionMessages, KeyDigestNotRemembered, 0 },
+        { SectionMessages, KeyLookupNotRemembered, 0 },
         { SectionMessages, KeyReplaceQuestion, 1 }, { SectionMessages, KeyCannotWrite, 1 },
         { SectionMessages, KeyKeyAddQuestion, 2 }, { SectionMessages, KeyKeyNoneFound, 1 },
         { SectionMessages, KeyKeyNotStored, 0 }, { SectionMessages, KeyKeyNotRemoved, 0 },

@@ -5,13 +5,13 @@
 namespace hashing {
 
 CPieceRing::CPieceRing(unsigned readers, size_t pieces, size_t pieceBytes)
-    : m_pieceBytes(pieceBytes), m_readers(readers), m_pieces(pieces), m_filled(readers), m_readerAt(readers, 0),
-      m_fillerAt(0), m_usable(true)
+    : m_pieceBytes(pieceBytes), m_readers(readers), m_pieces(pieces), m_free(static_cast<LONG>(pieces)),
+      m_readerAt(readers, 0), m_fillerAt(0), m_usable(m_free.IsUsable())
 {
-    const LONG count = static_cast<LONG>(pieces);
-    m_usable = m_free.Reset(CreateSemaphoreW(nullptr, count, count, nullptr));
-    for (CSemaphoreHandle& filled : m_filled)
-        m_usable = m_usable && filled.Reset(CreateSemaphoreW(nullptr, 0, count, nullptr));
+    for (unsigned reader = 0; reader < readers; ++reader) {
+        m_filled.emplace_back(new (std::nothrow) CSemaphore(0));
+        m_usable = m_usable && m_filled.back() && m_filled.back()->IsUsable();
+    }
     for (Piece& piece : m_pieces) {
         piece.bytes.reset(new (std::nothrow) unsigned char[pieceBytes]);
         m_usable = m_usable && piece.bytes;
@@ -20,7 +20,7 @@ CPieceRing::CPieceRing(unsigned readers, size_t pieces, size_t pieceBytes)
 
 unsigned char* CPieceRing::NextToFill()
 {
-    WaitForSingleObject(m_free.Get(), INFINITE);
+    m_free.Take();
     return m_pieces[m_fillerAt % m_pieces.size()].bytes.get();
 }
 
@@ -30,13 +30,13 @@ void CPieceRing::Publish(size_t bytes)
     piece.length = bytes;
     InterlockedExchange(&piece.readersLeft, static_cast<LONG>(m_readers));
     ++m_fillerAt;
-    for (CSemaphoreHandle& filled : m_filled)
-        ReleaseSemaphore(filled.Get(), 1, nullptr);
+    for (const std::unique_ptr<CSemaphore>& filled : m_filled)
+        filled->Give();
 }
 
 const unsigned char* CPieceRing::NextToRead(unsigned reader, size_t& bytes)
 {
-    WaitForSingleObject(m_filled[reader].Get(), INFINITE);
+    m_filled[reader]->Take();
     const Piece& piece = m_pieces[m_readerAt[reader] % m_pieces.size()];
     bytes = piece.length;
     return piece.bytes.get();
@@ -46,7 +46,7 @@ void CPieceRing::Done(unsigned reader)
 {
     Piece& piece = m_pieces[m_readerAt[reader]++ % m_pieces.size()];
     if (InterlockedDecrement(&piece.readersLeft) == 0)
-        ReleaseSemaphore(m_free.Get(), 1, nullptr);
+        m_free.Give();
 }
 
 }

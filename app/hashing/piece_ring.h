@@ -1,7 +1,7 @@
 #ifndef VESTIGON_PIECE_RING_H
 #define VESTIGON_PIECE_RING_H
 
-#include "vrok_data/vrok_kernelhandle.h"
+#include "vrok_system/vrok_semaphore.h"
 
 #include <windows.h>
 
@@ -41,13 +41,13 @@ private:
         volatile LONG readersLeft = 0;
     };
 
-    typedef vrok::data::type::kernelobject::CKernelHandle CSemaphoreHandle;
+    typedef vrok::system::thread::CSemaphore CSemaphore;
 
     const size_t m_pieceBytes;
     const unsigned m_readers;
     std::vector<Piece> m_pieces;
-    CSemaphoreHandle m_free;
-    std::vector<CSemaphoreHandle> m_filled;
+    CSemaphore m_free;
+    std::vector<std::unique_ptr<CSemaphore>> m_filled;
     std::vector<size_t> m_readerAt;
     size_t m_fillerAt;
     bool m_usable;

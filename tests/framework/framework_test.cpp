@@ -9,6 +9,8 @@
 #include "vrok_user/vrok_main.h"
 #include "vrok_user/vrok_notifywindow.h"
 #include "vrok_system/vrok_backgroundjob.h"
+#include "vrok_system/vrok_semaphore.h"
+#include "vrok_system/vrok_thread.h"
 
 #include <gtest/gtest.h>
 
@@ -153,4 +155,60 @@ TEST(BackgroundJob, AThreadThatOutlivesItsOwnerKeepsItsWorkAndIsJoinedWhenItEnds
     EXPECT_TRUE(vrok::system::job::JoinStoppedJobs(5000));
     EXPECT_EQ((std::vector<const char*>{"ended", "freed"}), log);
     CloseHandle(release);
+}
+
+namespace {
+
+// Two threads that hand a turn to each other many times through two semaphores.
+struct CPingPong
+{
+    static constexpr LONG Turns = 20000;
+    vrok::system::thread::CSemaphore ping{0}, pong{0};
+    LONG answered = 0;
+
+    static DWORD WINAPI Serve(void* self)
+    {
+        CPingPong& game = *static_cast<CPingPong*>(self);
+        for (LONG turn = 0; turn < Turns; ++turn) {
+            game.ping.Give();
+            game.pong.Take();
+        }
+        return 0;
+    }
+    static DWORD WINAPI Answer(void* self)
+    {
+        CPingPong& game = *static_cast<CPingPong*>(self);
+        for (LONG turn = 0; turn < Turns; ++turn) {
+            game.ping.Take();
+            ++game.answered;
+            game.pong.Give();
+        }
+        return 0;
+    }
+    // Lets threads stuck on a lost wake-up end, so that the test itself never hangs.
+    void Release()
+    {
+        for (LONG turn = 0; turn < Turns; ++turn) {
+            ping.Give();
+            pong.Give();
+        }
+    }
+};
+
+}
+
+// Each side gives what the other waits for at the moment it starts to wait or just before: a
+// wake-up lost on the way leaves both waiting.
+TEST(Semaphore, EveryCountGivenReachesTheThreadWaitingForIt)
+{
+    CPingPong game;
+    ASSERT_TRUE(game.ping.IsUsable() && game.pong.IsUsable());
+    vrok::system::thread::CThread serving, answering;
+    ASSERT_TRUE(serving.Start(&CPingPong::Serve, &game));
+    ASSERT_TRUE(answering.Start(&CPingPong::Answer, &game));
+    const bool ended = serving.Join(10000) && answering.Join(10000);
+    if (!ended)
+        game.Release();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(CPingPong::Turns, game.answered);
 }

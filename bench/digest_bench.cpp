@@ -256,6 +256,10 @@ int wmain(int argc, wchar_t** argv)
         if (megabytesPerSecond > best)
             best = megabytesPerSecond;
     }
+    for (const hashing::DigestRequest& request : RequestsNamed(argc > 3 ? argv[3] : nullptr)) {
+        const size_t chosen = vrok::business::digest::ChosenImplementationOf(request.algorithm);
+        std::wprintf(L"implementation=%hs\n", vrok::business::digest::ImplementationsOf(request.algorithm)[chosen]);
+    }
     std::wprintf(L"digest=%ls\nbest_mbps=%.1f\n", digest.c_str(), best);
     DestroyWindow(window);
     return 0;

@@ -2,6 +2,7 @@
 
 #include "checksums/name_escaping.h"
 
+#include "vrok_data/vrok_utf8.h"
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_persistence/vrok_longpath.h"
 
@@ -9,25 +10,14 @@
 
 namespace checksums {
 
+using vrok::data::type::string::Utf8FromWide;
+
 namespace {
 
 using vrok::persistence::file::CFile;
 using vrok::persistence::file::ToLongPathForm;
 
 const int TemporaryNameTries = 100;
-
-std::string ToUtf8(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string bytes(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length, nullptr,
-                            nullptr);
-    return bytes;
-}
 
 // A name beside `path` that no file has yet, made into an empty file; empty when none could be.
 std::wstring CreateTemporaryBeside(const std::wstring& path, CFile& file)
@@ -68,7 +58,7 @@ std::wstring ChecksumFilePathFor(const std::wstring& path, Algorithm algorithm)
 
 std::string ChecksumFileBytes(const std::wstring& digest, const std::wstring& name)
 {
-    return ToUtf8(FormatChecksumLine(digest, name)) + "\r\n";
+    return Utf8FromWide(FormatChecksumLine(digest, name)) + "\r\n";
 }
 
 bool ReplaceFileContent(const std::wstring& path, const std::string& bytes)

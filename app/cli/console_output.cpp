@@ -1,10 +1,13 @@
 #include "cli/console_output.h"
 
+#include "vrok_data/vrok_utf8.h"
+
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 
 namespace cli {
+
+using vrok::data::type::string::Utf8FromWide;
 
 namespace {
 
@@ -14,18 +17,6 @@ const size_t ConsoleChunk = 8192;
 bool IsStream(HANDLE handle)
 {
     return handle != nullptr && handle != INVALID_HANDLE_VALUE;
-}
-
-std::string Utf8Of(const std::wstring& text)
-{
-    std::string bytes;
-    if (text.empty() || text.size() > static_cast<size_t>(INT_MAX / 3))
-        return bytes;
-    const int length = static_cast<int>(text.size());
-    bytes.resize(static_cast<size_t>(length) * 3);
-    const int written = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &bytes[0], length * 3, nullptr, nullptr);
-    bytes.resize(written > 0 ? static_cast<size_t>(written) : 0);
-    return bytes;
 }
 
 std::wstring WithCrLf(const std::wstring& text)
@@ -62,7 +53,7 @@ void CTextStream::Write(const std::wstring& text)
         }
         return;
     }
-    const std::string bytes = Utf8Of(WithCrLf(text));
+    const std::string bytes = Utf8FromWide(WithCrLf(text));
     for (size_t done = 0; done < bytes.size() && m_intact;) {
         DWORD written = 0;
         m_intact = WriteFile(m_handle, bytes.data() + done, static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20)),

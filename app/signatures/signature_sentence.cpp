@@ -1,23 +1,15 @@
 #include "signatures/signature_sentence.h"
 
 #include "settings/profile_files.h"
+#include "vrok_data/vrok_utf8.h"
 
 #include <windows.h>
 
 namespace signatures {
 
-namespace {
+using vrok::data::type::string::WideFromUtf8;
 
-std::wstring Widened(const std::string& utf8)
-{
-    if (utf8.empty())
-        return std::wstring();
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
-    return wide;
-}
+namespace {
 
 std::wstring NameOf(const std::wstring& path)
 {
@@ -28,7 +20,7 @@ std::wstring NameOf(const std::wstring& path)
 
 SignatureSentence SentenceOf(const SignatureResult& result, bool overFile)
 {
-    const std::vector<std::wstring> signer = {Widened(result.userId), GroupedFingerprint(result.fingerprint)};
+    const std::vector<std::wstring> signer = {WideFromUtf8(result.userId), GroupedFingerprint(result.fingerprint)};
     switch (result.verdict) {
     case SignatureVerdict::None: return SignatureSentence();
     case SignatureVerdict::Signed: return {profile::KeySignedBy, signer};

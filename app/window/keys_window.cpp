@@ -5,6 +5,7 @@
 #include "settings/profile_files.h"
 #include "settings/program_messages.h"
 #include "signatures/signature_result.h"
+#include "vrok_data/vrok_utf8.h"
 #include "vrok_user/vrok_dpi.h"
 #include "vrok_user/vrok_messagebox.h"
 
@@ -12,6 +13,7 @@
 
 using vrok::user::basewindow::CBaseWindow;
 using vrok::user::basewindow::CWindowClass;
+using vrok::data::type::string::WideFromUtf8;
 
 const wchar_t CKeysWindow::ClassName[] = L"VESTIGON_KEYS_WINDOW_CLASSNAME";
 
@@ -24,17 +26,6 @@ const int ButtonWidth = 110;
 const int ButtonHeight = 24;
 const int FontHeight = 13;
 const int ColumnWidths[] = {330, 200, 90};
-
-std::wstring Widened(const std::string& utf8)
-{
-    if (utf8.empty())
-        return std::wstring();
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
-    return wide;
-}
 
 }
 
@@ -111,7 +102,7 @@ void CKeysWindow::ShowKeys()
     SendMessageW(m_list, LVM_DELETEALLITEMS, 0, 0);
     for (size_t row = 0; row < m_shown.size(); ++row) {
         const signatures::KnownKey& key = m_shown[row];
-        const std::wstring cells[] = {signatures::GroupedFingerprint(key.fingerprint), Widened(key.userId),
+        const std::wstring cells[] = {signatures::GroupedFingerprint(key.fingerprint), WideFromUtf8(key.userId),
                                       Text(key.origin == signatures::KeyOrigin::Shipped ? L"origin_shipped"
                                                                                         : L"origin_added")};
         LVITEMW item = {};

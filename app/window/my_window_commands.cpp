@@ -19,6 +19,7 @@
 #include "window/language_commands.h"
 #include "signatures/key_store.h"
 #include "vrok_data/vrok_string.h"
+#include "vrok_data/vrok_utf8.h"
 #include "vrok_persistence/vrok_file.h"
 #include "vrok_persistence/vrok_longpath.h"
 #include "vrok_user/vrok_clipboard.h"
@@ -35,6 +36,7 @@ using vrok::user::messagebox::CModalScope;
 using vrok::user::messagebox::ShowInfoMessage;
 using vrok::user::messagebox::ShowPathErrorMessage;
 using vrok::user::messagebox::ShowPathErrorText;
+using vrok::data::type::string::WideFromUtf8;
 
 namespace {
 
@@ -48,20 +50,11 @@ const wchar_t DigestNotRememberedMessage[] =
 // Key files are small: a file far larger is no key.
 const unsigned long long MaxKeyFileBytes = 4u << 20;
 
-std::wstring Widened(const std::string& utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
-    return wide;
-}
-
 // A Yes/No box naming the key's owner and fingerprint; true for yes.
 bool AskToAddKey(const std::wstring& question, const std::string& owner, const std::string& fingerprint)
 {
     const std::wstring text = vrok::data::type::string::FillIn(
-        question, L"%s", {Widened(owner), signatures::GroupedFingerprint(fingerprint)});
+        question, L"%s", {WideFromUtf8(owner), signatures::GroupedFingerprint(fingerprint)});
     CModalScope box;
     return MessageBoxW(vrok::user::messagebox::ModalOwner(), text.c_str(), L"Vestigon", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

@@ -12,13 +12,12 @@ namespace {
 // which a semaphore released for every few MiB hashed would.
 const DWORD NapMs = 1;
 
-// Before each piece, the read-ahead reads the piece's last bytes: when they come faster than
-// any disk delivers them, the piece is taken to be in memory already (a file just copied or
-// hashed before) and is left to the hasher, whose reads then find it without a second copy.
-// A slow probe, or one that cannot be timed, reads the whole piece as before. The probe is at
-// the piece's end, where the system's own read-ahead behind the previous piece does not reach.
+// A piece read faster than any disk delivers it was in memory already (a file just copied or
+// hashed before). Then the next piece is only probed, by reading its first bytes: when they come
+// as fast, the piece is left to the hasher, whose reads find it without a second copy. A cold
+// file is read straight on, piece after piece, with no probe and no seek.
 const DWORD ProbeBytes = 64u << 10;
-const unsigned long long InMemoryBytesPerSecond = 2000000000ull;
+const double InMemoryBytesPerSecond = 2e9;
 
 bool ReadAt(HANDLE file, unsigned long long offset, unsigned char* buffer, DWORD bytes, DWORD& got)
 {
@@ -31,18 +30,19 @@ bool ReadAt(HANDLE file, unsigned long long offset, unsigned char* buffer, DWORD
 
 }
 
-// True when the probe at the end of the piece at `offset` came as fast as memory.
-bool CReadAhead::PieceIsInMemory(unsigned long long offset)
+// Reads `bytes` at `offset`; `fromMemory` tells whether all of them came as fast as memory.
+bool CReadAhead::ReadTimed(unsigned long long offset, DWORD bytes, DWORD& got, bool& fromMemory)
 {
     LARGE_INTEGER frequency, start, end;
-    if (!QueryPerformanceFrequency(&frequency) || !QueryPerformanceCounter(&start))
+    fromMemory = false;
+    const bool timed = QueryPerformanceFrequency(&frequency) && QueryPerformanceCounter(&start);
+    if (!ReadAt(m_file.GetHandle(), offset, m_scratch.get(), bytes, got))
         return false;
-    DWORD got = 0;
-    if (!ReadAt(m_file.GetHandle(), offset + PieceBytes - ProbeBytes, m_scratch.get(), ProbeBytes, got) ||
-        got != ProbeBytes || !QueryPerformanceCounter(&end))
-        return false;
-    const unsigned long long ticks = static_cast<unsigned long long>(end.QuadPart - start.QuadPart);
-    return ticks * InMemoryBytesPerSecond < static_cast<unsigned long long>(frequency.QuadPart) * ProbeBytes;
+    if (timed && got == bytes && QueryPerformanceCounter(&end)) {
+        const double seconds = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+        fromMemory = bytes > InMemoryBytesPerSecond * seconds;
+    }
+    return true;
 }
 
 // The thread may be inside one read: the scratch buffer must outlive it.
@@ -77,17 +77,22 @@ DWORD WINAPI CReadAhead::Run(void* self)
 // Ends at the end of the file or a failed read: the hasher's own read reports the failure.
 void CReadAhead::ReadToEnd()
 {
+    bool lastInMemory = false;
     for (unsigned long long read = 0;;) {
         while (!m_stop && read > m_hashed.load(std::memory_order_relaxed) + Distance)
             Sleep(NapMs);
         if (m_stop)
             return;
-        if (PieceIsInMemory(read)) {
-            read += PieceBytes;
-            continue;
-        }
         DWORD got = 0;
-        if (!ReadAt(m_file.GetHandle(), read, m_scratch.get(), PieceBytes, got) || got == 0)
+        if (lastInMemory) {
+            if (!ReadTimed(read, ProbeBytes, got, lastInMemory) || got == 0)
+                return;
+            if (lastInMemory) {
+                read += PieceBytes;
+                continue;
+            }
+        }
+        if (!ReadTimed(read, PieceBytes, got, lastInMemory) || got == 0)
             return;
         read += got;
     }

@@ -36,7 +36,7 @@ private:
     bool Start(const std::wstring& path);
     static unsigned long __stdcall Run(void* self);
     void ReadToEnd();
-    bool PieceIsInMemory(unsigned long long offset);
+    bool ReadTimed(unsigned long long offset, unsigned long bytes, unsigned long& got, bool& fromMemory);
 
     vrok::persistence::file::CFile m_file;
     std::unique_ptr<unsigned char[]> m_scratch;

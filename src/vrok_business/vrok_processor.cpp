@@ -38,9 +38,10 @@ CFeatures AskProcessor()
     const bool xgetbv = (ecx & (osxsave | avx)) == (osxsave | avx);
     if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx))
         return features;
-    const unsigned int avx2 = 1u << 5, bmi2 = 1u << 8, avx512f = 1u << 16, sha = 1u << 29, avx512vl = 1u << 31;
+    const unsigned int bmi1 = 1u << 3, avx2 = 1u << 5, bmi2 = 1u << 8, avx512f = 1u << 16, sha = 1u << 29,
+                       avx512vl = 1u << 31;
     features.shaExtensions = sseForSha && (ebx & sha);
-    features.bmi2 = (ebx & bmi2) != 0;
+    features.bmi2 = (ebx & (bmi1 | bmi2)) == (bmi1 | bmi2);
     const unsigned int saved = xgetbv ? SavedRegisterParts() : 0;
     const unsigned int avxParts = 0x06, avx512Parts = 0xe6;
     features.avx2 = (ebx & avx2) && (saved & avxParts) == avxParts;

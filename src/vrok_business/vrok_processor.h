@@ -10,7 +10,8 @@ namespace vrok { namespace business { namespace processor {
 // The SHA-1 and SHA-256 instructions, with the SSSE3 and SSE4.1 ones they are used beside. They
 // work in the SSE registers, which every system saves.
 bool HasShaExtensions();
-// BMI2's rotations and shifts that leave their source as it was.
+// BMI2's rotations and shifts that leave their source as it was, and BMI1's and-not, which
+// came before them.
 bool HasBmi2();
 // AVX2, on a system that saves the 256-bit registers.
 bool RunsAvx2();

@@ -7,6 +7,8 @@
 
 #if defined(__x86_64__)
 #include <immintrin.h>
+
+#include <utility>
 #endif
 
 namespace vrok { namespace business { namespace sha512 {
@@ -73,7 +75,7 @@ namespace {
 alignas(16) const uint64_t Constants[80] = { VROK_SHA512_STEPS(SHA512_CONSTANT) };
 #undef SHA512_CONSTANT
 
-#define VECTOR_TARGET __attribute__((target("avx512f,avx512vl,bmi2"), always_inline)) inline
+#define VECTOR_TARGET __attribute__((target("avx512f,avx512vl,bmi,bmi2"), always_inline)) inline
 
 VECTOR_TARGET __m128i SmallSigma0Pair(__m128i x)
 {
@@ -107,18 +109,34 @@ VECTOR_TARGET void AfterStep(__m128i (&pairs)[8], uint64_t* wordsAndConstants)
         NextPair<(I + 1) / 2 + 7>(pairs, wordsAndConstants);
 }
 
-#define SHA512_VECTOR_STEP(a, b, c, d, e, f, g, h, i, constant)                                \
-    {                                                                                          \
-        const uint64_t sum = h + BigSigma1(e) + Choose(e, f, g) + wordsAndConstants[(i) % 16]; \
-        d += sum;                                                                              \
-        h = sum + BigSigma0(a) + Majority(a, b, bXorC);                                            \
-        AfterStep<i>(pairs, wordsAndConstants);                                                \
+// One step, its word and constant already added, written for the shortest wait from one step
+// to the next: the new e is (d + h + word + choose) + sigma1, four operations after e, and the
+// new a adds sigma0 last, four after a, its majority taking two, (a & (b ^ c)) ^ (b & c), with
+// b ^ c and b & c made in the step before.
+VECTOR_TARGET void ShortStep(uint64_t a, uint64_t b, uint64_t& d, uint64_t e, uint64_t f, uint64_t g, uint64_t& h,
+                             uint64_t wordAndConstant, uint64_t& bXorC, uint64_t& bAndC)
+{
+    const uint64_t early = h + wordAndConstant;
+    const uint64_t choose = (e & f) ^ _andn_u64(e, g);
+    const uint64_t sigma1 = BigSigma1(e);
+    d = (d + early + choose) + sigma1;
+    const uint64_t majority = (a & bXorC) ^ bAndC;
+    bXorC = a ^ b;
+    bAndC = a & b;
+    h = (early + choose + sigma1 + majority) + BigSigma0(a);
+}
+
+#define SHA512_VECTOR_STEP(a, b, c, d, e, f, g, h, i, constant)                               \
+    {                                                                                         \
+        ShortStep(a, b, d, e, f, g, h, wordsAndConstants[(i) % 16], bXorC, bAndC);            \
+        AfterStep<i>(pairs, wordsAndConstants);                                               \
     }
 
 }
 
-__attribute__((target("avx512f,avx512vl,bmi2"))) void CompressVectorSchedule(uint64_t* state, const unsigned char* blocks,
-                                                                             size_t count)
+__attribute__((target("avx512f,avx512vl,bmi,bmi2"))) void CompressVectorSchedule(uint64_t* state,
+                                                                                 const unsigned char* blocks,
+                                                                                 size_t count)
 {
     const __m128i byteOrder = _mm_set_epi64x(0x08090a0b0c0d0e0fll, 0x0001020304050607ll);
     alignas(16) uint64_t wordsAndConstants[16];
@@ -131,18 +149,126 @@ __attribute__((target("avx512f,avx512vl,bmi2"))) void CompressVectorSchedule(uin
         }
         uint64_t a = state[0], b = state[1], c = state[2], d = state[3];
         uint64_t e = state[4], f = state[5], g = state[6], h = state[7];
-        uint64_t bXorC = b ^ c;
+        uint64_t bXorC = b ^ c, bAndC = b & c;
         VROK_SHA512_STEPS(SHA512_VECTOR_STEP)
         AddWorkingWords(state, a, b, c, d, e, f, g, h);
     }
 }
 
 #undef SHA512_VECTOR_STEP
+
+namespace {
+
+// The message words of two blocks at once: pair Q of the first block in the low half of a
+// 256-bit register, pair Q of the second in the high half.
+class CTwoBlockSchedule
+{
+public:
+    // Where the steps of block B (0 or 1) find word I with its constant added.
+    static VECTOR_TARGET const uint64_t* WordsOf(const __m256i* scheduled, int block)
+    {
+        return reinterpret_cast<const uint64_t*>(scheduled) + 2 * block;
+    }
+    static constexpr int IndexOf(int i) { return 4 * (i / 2) + i % 2; }
+
+    // Part U (0 to 39) of the schedule of the two blocks at `blocks` into `scheduled`: parts 0
+    // to 7 read the blocks' pairs, the others each make the pair U from the eight before it.
+    template <int U>
+    VECTOR_TARGET void MakePart(const unsigned char* blocks, __m256i* scheduled)
+    {
+        if constexpr (U < 8) {
+            const __m256i byteOrder = _mm256_set_epi64x(0x08090a0b0c0d0e0fll, 0x0001020304050607ll,
+                                                        0x08090a0b0c0d0e0fll, 0x0001020304050607ll);
+            const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blocks + 16 * U));
+            const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blocks + 128 + 16 * U));
+            m_pairs[U] = _mm256_shuffle_epi8(_mm256_inserti128_si256(_mm256_castsi128_si256(first), second, 1),
+                                             byteOrder);
+        } else {
+            const __m256i words15 = _mm256_alignr_epi8(m_pairs[(U - 7) % 8], m_pairs[U % 8], 8);
+            const __m256i words7 = _mm256_alignr_epi8(m_pairs[(U - 3) % 8], m_pairs[(U - 4) % 8], 8);
+            const __m256i last = m_pairs[(U - 1) % 8];
+            const __m256i sigma0 = _mm256_ternarylogic_epi64(_mm256_ror_epi64(words15, 1), _mm256_ror_epi64(words15, 8),
+                                                             _mm256_srli_epi64(words15, 7), 0x96);
+            const __m256i sigma1 = _mm256_ternarylogic_epi64(_mm256_ror_epi64(last, 19), _mm256_ror_epi64(last, 61),
+                                                             _mm256_srli_epi64(last, 6), 0x96);
+            m_pairs[U % 8] = _mm256_add_epi64(_mm256_add_epi64(m_pairs[U % 8], sigma0), _mm256_add_epi64(words7, sigma1));
+        }
+        const __m256i constants =
+            _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(Constants + 2 * U)));
+        _mm256_store_si256(scheduled + U, _mm256_add_epi64(m_pairs[U % 8], constants));
+    }
+
+    template <int... U>
+    VECTOR_TARGET void MakeAll(const unsigned char* blocks, __m256i* scheduled, std::integer_sequence<int, U...>)
+    {
+        (MakePart<U>(blocks, scheduled), ...);
+    }
+
+private:
+    __m256i m_pairs[8];
+};
+
+// After step I of block B of the two being compressed, one part of the next two blocks'
+// schedule, every fourth step: 40 parts over the 160 steps.
+template <int B, int I>
+VECTOR_TARGET void AfterScheduledStep(CTwoBlockSchedule& next, const unsigned char* nextBlocks, __m256i* nextScheduled)
+{
+    if constexpr (I % 4 == 3)
+        next.MakePart<(80 * B + I) / 4>(nextBlocks, nextScheduled);
+}
+
+#define SHA512_SCHEDULED_STEP(a, b, c, d, e, f, g, h, i, constant)                            \
+    {                                                                                         \
+        ShortStep(a, b, d, e, f, g, h, words[CTwoBlockSchedule::IndexOf(i)], bXorC, bAndC);    \
+        AfterScheduledStep<B, i>(next, nextBlocks, nextScheduled);                            \
+    }
+
+// The 80 steps of block B of two already scheduled, making a quarter of the next two's
+// schedule on the way.
+template <int B>
+VECTOR_TARGET void StepsOfScheduledBlock(uint64_t* state, const __m256i* scheduled, CTwoBlockSchedule& next,
+                                         const unsigned char* nextBlocks, __m256i* nextScheduled)
+{
+    const uint64_t* words = CTwoBlockSchedule::WordsOf(scheduled, B);
+    uint64_t a = state[0], b = state[1], c = state[2], d = state[3];
+    uint64_t e = state[4], f = state[5], g = state[6], h = state[7];
+    uint64_t bXorC = b ^ c, bAndC = b & c;
+    VROK_SHA512_STEPS(SHA512_SCHEDULED_STEP)
+    AddWorkingWords(state, a, b, c, d, e, f, g, h);
+}
+
+#undef SHA512_SCHEDULED_STEP
+
+}
+
+__attribute__((target("avx512f,avx512vl,bmi,bmi2"))) void CompressTwoBlockSchedule(uint64_t* state,
+                                                                                   const unsigned char* blocks,
+                                                                                   size_t count)
+{
+    if (count >= 4) {
+        alignas(32) __m256i scheduled[2][40];
+        CTwoBlockSchedule schedule;
+        schedule.MakeAll(blocks, scheduled[0], std::make_integer_sequence<int, 40>());
+        // Each turn compresses two scheduled blocks while it schedules the two after them.
+        for (int current = 0; count >= 4; count -= 2, blocks += 256, current ^= 1) {
+            StepsOfScheduledBlock<0>(state, scheduled[current], schedule, blocks + 256, scheduled[current ^ 1]);
+            StepsOfScheduledBlock<1>(state, scheduled[current], schedule, blocks + 256, scheduled[current ^ 1]);
+        }
+    }
+    // The last two or three blocks (scheduled above, but made again here) and any fewer than four.
+    CompressVectorSchedule(state, blocks, count);
+}
+
 #undef VECTOR_TARGET
 
 #else
 
 void CompressVectorSchedule(uint64_t*, const unsigned char*, size_t)
+{
+    std::abort();
+}
+
+void CompressTwoBlockSchedule(uint64_t*, const unsigned char*, size_t)
 {
     std::abort();
 }
@@ -160,10 +286,11 @@ bool RunsVectorSchedule()
 
 }
 
-const digest::CCompression<Compression> Compressions[3] = {
+const digest::CCompression<Compression> Compressions[4] = {
     { "portable", digest::RunsEverywhere, CompressPortable },
     { "bmi2", processor::HasBmi2, CompressBmi2 },
     { "avx512-schedule", RunsVectorSchedule, CompressVectorSchedule },
+    { "avx512-two-blocks", RunsVectorSchedule, CompressTwoBlockSchedule },
 };
 
 }}}

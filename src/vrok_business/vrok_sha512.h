@@ -21,9 +21,12 @@ void CompressBmi2(uint64_t* state, const unsigned char* blocks, size_t count);
 // The same with the message words made two at a time in AVX-512 registers while the steps run;
 // only where processor::RunsAvx512() and HasBmi2() hold.
 void CompressVectorSchedule(uint64_t* state, const unsigned char* blocks, size_t count);
+// The same with the message words of the next two blocks made at once, in 256-bit registers,
+// while the steps of the two before them run; same conditions.
+void CompressTwoBlockSchedule(uint64_t* state, const unsigned char* blocks, size_t count);
 
 // Every SHA-512 compression of the program (SHA-384's too), the portable one first.
-extern const digest::CCompression<Compression> Compressions[3];
+extern const digest::CCompression<Compression> Compressions[4];
 
 }}}
 

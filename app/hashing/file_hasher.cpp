@@ -3,6 +3,7 @@
 #include "hashing/piece_ring.h"
 #include "hashing/read_ahead.h"
 #include "vrok_persistence/vrok_file.h"
+#include "vrok_persistence/vrok_fileviews.h"
 #include "vrok_system/vrok_thread.h"
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 using vrok::business::digest::CreateDigestStream;
 using vrok::business::digest::IDigestStream;
 using vrok::persistence::file::CFile;
+using vrok::persistence::file::CFileViews;
 using vrok::system::thread::CThread;
 
 namespace hashing {
@@ -22,6 +24,10 @@ namespace {
 // One digest alone is computed on the reading thread, in pieces small enough to be hashed while
 // the read has just left them in the processor's cache, rather than fetched from another core's.
 const DWORD PieceSize = 256u << 10;
+// Digests on the reading thread read the file through views of it this large, in the system's
+// cache where it is there, without copying it out first (that copy took a tenth to a fifth of
+// the time of the faster digests); a 32-bit process has less room for them.
+const size_t ViewBytes = sizeof(void*) == 8 ? 64u << 20 : 16u << 20;
 // Several digests are computed from a ring of larger pieces that the reading thread fills once
 // for all of them: one on the reading thread, each other one on a thread of its own.
 const size_t RingPieces = 8;
@@ -64,6 +70,41 @@ Outcome ReadIntoStreams(CReading& reading, CStreams& streams)
         if (!reading.Advance(got))
             return Outcome::Stopped;
     }
+}
+
+// Reads on from `offset` with ReadFile: where the file or one of its views cannot be mapped.
+Outcome ReadIntoStreamsFrom(unsigned long long offset, CReading& reading, CStreams& streams)
+{
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(reading.file, at, nullptr, FILE_BEGIN))
+        return Outcome::ReadFailed;
+    return ReadIntoStreams(reading, streams);
+}
+
+// Feeds the streams from views of the file, a piece at a time for the progress and a stop; the
+// bytes the file held when it was opened (a file others may write to is not opened).
+Outcome ReadThroughViews(CReading& reading, CStreams& streams)
+{
+    CFileViews views;
+    if (!views.Open(reading.file))
+        return ReadIntoStreamsFrom(0, reading, streams);
+    for (unsigned long long offset = 0; offset < reading.size; offset += ViewBytes) {
+        const size_t bytes = static_cast<size_t>(reading.size - offset < ViewBytes ? reading.size - offset : ViewBytes);
+        const unsigned char* view = views.View(offset, bytes);
+        if (view == nullptr)
+            return ReadIntoStreamsFrom(offset, reading, streams);
+        for (size_t at = 0; at < bytes; at += PieceSize) {
+            const DWORD piece = static_cast<DWORD>(bytes - at < PieceSize ? bytes - at : PieceSize);
+            for (const std::unique_ptr<IDigestStream>& stream : streams)
+                stream->Update(view + at, piece);
+            if (views.Failed())
+                return Outcome::ReadFailed;
+            if (!reading.Advance(piece))
+                return Outcome::Stopped;
+        }
+    }
+    return Outcome::Digest;
 }
 
 // One stream fed from the ring on a thread of its own.
@@ -201,7 +242,7 @@ Outcome HashFile(const std::wstring& path, const std::vector<DigestRequest>& req
     CReading reading = {file.GetHandle(), size, ahead.get(), observer, 0};
     Outcome outcome = Outcome::ReadFailed;
     if (streams.size() == 1 || !ReadThroughRing(reading, streams, QuickestStream(requests), outcome))
-        outcome = ReadIntoStreams(reading, streams);
+        outcome = ReadThroughViews(reading, streams);
     if (outcome == Outcome::Digest)
         FinishStreams(requests, streams, digests);
     return outcome;

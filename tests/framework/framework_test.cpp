@@ -1,6 +1,8 @@
-// The window framework: the window procedure's boundary, and a main window short of a part.
+// The window framework: the window procedure's boundary, and a main window short of a part; the
+// background job, the semaphore and the guarded views of a file.
 
 #include "modal_watcher.h"
+#include "test_files.h"
 #include "window_testing.h"
 
 #include "window/cool_control.h"
@@ -8,6 +10,8 @@
 #include "vrok_user/vrok_control.h"
 #include "vrok_user/vrok_main.h"
 #include "vrok_user/vrok_notifywindow.h"
+#include "vrok_persistence/vrok_file.h"
+#include "vrok_persistence/vrok_fileviews.h"
 #include "vrok_system/vrok_backgroundjob.h"
 #include "vrok_system/vrok_semaphore.h"
 #include "vrok_system/vrok_thread.h"
@@ -211,4 +215,87 @@ TEST(Semaphore, EveryCountGivenReachesTheThreadWaitingForIt)
         game.Release();
     EXPECT_TRUE(ended);
     EXPECT_EQ(CPingPong::Turns, game.answered);
+}
+
+namespace {
+
+// A file of 256 KiB whose byte i is 7i + 1 (mod 256), open and mapped, with its first view.
+struct CViewedFile
+{
+    static const size_t Bytes = 256u << 10;
+    static unsigned char ByteAt(size_t offset) { return static_cast<unsigned char>(7 * offset + 1); }
+
+    testsupport::CTemporaryFolder folder;
+    vrok::persistence::file::CFile file;
+    vrok::persistence::file::CFileViews views;
+    const unsigned char* view = nullptr;
+
+    CViewedFile()
+    {
+        std::string bytes(Bytes, '\0');
+        for (size_t offset = 0; offset < Bytes; ++offset)
+            bytes[offset] = static_cast<char>(ByteAt(offset));
+        if (file.OpenForReading(folder.WriteFile(L"viewed.bin", bytes).c_str()) && views.Open(file.GetHandle()))
+            view = views.View(0, Bytes);
+    }
+    bool ViewHoldsTheFile() const
+    {
+        for (size_t offset = 0; offset < Bytes; ++offset)
+            if (view[offset] != ByteAt(offset))
+                return false;
+        return true;
+    }
+};
+
+// What the system raises when a page of a view cannot be read (here: its disk was removed).
+void RaiseReadErrorAt(const void* address)
+{
+    const ULONG_PTR information[3] = { 0, reinterpret_cast<ULONG_PTR>(address), 0xC000009Dul };
+    RaiseException(EXCEPTION_IN_PAGE_ERROR, 0, 3, information);
+}
+
+volatile LONG readErrorsElsewhere = 0;
+
+LONG CALLBACK CountReadErrorsElsewhere(EXCEPTION_POINTERS* pointers)
+{
+    if (pointers->ExceptionRecord->ExceptionCode != EXCEPTION_IN_PAGE_ERROR)
+        return EXCEPTION_CONTINUE_SEARCH;
+    InterlockedIncrement(&readErrorsElsewhere);
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+}
+
+// The read goes on over zeros at the view's place, the reader learns of the error, and the next
+// view shows the file again.
+TEST(FileViews, AReadErrorInAViewLeavesZerosThereAndMarksTheViewFailed)
+{
+    CViewedFile viewed;
+    ASSERT_NE(nullptr, viewed.view);
+    ASSERT_TRUE(viewed.ViewHoldsTheFile());
+    EXPECT_FALSE(viewed.views.Failed());
+    RaiseReadErrorAt(viewed.view + 70000);
+    EXPECT_TRUE(viewed.views.Failed());
+    EXPECT_EQ(std::string(CViewedFile::Bytes, '\0'), std::string(viewed.view, viewed.view + CViewedFile::Bytes));
+    const size_t offset = vrok::persistence::file::CFileViews::Granularity;
+    const unsigned char* next = viewed.views.View(offset, 100);
+    ASSERT_NE(nullptr, next);
+    EXPECT_FALSE(viewed.views.Failed());
+    EXPECT_EQ(CViewedFile::ByteAt(offset + 99), next[99]);
+}
+
+// A read error that is not in a view of the program's (a file mapped by other code) is none of
+// the views' business: it reaches the other handlers, and the view stays the file's.
+TEST(FileViews, AReadErrorElsewhereGoesOnToTheOtherHandlers)
+{
+    CViewedFile viewed;
+    ASSERT_NE(nullptr, viewed.view);
+    const PVOID counter = AddVectoredExceptionHandler(0, CountReadErrorsElsewhere);
+    ASSERT_NE(nullptr, counter);
+    const char elsewhere[16] = {};
+    RaiseReadErrorAt(elsewhere + 8);
+    RemoveVectoredExceptionHandler(counter);
+    EXPECT_EQ(1, readErrorsElsewhere);
+    EXPECT_FALSE(viewed.views.Failed());
+    EXPECT_TRUE(viewed.ViewHoldsTheFile());
 }

@@ -26,8 +26,9 @@ namespace {
 const DWORD PieceSize = 256u << 10;
 // Digests on the reading thread read the file through views of it this large, in the system's
 // cache where it is there, without copying it out first (that copy took a tenth to a fifth of
-// the time of the faster digests); a 32-bit process has less room for them.
-const size_t ViewBytes = sizeof(void*) == 8 ? 64u << 20 : 16u << 20;
+// the time of the faster digests). A view's pages count in the program's memory while it is
+// mapped: with the read-ahead's buffer that stays within 64 MiB. A 32-bit process has less room.
+const size_t ViewBytes = sizeof(void*) == 8 ? 32u << 20 : 16u << 20;
 // Several digests are computed from a ring of larger pieces that the reading thread fills once
 // for all of them: one on the reading thread, each other one on a thread of its own.
 const size_t RingPieces = 8;

@@ -21,8 +21,9 @@ namespace hashing {
 
 namespace {
 
-// One digest alone is computed on the reading thread, in pieces small enough to be hashed while
-// the read has just left them in the processor's cache, rather than fetched from another core's.
+// The reading thread hashes in steps of this size, telling the progress and heeding a stop after
+// each. Where it reads with ReadFile instead of through views, pieces this small are hashed
+// while the read has just left them in the processor's cache.
 const DWORD PieceSize = 256u << 10;
 // Digests on the reading thread read the file through views of it this large, in the system's
 // cache where it is there, without copying it out first (that copy took a tenth to a fifth of
